@@ -1,0 +1,51 @@
+// Small pieces shared by the platform's widget code: painted widgets and old-style mouse flags.
+#pragma once
+
+#include <QPainter>
+#include <QVariant>
+#include <QWidget>
+#include <functional>
+#include <utility>
+
+#include "platform/control.h"
+
+namespace platform::glue {
+
+// A widget that leaves its painting to the control that owns it. Lightweight ones carry the
+// mark control.cpp reads to keep them beneath the windowed controls of their container.
+class PaintedWidget : public QWidget {
+public:
+    enum Kind { kWindowed, kLightweight };
+    explicit PaintedWidget(std::function<void(QPainter&)> paint, Kind kind = kWindowed,
+                           QWidget* parent = nullptr)
+        : QWidget(parent), paint_(std::move(paint)) {
+        setProperty("platform_lightweight", kind == kLightweight);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        paint_(p);
+    }
+
+private:
+    std::function<void(QPainter&)> paint_;
+};
+
+inline int old_buttons(Qt::MouseButtons bs) {
+    int r = 0;
+    if (bs & Qt::LeftButton) r |= kLeftButton;
+    if (bs & Qt::RightButton) r |= kRightButton;
+    if (bs & Qt::MiddleButton) r |= kMiddleButton;
+    return r;
+}
+
+inline int old_shift(Qt::KeyboardModifiers m) {
+    int r = 0;
+    if (m & Qt::ShiftModifier) r |= 1;
+    if (m & Qt::ControlModifier) r |= 2;
+    if (m & Qt::AltModifier) r |= 4;
+    return r;
+}
+
+}  // namespace platform::glue

@@ -1,0 +1,96 @@
+// Desktop services: message boxes, opening documents, the settings store, files, ending the program.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// ---- Message boxes -------------------------------------------------------------------------
+// Styles: 0 OK, 64 OK with the information icon, 36 Yes/No with the question icon,
+// 52 Yes/No with the exclamation icon. Lines are joined by a bare CR.
+enum MsgStyle { kMsgOk = 0, kMsgYesNoQuestion = 36, kMsgYesNoExclamation = 52, kMsgInfo = 64 };
+// Results as the old toolkit numbered them.
+enum MsgResult { kMsgResultOk = 1, kMsgResultYes = 6, kMsgResultNo = 7 };
+
+struct MsgBoxCall {
+    std::string text;
+    int style = 0;
+    std::string title;  // as shown: the program's title when none was given
+};
+
+// Shows a modal box and returns the button pressed.
+int msgbox(const std::string& text, int style = kMsgOk, const std::string& title = "");
+// The title shown when a box is given none.
+void set_program_title(const std::string& title);
+const std::string& program_title();
+// Replaces the real boxes (tests script answers and look at the calls); empty restores them.
+void set_msgbox_handler(std::function<int(const MsgBoxCall&)> handler);
+
+// ---- Opening documents ---------------------------------------------------------------------
+// Opens a file or web address with the user's default program. Like the old shell call, a
+// result of 32 or less means failure; a local file that does not exist or cannot be read fails.
+std::int32_t open_document(const std::string& path);
+void set_open_document_handler(std::function<std::int32_t(const std::string&)> handler);
+
+// ---- Settings store ------------------------------------------------------------------------
+// Text values addressed by application, section and key, kept per user. Every save reaches the
+// disk before it returns.
+std::string get_setting(const std::string& app, const std::string& section,
+                        const std::string& key, const std::string& default_value);
+void save_setting(const std::string& app, const std::string& section, const std::string& key,
+                  const std::string& value);
+// Deletes the whole application entry; deleting one that does not exist is not an error.
+// Returns whether it is gone afterwards.
+bool delete_settings(const std::string& app);
+// Where the entries live: one file per application in this folder. Tests point it at a
+// scratch folder; the default is the user's configuration folder.
+void set_settings_folder(const std::string& folder);
+std::string settings_folder();
+std::string settings_file(const std::string& app);
+
+// ---- Files beside the program --------------------------------------------------------------
+// The folder the data files are read from (the program's own folder unless replaced).
+std::string data_folder();
+void set_data_folder(const std::string& folder);
+std::string data_path(const std::string& name);
+
+// Sequential reading of a text file, by whole lines or by comma-separated fields. CR, CR LF
+// or LF ends a line; there is no phantom empty line after the last line end.
+class TextFile {
+public:
+    // Opening a missing or unreadable file gives a file that is at its end; ok() tells.
+    explicit TextFile(const std::string& path);
+    bool ok() const { return ok_; }
+    bool eof() const;
+    // The next line without its line end; "" at the end.
+    std::string read_line();
+    // The next field: leading blanks skipped; a quoted field may hold commas and ends at its
+    // closing quote; an unquoted field ends at a comma or the line end, trailing blanks
+    // dropped. "" at the end.
+    std::string read_field();
+    // The next field read as a number; text that is not a number gives nullopt.
+    std::optional<double> read_number();
+
+private:
+    std::string data_;
+    std::size_t pos_ = 0;
+    bool ok_ = false;
+    bool after_comma_ = false;  // a line end right after a comma still closes an empty field
+};
+
+// ---- Ending the program --------------------------------------------------------------------
+// Ends the program at once: no further handler runs. The caller saves what must be saved
+// first. Tests replace the ending to observe it (typically by throwing ProgramEnded).
+[[noreturn]] void end_program();
+struct ProgramEnded {};
+void set_end_program_handler(std::function<void()> handler);
+
+// ---- Fonts ---------------------------------------------------------------------------------
+// Maps the font names the game uses onto free fonts that are installed.
+void register_font_substitutes();
+
+}  // namespace platform

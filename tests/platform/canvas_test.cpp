@@ -1,0 +1,183 @@
+// Tests of the canvas's two layers: where drawing goes, what drops it, what reads and copies see.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <string>
+
+#include "platform/picture_box.h"
+
+namespace {
+
+using platform::Canvas;
+using platform::Colour;
+using platform::RasterOp;
+using platform::rgb;
+
+constexpr Colour kRed = rgb(255, 0, 0);
+constexpr Colour kGreen = rgb(0, 255, 0);
+constexpr Colour kBlue = rgb(0, 0, 255);
+constexpr Colour kGrey = rgb(0xC0, 0xC0, 0xC0);
+
+TEST(CanvasLayers, DrawingWithPersistenceOffGoesToTheTransientLayerAndIsReadBack) {
+    Canvas c(10, 10, kGrey);
+    ASSERT_FALSE(c.auto_redraw());
+    c.draw().set_pixel(3, 4, kRed);
+    EXPECT_EQ(c.pixel(3, 4), kRed);
+    EXPECT_EQ(c.image_layer().pixel(3, 4), kGrey);
+    EXPECT_EQ(c.transient_layer().pixel(3, 4), kRed);
+    EXPECT_EQ(c.transient_layer().pixel(5, 5), -1);
+    const platform::Picture snap = c.snapshot();
+    EXPECT_EQ(platform::from_qrgb(snap.pixel(3, 4)), kRed);
+    EXPECT_EQ(platform::from_qrgb(snap.pixel(5, 5)), kGrey);
+    EXPECT_EQ(c.pixel(-1, 0), -1);
+    EXPECT_EQ(c.pixel(10, 0), -1);
+}
+
+TEST(CanvasLayers, DrawingWithPersistenceOnGoesToTheImageAndSurvivesSwitchingOff) {
+    Canvas c(10, 10, kGrey);
+    c.set_auto_redraw(true);
+    c.draw().set_pixel(1, 1, kBlue);
+    EXPECT_EQ(c.image_layer().pixel(1, 1), kBlue);
+    c.set_auto_redraw(false);
+    c.draw().set_pixel(2, 2, kRed);
+    EXPECT_EQ(c.pixel(1, 1), kBlue);
+    EXPECT_EQ(c.pixel(2, 2), kRed);
+}
+
+TEST(CanvasLayers, TransientLayerIsDroppedByEveryRuleThatDropsIt) {
+    const struct {
+        const char* what;
+        std::function<void(Canvas&)> act;
+    } cases[] = {
+        {"clear", [](Canvas& c) { c.clear(); }},
+        {"set_picture", [](Canvas& c) { c.set_picture(platform::Picture()); }},
+        {"resize", [](Canvas& c) { c.resize_canvas(12, 9); }},
+        {"auto_redraw on", [](Canvas& c) { c.set_auto_redraw(true); }},
+    };
+    for (const auto& k : cases) {
+        Canvas c(10, 10, kGrey);
+        c.set_auto_redraw(true);
+        c.draw().set_pixel(7, 7, kBlue);  // persistent: kept by all but clear and set_picture
+        c.set_auto_redraw(false);
+        c.draw().set_pixel(3, 3, kRed);
+        k.act(c);
+        EXPECT_EQ(c.pixel(3, 3), kGrey) << k.what;
+        EXPECT_EQ(c.transient_layer().pixel(3, 3), -1) << k.what;
+        const bool keeps_image = std::string(k.what) == "resize" || std::string(k.what) == "auto_redraw on";
+        EXPECT_EQ(c.pixel(7, 7), keeps_image ? kBlue : kGrey) << k.what;
+    }
+}
+
+TEST(CanvasLayers, ClearKeepsTheAssignedPictureUnderneath) {
+    Canvas c(10, 10, kGrey);
+    c.set_picture(platform::make_picture(4, 4, kGreen));
+    c.set_auto_redraw(true);
+    c.draw().set_pixel(1, 1, kRed);
+    c.draw().set_pixel(8, 8, kRed);
+    c.clear();
+    EXPECT_EQ(c.pixel(1, 1), kGreen);
+    EXPECT_EQ(c.pixel(8, 8), kGrey);
+    EXPECT_EQ(c.image_layer().current_x(), 0);
+}
+
+TEST(CanvasLayers, GrowingUncoversMoreOfTheAssignedPicture) {
+    Canvas c(5, 5, kGrey);
+    c.set_picture(platform::make_picture(8, 8, kGreen));
+    c.set_auto_redraw(true);
+    c.draw().set_pixel(4, 4, kRed);
+    c.resize_canvas(10, 10);
+    EXPECT_EQ(c.pixel(4, 4), kRed);
+    EXPECT_EQ(c.pixel(6, 2), kGreen);
+    EXPECT_EQ(c.pixel(2, 6), kGreen);
+    EXPECT_EQ(c.pixel(9, 9), kGrey);
+}
+
+TEST(CanvasLayers, BackColourChangeWipesTheDrawing) {
+    Canvas c(6, 6, kGrey);
+    c.set_auto_redraw(true);
+    c.draw().set_pixel(2, 2, kRed);
+    c.set_back_colour(kBlue);
+    EXPECT_EQ(c.pixel(2, 2), kBlue);
+}
+
+TEST(CanvasLayers, PenAndCurrentPointCarryOverWhenTheLayerChanges) {
+    Canvas c(20, 20, kGrey);
+    c.draw().set_pen_width(3);
+    c.draw().set_current(5, 6);
+    c.set_auto_redraw(true);
+    EXPECT_EQ(c.draw().pen_width(), 3);
+    EXPECT_EQ(c.draw().current_x(), 5);
+    EXPECT_EQ(c.draw().current_y(), 6);
+}
+
+TEST(CanvasLayers, EveryDrawingCallAsksForARepaint) {
+    Canvas c(4, 4, kGrey);
+    int repaints = 0;
+    c.on_changed = [&] { ++repaints; };
+    c.draw().set_pixel(0, 0, kRed);
+    c.clear();
+    EXPECT_EQ(repaints, 2);
+}
+
+TEST(CanvasBlit, CopyFromABoxSeesBothLayers) {
+    Canvas src(8, 8, kGrey);
+    src.set_auto_redraw(true);
+    src.draw().set_pixel(1, 1, kBlue);
+    src.set_auto_redraw(false);
+    src.draw().set_pixel(2, 2, kRed);
+
+    Canvas dst(8, 8, platform::kBlack);
+    dst.set_auto_redraw(true);
+    dst.blit(0, 0, 8, 8, src, 0, 0);
+    EXPECT_EQ(dst.image_layer().pixel(1, 1), kBlue);
+    EXPECT_EQ(dst.image_layer().pixel(2, 2), kRed);
+    EXPECT_EQ(dst.image_layer().pixel(5, 5), kGrey);
+}
+
+TEST(CanvasBlit, CopyWithinOneCanvasReadsTheOldPixels) {
+    Canvas c(8, 1, kGrey);
+    c.set_auto_redraw(true);
+    for (int x = 0; x < 4; ++x) c.draw().set_pixel(x, 0, rgb(x * 10, 0, 0));
+    c.blit(1, 0, 4, 1, c, 0, 0);
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(c.pixel(x + 1, 0), rgb(x * 10, 0, 0)) << x;
+}
+
+TEST(CanvasBlit, MaskAndSpriteIntoTheTransientLayerCombineWithWhatIsShown) {
+    Canvas c(6, 1, kGreen);  // the image shows green everywhere
+    // Mask: black where the sprite goes (x 1..2), white elsewhere.
+    platform::Picture mask = platform::make_picture(6, 1, platform::kWhite);
+    mask.setPixel(1, 0, 0xFF000000u);
+    mask.setPixel(2, 0, 0xFF000000u);
+    platform::Picture sprite = platform::make_picture(6, 1, platform::kBlack);
+    sprite.setPixel(1, 0, platform::to_qrgb(kRed));
+    sprite.setPixel(2, 0, platform::to_qrgb(kBlue));
+    sprite.setPixel(4, 0, platform::to_qrgb(kRed));  // outside the mask: ORs onto green
+
+    c.blit(0, 0, 6, 1, mask, 0, 0, RasterOp::And);
+    EXPECT_EQ(c.pixel(1, 0), platform::kBlack);
+    EXPECT_EQ(c.pixel(0, 0), kGreen);
+    EXPECT_EQ(c.transient_layer().pixel(0, 0), -1);  // untouched pixels stay see-through
+    c.blit(0, 0, 6, 1, sprite, 0, 0, RasterOp::Paint);
+    EXPECT_EQ(c.pixel(1, 0), kRed);
+    EXPECT_EQ(c.pixel(2, 0), kBlue);
+    EXPECT_EQ(c.pixel(4, 0), rgb(255, 255, 0));
+    EXPECT_EQ(c.transient_layer().pixel(3, 0), -1);
+    EXPECT_EQ(c.image_layer().pixel(1, 0), kGreen);  // the image itself is untouched
+}
+
+TEST(CanvasBlit, PositionsPartlyOrFarOutsideAreClipped) {
+    Canvas c(4, 4, kGrey);
+    c.set_auto_redraw(true);
+    const platform::Picture red = platform::make_picture(4, 4, kRed);
+    c.blit(-2, -2, 4, 4, red, 0, 0);
+    EXPECT_EQ(c.pixel(1, 1), kRed);
+    EXPECT_EQ(c.pixel(2, 2), kGrey);
+    c.blit(INT_MIN, INT_MAX, 4, 4, red, 0, 0);
+    c.blit(0, 0, INT_MAX, INT_MAX, red, INT_MIN, INT_MIN);
+    c.blit(0, 0, -3, 4, red, 0, 0);
+    c.blit(0, 0, 4, 4, platform::Picture(), 0, 0);
+    EXPECT_EQ(c.pixel(3, 3), kGrey);
+}
+
+}  // namespace
