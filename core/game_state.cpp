@@ -1,0 +1,17 @@
+// The shared round state and the board controls lent to the engine.
+#include "core/board.h"
+#include "core/game_state.h"
+
+namespace core {
+
+CoreState& state() {
+    static CoreState s;
+    return s;
+}
+
+BoardControls& board() {
+    static BoardControls b;
+    return b;
+}
+
+}  // namespace core
