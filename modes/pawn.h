@@ -1,0 +1,9 @@
+// The pawn on the Story map.
+#pragma once
+
+namespace modes {
+
+// Draws the pawn sprite at (x, y) of the board; (-30, -30) parks it out of sight.
+void draw_pawn(int x, int y);
+
+}  // namespace modes

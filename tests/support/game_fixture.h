@@ -1,0 +1,65 @@
+// A fresh main window and game state for tests that drive the game through its own routines.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+#include "core/game_state.h"
+#include "platform/picture_box.h"
+#include "platform/services.h"
+#include "ui/mainform.h"
+#include "ui/screen_state.h"
+
+namespace testing_support {
+
+// Scripts message box answers and remembers every box shown.
+class MsgBoxScript {
+public:
+    MsgBoxScript() {
+        platform::set_msgbox_handler([this](const platform::MsgBoxCall& call) {
+            calls.push_back(call);
+            if (answers.empty()) return call.style == platform::kMsgYesNoQuestion ||
+                                                call.style == platform::kMsgYesNoExclamation
+                                            ? static_cast<int>(platform::kMsgResultYes)
+                                            : static_cast<int>(platform::kMsgResultOk);
+            const int a = answers.front();
+            answers.erase(answers.begin());
+            return a;
+        });
+    }
+    ~MsgBoxScript() { platform::set_msgbox_handler({}); }
+    std::vector<int> answers;
+    std::vector<platform::MsgBoxCall> calls;
+};
+
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(settings_dir_.isValid());
+        platform::set_settings_folder(settings_dir_.path().toStdString());
+        platform::set_end_program_handler([this] {
+            ++program_ends;
+            throw platform::ProgramEnded{};
+        });
+        core::state() = core::CoreState{};
+        ui::screen() = ui::ScreenState{};
+        form_ = &ui::create_mainform();
+    }
+    void TearDown() override {
+        ui::destroy_mainform();
+        platform::set_end_program_handler({});
+    }
+    ui::MainForm& form() { return *form_; }
+
+    int program_ends = 0;
+    MsgBoxScript boxes;
+
+private:
+    QTemporaryDir settings_dir_;
+    ui::MainForm* form_ = nullptr;
+};
+
+}  // namespace testing_support

@@ -1,0 +1,11 @@
+// The window background: one of ten tiled schemes.
+#pragma once
+
+#include <cstdint>
+
+namespace ui {
+
+// Paints scheme bg (-1 picks one at random, written back).
+void draw_bg(std::int16_t& bg);
+
+}  // namespace ui

@@ -1,0 +1,471 @@
+// The main window: every control of the game's one visible window, its start-up and its end.
+#include "ui/mainform.h"
+
+#include <string>
+
+#include "core/board.h"
+#include "core/game_state.h"
+#include "core/grid.h"
+#include "core/hall_of_fame.h"
+#include "core/settings.h"
+#include "core/startup.h"
+#include "core/tables.h"
+#include "modes/pawn.h"
+#include "modes/story_map.h"
+#include "modes/story_start.h"
+#include "platform/services.h"
+#include "ui/background.h"
+#include "ui/menu.h"
+#include "ui/picture_store.h"
+#include "ui/screen_state.h"
+
+namespace ui {
+
+using platform::Colour;
+using platform::FontSpec;
+using platform::Label;
+using platform::PictureBox;
+using platform::rgb;
+using platform::Shape;
+
+namespace {
+
+// The client area: what lies at x 580 or more, or y 426 or more, is out of sight. The window
+// keeps its work pictures and spare controls there.
+constexpr int kClientW = 569;
+constexpr int kClientH = 421;
+
+std::unique_ptr<MainForm>& instance() {
+    static std::unique_ptr<MainForm> form;
+    return form;
+}
+
+// The window being built; its controls are owned by it.
+MainForm* building = nullptr;
+
+template <typename T>
+T* mainform_owned(T* control) {
+    return building->own(control);
+}
+
+Label* make_label(platform::Container* c, int x, int y, int w, int h, const std::string& text,
+                  Colour fore, const FontSpec& font, bool transparent = true) {
+    auto* l = mainform_owned(new Label(c, x, y, w, h, text));
+    l->set_fore_colour(fore);
+    l->set_font(font);
+    l->set_transparent(transparent);
+    return l;
+}
+
+FontSpec font(const char* name, double size, bool bold = false) {
+    FontSpec f;
+    f.name = name;
+    f.size = size;
+    f.bold = bold;
+    return f;
+}
+
+}  // namespace
+
+MainForm::MainForm() : platform::Form("Quorvel Infinite", kClientW, kClientH, rgb(0x3D, 0x8F, 0xD6)) {
+    building = this;
+    create_controls();
+    building = nullptr;
+    wire_events();
+
+    core::BoardControls& b = core::board();
+    b.pbox_main = pbox_main;
+    b.pbox_temp = pbox_temp;
+    b.pbox_temp2 = pbox_temp2;
+    b.gridline = gridline;
+    b.shape_cursor = Shape_cursor;
+    b.pbox_cell = pbox_cell;
+}
+
+MainForm::~MainForm() {
+    core::board() = core::BoardControls{};
+    // Controls go before the window they lie on.
+    while (!owned_.empty()) owned_.pop_back();
+}
+
+void MainForm::create_controls() {
+    // Work pictures, parked right of the visible area.
+    pbox_temp = own(new PictureBox(this, 735, 5, 424, 324));
+    pbox_temp->set_visible(false);
+    pbox_temp->set_auto_redraw(true);
+    pbox_temp2 = own(new PictureBox(this, 735, 340, 324, 244));
+    pbox_temp2->set_visible(false);
+    pbox_temp2->set_auto_redraw(true);
+    for (int i = 0; i <= 4; ++i) {
+        pbox_cell[i] = own(new PictureBox(this, 725 + 4 * i, 340, 88, 84));
+        pbox_cell[i]->set_visible(false);
+        pbox_cell[i]->set_auto_redraw(true);
+    }
+
+    // HUD: each twin is made before its value so that the value lies above it.
+    const FontSpec caption_font = font("Verdana", 8, true);
+    const FontSpec value_font = font("Impact", 20);
+    const Colour caption = rgb(255, 255, 132);
+    Label1 = make_label(this, 5, 5, 130, 14, "LEVEL", caption, caption_font);
+    Label3 = make_label(this, 5, 55, 130, 14, "ROUND", caption, caption_font);
+    Label6 = make_label(this, 5, 105, 130, 14, "SCORE", caption, caption_font);
+    Label4 = make_label(this, 5, 155, 130, 14, "TIMER", caption, caption_font);
+    Label5 = make_label(this, 5, 205, 130, 14, "MISSES", caption, caption_font);
+    Label_LEVELS = make_label(this, 720, 15, 130, 40, "-", platform::kBlack, value_font);
+    label_rounds = make_label(this, 720, 65, 130, 40, "-", platform::kBlack, value_font);
+    Label_scores = make_label(this, 720, 115, 130, 40, "-", platform::kBlack, value_font);
+    Label_timers = make_label(this, 720, 165, 130, 40, "-", platform::kBlack, value_font);
+    Label_missest = make_label(this, 10, 228, 126, 65, "-", platform::kBlack, value_font);
+    Label_LEVEL = make_label(this, 10, 15, 130, 40, "-", platform::kWhite, value_font);
+    Label_round = make_label(this, 10, 65, 130, 40, "-", platform::kWhite, value_font);
+    Label_score = make_label(this, 10, 115, 130, 40, "-", platform::kWhite, value_font);
+    Label_timer = make_label(this, 10, 165, 130, 40, "-", platform::kWhite, value_font);
+    Label_misses = make_label(this, 10, 225, 126, 65, "-", platform::kWhite, value_font);
+
+    // The board: 420 x 320 drawing pixels inside its 2-pixel border.
+    pbox_main = own(new PictureBox(this, 145, 5, 424, 324));
+    pbox_main->set_back_colour(platform::kBlack);
+    pbox_main->clear();
+    create_board_controls();
+
+    // Bottom buttons (placed again by the menu layout).
+    const char* captions[6] = {"end game", "back to menu", "play game", "website", "exit game", "pause"};
+    const int bx[6] = {10, 210, 380, 210, 380, 10};
+    const int by[6] = {380, 360, 360, 360, 360, 340};
+    for (int i = 0; i <= 5; ++i) {
+        const int w = (i == 0 || i == 5) ? 115 : 120;
+        Shape_bt[i] = own(new Shape(this, bx[i], by[i], w, 31, Shape::kRoundedRectangle));
+        Shape_bt[i]->set_fill_style(Shape::kFillSolid);
+        Shape_bt[i]->set_fill_colour(rgb(255, 255, 132));
+        Shape_bt[i]->set_back_opaque(true);
+        Shape_bt[i]->set_border_colour(rgb(0x2B, 0x1B, 0x3D));
+        Label_bt[i] = make_label(this, bx[i], by[i] + 5, w, 22, captions[i], rgb(255, 128, 0),
+                                 font("Century Gothic", 11, true));
+        Label_bt[i]->set_alignment(platform::kAlignCentre);
+        Shape_bt[i]->set_visible(false);
+        Label_bt[i]->set_visible(false);
+    }
+
+    // Message panel under the board.
+    Label_msgbox = make_label(this, 248, 335, 320, 80, "", platform::kWhite, font("Verdana", 8), false);
+    Label_msgbox->set_back_colour(rgb(0x2B, 0x1B, 0x3D));
+    Label_msgbox->set_border(true);
+    Label_msgbox->set_visible(false);
+    for (int i = 0; i <= 3; ++i) {
+        Label_msg[i] = make_label(this, 254, 339 + 18 * i, 310, 18, "", platform::kWhite, font("Verdana", 8));
+        Label_msg[i]->set_visible(false);
+    }
+
+    Pbox_hint = own(new PictureBox(this, 311, 141, 25, 30, PictureBox::kNoBorder));
+    Pbox_hint->set_visible(false);
+    pbox_dice = own(new PictureBox(this, 160, 345, 64, 54, PictureBox::kFixedSingle));
+    pbox_dice->set_visible(false);
+    pbox_icosecret = own(new PictureBox(this, 600, 340, 286, 104, PictureBox::kNoBorder, platform::kWhite));
+    pbox_icosecret->set_visible(false);
+    pbox_icosecret->set_auto_redraw(true);
+    for (int i = 0; i <= 4; ++i) {
+        bt_arrow[i] = own(new platform::Button(this, 60 + 20 * i, 345, 19, 19, ""));
+        bt_arrow[i]->set_visible(false);
+    }
+
+    create_panels();
+
+    Label_debug1 = make_label(this, 5, 290, 135, 30, "", platform::kWhite, font("Tahoma", 8));
+    Label_debug2 = make_label(this, 5, 320, 135, 30, "", platform::kWhite, font("Tahoma", 8));
+    Combo1 = own(new platform::ComboBox(this, 100, 400, 45));
+    Command2 = own(new platform::Button(this, 600, 10, 80, 25, "highscore"));
+    Command3 = own(new platform::Button(this, 600, 40, 80, 25, "story"));
+    Command4 = own(new platform::Button(this, 600, 70, 80, 25, "map"));
+}
+
+void MainForm::create_board_controls() {
+    PictureBox* b = pbox_main;
+    const FontSpec menu_font = font("Comic Sans MS", 12, true);
+
+    Img_changebg = own(new platform::Image(b, 220, 45, 180, 60));
+    Img_bgcastle = own(new platform::Image(b, 50, 130, 80, 60));
+    for (int i = 0; i <= 4; ++i) {
+        Img_hotspot[i] = own(new platform::Image(b, 235 + 35 * i, 279, 35, 35));
+        Img_hotspot[i]->set_visible(false);
+    }
+    Label_ver = make_label(b, 265, 10, 62, 31, "VERSION 1.10", rgb(255, 255, 0), font("Tahoma", 9.75, true));
+
+    Shape_menucs = own(new Shape(b, 160, 165, 140, 24, Shape::kRoundedRectangle));
+    Shape_menucs->set_border_colour(rgb(255, 255, 0));
+    Shape_menucs->set_border_width(2);
+    Shape_menucs->set_visible(false);
+    const char* items[6] = {"Start Linear Game", "Start Story Game", "About this Game", "",
+                            "Help and FAQ", "Hall of Fame"};
+    for (int i = 0; i <= 5; ++i) {
+        Label_mi[i] = make_label(b, 160, 165 + 24 * i, 200, 24, items[i], platform::kWhite, menu_font);
+        Label_mi[i]->set_visible(false);
+    }
+    Label_mi[3]->set_enabled(false);  // the menu has no fourth item
+
+    const char* previews[5] = {"LINEAR GAME", "Starting Timer:", "Allowed misses:", "", ""};
+    const int lx[5] = {60, 60, 60, 200, 200};
+    const int ly[5] = {140, 240, 265, 240, 265};
+    for (int i = 0; i <= 4; ++i) {
+        Label_midiff[i] = make_label(b, 60 + 60 * i, 200, 60, 20, "", platform::kWhite, font("Verdana", 9, true));
+        Label_midiff[i]->set_alignment(platform::kAlignCentre);
+        Label_midiff[i]->set_visible(false);
+        Label_linear[i] = make_label(b, lx[i], ly[i], 300, 22, previews[i], platform::kWhite, font("Verdana", 10, true));
+        Label_linear[i]->set_visible(false);
+    }
+
+    Shape_storymenu = own(new Shape(b, 50, 423, 320, 90, Shape::kRoundedRectangle));
+    Shape_storymenu->set_fill_style(Shape::kFillSolid);
+    Shape_storymenu->set_fill_colour(rgb(0x2B, 0x1B, 0x3D));
+    pbox_storymenu = own(new PictureBox(b, 55, 428, 310, 80, PictureBox::kFixedSingle, rgb(0x2B, 0x1B, 0x3D)));
+    Label_misdiff2 = make_label(pbox_storymenu, 5, 5, 120, 20, "DIFFICULTY", rgb(255, 255, 0), font("Verdana", 9, true));
+    const char* sd[3] = {"Medium", "Hard", "Crazy!"};
+    for (int i = 0; i <= 2; ++i) {
+        Label_misdiff[i] = make_label(pbox_storymenu, 20 + 95 * i, 35, 80, 20, sd[i], platform::kWhite, font("Verdana", 9, true));
+    }
+    Shape_misdiff = own(new Shape(pbox_storymenu, 16, 32, 80, 24, Shape::kRoundedRectangle));
+    Shape_misdiff->set_border_colour(rgb(255, 255, 0));
+
+    Label_story = make_label(b, 30, 410, 360, 250, "", platform::kWhite, font("Comic Sans MS", 11, true));
+    Label_story->set_visible(false);
+    Label_pmsg = make_label(b, 10, 5, 400, 40, "", rgb(255, 255, 0), font("Impact", 20));
+    Label_pmsg->set_visible(false);
+
+    Shape_pawn2 = own(new Shape(b, -30, -30, 25, 25, Shape::kCircle));
+    Shape_pawn2->set_visible(false);
+    Shape_rad = own(new Shape(b, -30, -30, 30, 30, Shape::kCircle));
+    Shape_rad->set_visible(false);
+
+    for (int i = 0; i <= 24; ++i) {
+        gridline[i] = own(new platform::Line(b, -1, 1, -1, 10, rgb(255, 0, 0)));
+        gridline[i]->set_visible(false);
+    }
+    Shape_cursor = own(new Shape(b, -100, -100, 84, 80, Shape::kRectangle));
+    Shape_cursor->set_border_colour(rgb(255, 255, 0));
+    Shape_cursor->set_border_width(2);
+    Shape_cursor->set_visible(false);
+
+    for (int i = 0; i <= 20; ++i) {
+        shape_fwa[i] = own(new platform::Line(b, 0, 0, 0, 0, platform::kWhite));
+        shape_fwa[i]->set_visible(false);
+        Shape_fwb[i] = own(new Shape(b, 0, 0, 10, 10, Shape::kCircle));
+        Shape_fwb[i]->set_visible(false);
+    }
+
+    // The transition covers lie above everything else on the board.
+    for (int i = 0; i <= 9; ++i) {
+        Shape_pane[i] = own(new Shape(b, 42 * i, -1, 43, 322, Shape::kRectangle));
+        Shape_pane[i]->set_fill_style(Shape::kFillSolid);
+        Shape_pane[i]->set_fill_colour(platform::kWhite);
+        Shape_pane[i]->set_back_opaque(true);
+        Shape_pane[i]->set_back_colour(platform::kWhite);
+        Shape_pane[i]->set_border_style(Shape::kBorderTransparent);
+        Shape_pane[i]->set_visible(false);
+    }
+}
+
+void MainForm::create_panels() {
+    Shape_box = own(new Shape(this, 250, 430, 320, 160, Shape::kRoundedRectangle));
+    Shape_box->set_fill_style(Shape::kFillSolid);
+    Shape_box->set_fill_colour(rgb(0x2B, 0x1B, 0x3D));
+    for (int i = 0; i <= 2; ++i) {
+        pbox_box[i] = own(new PictureBox(this, 255, 435, 310, 150, PictureBox::kFixedSingle, rgb(0x2B, 0x1B, 0x3D)));
+        pbox_box[i]->set_auto_redraw(true);
+    }
+    const FontSpec panel = font("Verdana", 8, true);
+
+    // Panel 0: the story-ending text and its button.
+    shape_btb0 = own(new Shape(pbox_box[0], 200, 115, 100, 28, Shape::kRoundedRectangle));
+    shape_btb0->set_fill_style(Shape::kFillSolid);
+    shape_btb0->set_fill_colour(rgb(255, 255, 132));
+    Label_btb0 = make_label(pbox_box[0], 200, 120, 100, 20, "next", rgb(255, 128, 0), panel);
+    Label_btb0->set_alignment(platform::kAlignCentre);
+    Label_endstory = make_label(pbox_box[0], 10, 10, 290, 100, "", platform::kWhite, font("Comic Sans MS", 10));
+
+    // Panel 1: the fireworks controls.
+    pbox_pal = own(new PictureBox(pbox_box[1], 10, 25, 130, 100, PictureBox::kFixedSingle));
+    Label7 = make_label(pbox_box[1], 10, 5, 100, 18, "COLOR", platform::kWhite, panel);
+    Label2 = make_label(pbox_box[1], 160, 5, 100, 18, "TOTAL", platform::kWhite, panel);
+    Label_fwtotal = make_label(pbox_box[1], 160, 25, 60, 24, "", platform::kWhite, font("Impact", 14));
+    for (int i = 0; i <= 1; ++i) {
+        Shape_btc[i] = own(new Shape(pbox_box[1], 160 + 50 * i, 55, 40, 28, Shape::kRoundedRectangle));
+        Shape_btc[i]->set_fill_style(Shape::kFillSolid);
+        Shape_btc[i]->set_fill_colour(rgb(191, 255, 255));
+        Label_btc[i] = make_label(pbox_box[1], 160 + 50 * i, 60, 40, 20, i == 0 ? "-" : "+", rgb(0x2B, 0x1B, 0x3D), panel);
+        Label_btc[i]->set_alignment(platform::kAlignCentre);
+    }
+    shape_btb1 = own(new Shape(pbox_box[1], 200, 115, 100, 28, Shape::kRoundedRectangle));
+    shape_btb1->set_fill_style(Shape::kFillSolid);
+    shape_btb1->set_fill_colour(rgb(255, 255, 132));
+    Label_btb1 = make_label(pbox_box[1], 200, 120, 100, 20, "close", rgb(255, 128, 0), panel);
+    Label_btb1->set_alignment(platform::kAlignCentre);
+
+    // Panel 2: the bonus chooser.
+    Label8 = make_label(pbox_box[2], 95, 10, 200, 18, "CHOOSE YOUR BONUS", rgb(255, 255, 0), panel);
+    const char* bonus[3] = {"(1) Clear all my misses", "(2) Max allowed misses +1", "(3) Timer +5 seconds"};
+    for (int i = 0; i <= 2; ++i) {
+        Label_btype[i] = make_label(pbox_box[2], 95, 35 + 22 * i, 200, 20, bonus[i], rgb(191, 191, 255), panel);
+    }
+}
+
+void MainForm::wire_events() {
+    on_query_unload = [this](std::int16_t& cancel) { Form_Unload(cancel); };
+    Command2->on_click = [this] { Command2_Click(); };
+    Command3->on_click = [this] { Command3_Click(); };
+    Command4->on_click = [this] { Command4_Click(); };
+}
+
+std::array<platform::Timer*, 12> MainForm::timers() {
+    return {&Timer_menu, &Timer_pane,  &Timer_pawn, &Timer_pmsg,     &Timer_timer,    &Timer_walk,
+            &Timer_fw,   &Timer_box,   &Timer_dice, &Timer_gameover, &Timer_gamewon, &Timer_ansclose};
+}
+
+void MainForm::Form_Load() {
+    for (int i = 0; i <= 11; ++i) Combo1->add_item(" " + std::to_string(i));
+    Combo1->set_list_index(0);
+
+    std::int16_t cols = 2, rows = 2;
+    core::set_grid(cols, rows);
+    core::init_game();
+    draw_bg(core::state().bg_index);
+    arrange_controls();
+    goto_mainmenu();
+    screen().debugmode = 0;
+    update_debugmode();
+}
+
+void MainForm::arrange_controls() {
+    // The drawing area must hold the whole 420-pixel picture inside the 2-pixel border.
+    pbox_main->set_width(424);
+    pbox_storymenu->set_border_style(PictureBox::kNoBorder);
+    set_client_size(kClientW, kClientH);
+
+    Label_msgbox->move(248, 335);
+    Label_msgbox->set_width(320);
+
+    Shape_box->move(250, 430);
+    for (auto* box : pbox_box) box->move(255, 435);
+
+    // The gift box of the bonus chooser, drawn masked.
+    PictureStore& clip = form_clip();
+    pbox_box[2]->blit(10, 10, 75, 60, clip.pbox_res, 75, 200, platform::RasterOp::And);
+    pbox_box[2]->blit(10, 10, 75, 60, clip.pbox_res, 0, 200, platform::RasterOp::Paint);
+
+    Img_changebg->move(220, 45);
+
+    Pbox_hint->set_enabled(true);
+    Pbox_hint->set_visible(false);
+    Pbox_hint->set_width(25);
+    Pbox_hint->set_height(30);
+    Pbox_hint->move(pbox_main->left() + 166, pbox_main->top() + 136);
+
+    layout_menu_buttons();
+
+    Label_pmsg->move(10, 5);
+    for (auto* box : pbox_box) box->set_border_style(PictureBox::kNoBorder);
+
+    for (int i = 0; i <= 5; ++i) {
+        Label_mi[i]->move(160, 165 + 24 * i);
+        Label_mi[i]->set_transparent(true);
+    }
+    for (int i = 0; i <= 4; ++i) {
+        Label_midiff[i]->move(60 + 60 * i, 200);
+        pbox_cell[i]->set_visible(false);
+        pbox_cell[i]->set_height(20);
+        pbox_cell[i]->set_width(20);
+    }
+    for (auto* s : Shape_bt) s->set_fill_colour(rgb(255, 255, 132));
+
+    // Frames of the secret icons: rows 1 and 2 of the strip.
+    for (int i = 0; i <= 10; ++i) {
+        pbox_icosecret->draw().box(26 * i, 26, 26 * i + 25, 51, platform::kBlack, false);
+        pbox_icosecret->draw().box(26 * i, 52, 26 * i + 25, 77, platform::kBlack, false);
+    }
+
+    const int mx = Label_msgbox->left() + 6;
+    int my = Label_msgbox->top() + 4;
+    for (int i = 0; i <= 3; ++i) {
+        Label_msg[i]->move(mx, my);
+        Label_msg[i]->set_width(Label_msgbox->width() - 10);
+        my += 18;
+    }
+
+    const std::string cr2 = "\r\r";
+    Label_story->set_caption(
+        "There are 10 secret levels scattered across PuzzleLand. Uncover their location and solve "
+        "them to open up the biggest secret of the all..." + cr2 +
+        "THE DARK CASTLE OF PUZZLELAND!" + cr2 +
+        "Enter this castle and solve the hardest puzzle yet before the time runs out... and win the game!" +
+        cr2 + "GOOD LUCK!");
+    Label_story->set_width(360);
+    Label_story->set_height(250);
+
+    for (int i = 1; i <= 4; ++i) {
+        bt_arrow[i]->set_picture(clip.pclip_arrow.cell(i - 1));
+        bt_arrow[i]->set_caption("");
+    }
+
+    for (int i = 0; i <= 9; ++i) {
+        Shape_pane[i]->set_width(43);
+        Shape_pane[i]->set_height(322);
+        Shape_pane[i]->move(42 * i, -1);
+    }
+
+    for (int i = 0; i <= 4; ++i) Label_midiff[i]->set_caption(core::diff_table()[static_cast<std::size_t>(i)].name);
+
+    Img_bgcastle->move(50, 130);
+
+    const std::pair<Label*, Label*> twins[4] = {{Label_LEVEL, Label_LEVELS},
+                                                {Label_round, label_rounds},
+                                                {Label_timer, Label_timers},
+                                                {Label_score, Label_scores}};
+    for (const auto& [value, twin] : twins) {
+        twin->set_width(value->width());
+        twin->set_height(value->height());
+        twin->set_font_size(value->font().size);
+    }
+    constexpr int kShadowOffset = 3;
+    for (const auto& [value, twin] : twins) twin->move(value->left(), value->top() + kShadowOffset);
+    Label_missest->move(Label_misses->left(), Label_misses->top() + kShadowOffset);
+}
+
+void MainForm::update_debugmode() {
+    const bool on = screen().debugmode != 0;
+    Label_debug1->set_visible(on);
+    Label_debug2->set_visible(on);
+    Combo1->set_visible(on);
+}
+
+void MainForm::Form_Unload(std::int16_t& cancel) {
+    cancel = static_cast<std::int16_t>(confirm_exit());
+    if (cancel == 0) core::save_and_quit();
+}
+
+void MainForm::Command2_Click() { core::check_highscore(); }
+void MainForm::Command3_Click() { modes::start_story(); }
+void MainForm::Command4_Click() {
+    modes::draw_pawn(-30, -30);
+    modes::draw_storymap();
+    pbox_main->set_auto_redraw(false);
+}
+
+int confirm_exit() {
+    if (screen().debugmode != 0) return 0;
+    const int answer = platform::msgbox("Are you sure you want to exit Quorvel?",
+                                        platform::kMsgYesNoQuestion, "Exit Game");
+    return answer == platform::kMsgResultNo ? 1 : 0;
+}
+
+MainForm& mainform() { return *instance(); }
+bool mainform_exists() { return instance() != nullptr; }
+MainForm& create_mainform() {
+    instance() = std::make_unique<MainForm>();
+    return *instance();
+}
+void destroy_mainform() { instance().reset(); }
+
+ScreenState& screen() {
+    static ScreenState s;
+    return s;
+}
+
+}  // namespace ui

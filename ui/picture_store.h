@@ -1,0 +1,33 @@
+// The hidden store of the game's built-in pictures, cut into the cells the screens use.
+#pragma once
+
+#include "platform/picture_box.h"
+#include "platform/picture_clip.h"
+
+namespace ui {
+
+struct PictureStore {
+    PictureStore();
+
+    platform::Canvas pbox_res;   // 420 x 260: castle skyline and gift box sprites with masks
+    platform::Canvas pbox_pawn;  // 50 x 500: a 25 x 25 sprite per character row, masks at x 25
+    platform::PictureClip pclip_storymap;  // 1 x 1, 420 x 320
+    platform::PictureClip pclip_main;      // 1 x 1, the title picture
+    platform::PictureClip PCLIP_story;     // 1 x 1, the Story intro
+    platform::PictureClip pclip_bgcastle;  // 2 x 1 cells of 80 x 60: dark, golden castle
+    platform::PictureClip pclip_iconpic;   // 10 x 10 cells of 32 x 24: object icons
+    platform::PictureClip pclip_castle;    // 1 x 1, the castle round
+    platform::PictureClip pclip_hint;      // 1 x 6 cells of 25 x 30
+    platform::PictureClip pclip_bg;        // 10 x 1 rows of 280 x 20
+    platform::PictureClip pclip_gameover;  // 1 x 1
+    platform::PictureClip pclip_dice;      // 1 x 6 cells of 60 x 50
+    platform::PictureClip pclip_gamewon;   // 1 x 1
+
+    // Window pictures that live with the controls using them.
+    platform::PictureClip pclip_arrow;     // 1 x 4 cells of 15 x 15
+};
+
+// Made on first use, kept until the program ends.
+PictureStore& form_clip();
+
+}  // namespace ui
