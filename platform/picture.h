@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <string>
 
 #include "platform/colour.h"
 
@@ -11,5 +12,9 @@ using Picture = QImage;
 
 // A blank opaque picture of the given size in one colour.
 Picture make_picture(int w, int h, Colour fill = kBlack);
+
+// Reads a picture file (any format Qt reads) as an opaque picture; a missing, unreadable or
+// damaged file gives an empty picture.
+Picture load_picture(const std::string& path);
 
 }  // namespace platform

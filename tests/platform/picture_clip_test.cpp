@@ -1,5 +1,8 @@
-// Tests of picture grids: cell order and size, bad indices, the clip rectangle.
+// Tests of picture grids (cell order and size, bad indices, the clip rectangle) and picture files.
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "platform/picture_clip.h"
 
@@ -60,6 +63,31 @@ TEST(PictureClip, ClipRectangleIsCutToThePicture) {
     EXPECT_TRUE(grid.clip().isNull());
     grid.set_clip(0, 0, -5, 5);
     EXPECT_TRUE(grid.clip().isNull());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PictureFile, LoadsOpaqueAndRefusesDamagedFiles) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string good = (dir.path() + "/good.png").toStdString();
+    QImage src(7, 5, QImage::Format_ARGB32);
+    src.fill(QColor(10, 20, 30, 255));
+    ASSERT_TRUE(src.save(QString::fromStdString(good)));
+    const platform::Picture pic = platform::load_picture(good);
+    EXPECT_EQ(pic.width(), 7);
+    EXPECT_EQ(pic.format(), QImage::Format_RGB32);
+    EXPECT_EQ(platform::from_qrgb(pic.pixel(3, 3)), platform::rgb(10, 20, 30));
+
+    const std::string bad = (dir.path() + "/bad.png").toStdString();
+    QFile f(QString::fromStdString(bad));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\x89PNG\r\n\x1a\n garbage");
+    f.close();
+    EXPECT_TRUE(platform::load_picture(bad).isNull());
+    EXPECT_TRUE(platform::load_picture((dir.path() + "/missing.png").toStdString()).isNull());
 }
 
 }  // namespace
