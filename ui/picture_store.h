@@ -25,6 +25,15 @@ struct PictureStore {
 
     // Window pictures that live with the controls using them.
     platform::PictureClip pclip_arrow;     // 1 x 4 cells of 15 x 15
+    platform::Picture icosecret;           // 286 x 104: the secret-square icon strip
+    platform::Picture palette;             // 160 x 30: the fireworks colour palette
+    platform::Picture hof_banner;          // 41 x 219
+    platform::Picture help_banner;         // 41 x 291
+    platform::Picture help_illustration;   // 122 x 167
+    platform::Picture entername_bg;        // 360 x 100
+    platform::Picture about_logo;          // 240 x 90
+
+    static constexpr int kPawnRows = 18;   // characters drawn; the sheet has room for 20
 };
 
 // Made on first use, kept until the program ends.

@@ -1,0 +1,28 @@
+// Turns the SVG sources of the built-in pictures into pictures of exact sizes, with masks.
+#pragma once
+
+#include <string>
+
+#include "platform/picture.h"
+
+namespace ui::art {
+
+// ":/art/<name>.svg", compiled into the program.
+std::string resource(const std::string& name);
+bool exists(const std::string& name);
+
+// Renders an SVG over black to exactly w x h pixels. Smooth edges by default; hard edges keep
+// every pixel one of the drawing's own colours (needed where exact colours are tested).
+// A missing or broken source gives an empty picture.
+platform::Picture render(const std::string& name, int w, int h, bool smooth = true);
+
+// A sprite on pure black and its mask: black where the sprite shows, white elsewhere. A pixel
+// shows when the drawing covers at least half of it; a shown pixel that would be pure black
+// is nudged to the outline colour so that it cannot vanish into the background.
+struct Sprite {
+    platform::Picture sprite;
+    platform::Picture mask;
+};
+Sprite render_sprite(const std::string& name, int w, int h);
+
+}  // namespace ui::art
