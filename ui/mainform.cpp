@@ -277,7 +277,7 @@ void MainForm::create_panels() {
     shape_btb0 = own(new Shape(pbox_box[0], 200, 115, 100, 28, Shape::kRoundedRectangle));
     shape_btb0->set_fill_style(Shape::kFillSolid);
     shape_btb0->set_fill_colour(rgb(255, 255, 132));
-    Label_btb0 = make_label(pbox_box[0], 200, 120, 100, 20, "next", rgb(255, 128, 0), panel);
+    Label_btb0 = make_label(pbox_box[0], 200, 120, 100, 20, ">>", rgb(255, 128, 0), panel);
     Label_btb0->set_alignment(platform::kAlignCentre);
     Label_endstory = make_label(pbox_box[0], 10, 10, 290, 100, "", platform::kWhite, font("Comic Sans MS", 10));
 
@@ -296,7 +296,7 @@ void MainForm::create_panels() {
     shape_btb1 = own(new Shape(pbox_box[1], 200, 115, 100, 28, Shape::kRoundedRectangle));
     shape_btb1->set_fill_style(Shape::kFillSolid);
     shape_btb1->set_fill_colour(rgb(255, 255, 132));
-    Label_btb1 = make_label(pbox_box[1], 200, 120, 100, 20, "close", rgb(255, 128, 0), panel);
+    Label_btb1 = make_label(pbox_box[1], 200, 120, 100, 20, "menu", rgb(255, 128, 0), panel);
     Label_btb1->set_alignment(platform::kAlignCentre);
 
     // Panel 2: the bonus chooser.
