@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/tables.h"
+
 namespace core {
 
 struct CoreState {
@@ -21,6 +23,40 @@ struct CoreState {
     std::int16_t cell_h = 0;
     std::int16_t cur_col = 0;
     std::int16_t cur_row = 0;
+
+    // Round counters. Misses count over the whole game; the score is 32-bit.
+    std::int32_t score = 0;
+    std::int16_t round_no = 0;
+    std::int16_t time_limit = 20;       // seconds given at each round start
+    std::int16_t round_time_left = -1;  // -1: no clock
+    std::uint8_t misses = 0;
+    std::uint8_t miss_limit = 5;
+    std::int16_t level = 0;
+    std::int16_t level_rounds = 0;
+    std::int32_t linear_wins = 0;
+    std::int16_t linear_quota = 0;
+    std::int16_t level_up_chance = 0;
+    DiffRec cur_diff;  // the Linear difficulty in play
+    // What the next round is: Story -1 landing, 0 level puzzle, 1..10 secret, 11 castle,
+    // 21 special; Linear 0 normal, 1 bonus round.
+    std::int16_t round_kind = 0;
+    std::int16_t last_round_result = -1;  // -1 none yet, 0 lost on time, 1 won
+    std::uint8_t round_cols = 5;
+    std::uint8_t round_rows = 4;
+    bool castle_on = false;
+    bool castle_won = false;
+
+    // The pieces of the round, slots 1..tgt_count (at most 4).
+    std::array<std::int16_t, 6> tgt_col{};
+    std::array<std::int16_t, 6> tgt_row{};
+    std::array<std::int16_t, 6> tgt_found{};
+    std::int16_t tgt_count = 1;
+    // Colours of a found cell, darkest outside; made per round.
+    std::array<std::int32_t, 21> glow_colour{};
+    // The found piece that slides away, and the slide's step.
+    std::int16_t ans_index = 0;
+    std::int16_t ans_frame = 0;
+    std::string tmp;  // scratch text: the debug quota line
 
     // The Story map and its eleven square records, read from "mappath.dat". Columns 0..22 and
     // rows 0..17, the border kept 0; records in slots 1..11.

@@ -5,5 +5,6 @@ namespace modes {
 
 // No pawn is drawn yet: Story mode is not built.
 void draw_pawn(int, int) {}
+void hide_pawn() {}
 
 }  // namespace modes

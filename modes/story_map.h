@@ -1,9 +1,14 @@
-// The map of PuzzleLand.
+// The map of PuzzleLand and its secret squares.
 #pragma once
 
 namespace modes {
 
-// Draws the map with its squares onto the board.
+// Draws the map with its squares into the work picture.
 void draw_storymap();
+// state -1 draws secret index in its stored state (onto the board when onscreen != 0, else
+// onto the work picture); any other state is only stored.
+void draw_secret(int index, int state, int onscreen);
+// The map's preparation at full cover of "STARTMAP1".
+void startmap2();
 
 }  // namespace modes

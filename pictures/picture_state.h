@@ -16,6 +16,18 @@ struct PictureState {
     std::array<std::int16_t, 1001> shape_pt_x{};
     std::array<std::int16_t, 1001> shape_pt_y{};
     std::array<bool, 1001> shape_pt_pen{};
+
+    // The shared colour list (entries 1..grad_count; entry 0 stays black) and where the last
+    // ramp ended.
+    std::array<std::int32_t, 151> grad_colors{};
+    std::int16_t grad_count = 0;
+    std::int16_t grad_last_r = 0;
+    std::int16_t grad_last_g = 0;
+    std::int16_t grad_last_b = 0;
+    // The last background colour painted under a picture.
+    std::int16_t bg_r = 0;
+    std::int16_t bg_g = 0;
+    std::int16_t bg_b = 0;
 };
 
 PictureState& state();

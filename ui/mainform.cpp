@@ -17,6 +17,9 @@
 #include "ui/background.h"
 #include "ui/menu.h"
 #include "ui/picture_store.h"
+#include "ui/popup_clock.h"
+#include "ui/scenes.h"
+#include "ui/transition.h"
 #include "ui/screen_state.h"
 
 namespace ui {
@@ -312,6 +315,11 @@ void MainForm::wire_events() {
     Command2->on_click = [this] { Command2_Click(); };
     Command3->on_click = [this] { Command3_Click(); };
     Command4->on_click = [this] { Command4_Click(); };
+    Timer_pane.on_tick = [] { Timer_pane_Timer(); };
+    Timer_pmsg.on_tick = [] { Timer_pmsg_Timer(); };
+    Timer_timer.on_tick = [] { Timer_timer_Timer(); };
+    Timer_gameover.on_tick = [] { Timer_gameover_Timer(); };
+    Timer_ansclose.on_tick = [] { Timer_ansclose_Timer(); };
 }
 
 std::array<platform::Timer*, 12> MainForm::timers() {

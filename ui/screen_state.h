@@ -9,6 +9,18 @@ namespace ui {
 struct ScreenState {
     std::int16_t game_mode = 0;   // 0 main menu, 1 Linear, 2 Story, 3 fireworks show
     std::int16_t debugmode = 0;   // true is -1, false 0
+
+    // The screen transition: the state word before the running half, its word and strip.
+    std::string saved_state;
+    std::string pane_word;
+    std::int16_t pane_step = 0;
+
+    // The pop-up banner.
+    std::int16_t pmsg_tick = 0;
+    std::uint8_t pmsg_blinks = 0;
+
+    // The game-over scene's tick counter.
+    std::int16_t gameover_frame = 0;
 };
 
 ScreenState& screen();

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "modes/mode_state.h"
+#include "pictures/picture_state.h"
 #include "platform/picture_box.h"
 #include "platform/services.h"
 #include "ui/mainform.h"
@@ -46,6 +48,8 @@ protected:
         });
         core::state() = core::CoreState{};
         ui::screen() = ui::ScreenState{};
+        modes::state() = modes::ModeState{};
+        pictures::state() = pictures::PictureState{};
         form_ = &ui::create_mainform();
     }
     void TearDown() override {

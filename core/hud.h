@@ -1,0 +1,15 @@
+// The HUD values left of the board: every change on screen goes through these setters.
+#pragma once
+
+#include <cstdint>
+
+namespace core {
+
+void add_score(std::int32_t n);
+void show_round();
+void show_timer();
+void add_misses(int n);
+void show_misslimit();
+void show_level();
+
+}  // namespace core

@@ -1,0 +1,26 @@
+// The shared state of the two game modes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace modes {
+
+struct ModeState {
+    // The message panel's last written line; -1 after clearing. A line written before the
+    // first clearing goes to line 1.
+    std::int16_t msg_line = 0;
+
+    // The ten secret rounds and the castle (slot 11): square and state (0 hidden, 1 revealed,
+    // 2 won; the state is also the row of the icon strip that shows it).
+    std::array<std::uint8_t, 13> secret_col{};
+    std::array<std::uint8_t, 13> secret_row{};
+    std::array<std::int16_t, 13> secret_state{};
+
+    // The character whose pawn walks the map (sprite row).
+    std::uint8_t pawn_char = 0;
+};
+
+ModeState& state();
+
+}  // namespace modes

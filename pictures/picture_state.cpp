@@ -1,0 +1,11 @@
+// The shared state of the picture generators.
+#include "pictures/picture_state.h"
+
+namespace pictures {
+
+PictureState& state() {
+    static PictureState s;
+    return s;
+}
+
+}  // namespace pictures

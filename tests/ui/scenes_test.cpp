@@ -1,0 +1,87 @@
+// The game-over stamps and the found piece's slide.
+#include <gtest/gtest.h>
+
+#include "modes/mode_state.h"
+#include "platform/random.h"
+#include "support/round_fixture.h"
+#include "ui/picture_store.h"
+#include "ui/scenes.h"
+#include "ui/transition.h"
+
+namespace {
+
+using testing_support::RoundTest;
+
+class GameOverScene : public RoundTest {
+protected:
+    void enter_scene() {
+        core::state().game_state = "playpuzzle";
+        ui::pane_close("GAMELOST");
+        finish_half();
+        finish_half();
+    }
+};
+
+TEST_F(GameOverScene, LinearStampsDotsButNotOnTheRedLettering) {
+    enter_scene();
+    form().pbox_main->set_auto_redraw(true);
+    form().pbox_main->draw().box(0, 0, 419, 319, platform::rgb(255, 31, 0), true);
+    form().pbox_main->set_auto_redraw(false);
+    platform::ScriptedRandom red_spot({0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
+    form().Timer_gameover.fire();
+    EXPECT_EQ(red_spot.taken(), 2u) << "only the point is drawn on the red lettering";
+
+    form().pbox_main->set_auto_redraw(true);
+    form().pbox_main->draw().box(0, 0, 419, 319, platform::kBlack, true);
+    form().pbox_main->set_auto_redraw(false);
+    platform::ScriptedRandom dot({0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f});
+    form().Timer_gameover.fire();
+    EXPECT_EQ(dot.taken(), 6u);
+    EXPECT_EQ(form().pbox_main->pixel(210, 160), platform::rgb(170, 170, 170));
+}
+
+TEST_F(GameOverScene, TheFirstTickChecksTheHallOfFameOnceAndTheCounterCycles) {
+    enter_scene();
+    EXPECT_EQ(ui::screen().gameover_frame, 0);
+    form().Timer_gameover.fire();
+    EXPECT_EQ(ui::screen().gameover_frame, 1);
+    for (int i = 0; i < 9; ++i) form().Timer_gameover.fire();
+    EXPECT_EQ(ui::screen().gameover_frame, 10);
+    form().Timer_gameover.fire();
+    EXPECT_EQ(ui::screen().gameover_frame, 2);
+}
+
+TEST_F(GameOverScene, StoryStampsTheChosenPawn) {
+    ui::screen().game_mode = 2;
+    modes::state().pawn_char = 3;
+    enter_scene();
+    form().pbox_main->set_auto_redraw(true);
+    form().pbox_main->draw().box(0, 0, 419, 319, platform::kBlack, true);
+    form().pbox_main->set_auto_redraw(false);
+    platform::ScriptedRandom at({100.0f / 420, 100.0f / 320});
+    form().Timer_gameover.fire();
+    // Where the sprite's mask is black the sprite shows; elsewhere the board stays black.
+    const platform::Canvas& pawns = ui::form_clip().pbox_pawn;
+    for (int y = 0; y < 25; ++y) {
+        for (int x = 0; x < 25; ++x) {
+            const bool shows = pawns.pixel(25 + x, 75 + y) == platform::kBlack;
+            const platform::Colour expected = shows ? pawns.pixel(x, 75 + y) : platform::kBlack;
+            ASSERT_EQ(form().pbox_main->pixel(100 + x, 100 + y), expected) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(GameOverScene, AFoundPieceSlidesDownAndStops) {
+    form().pbox_cell[2]->move(300, 340);
+    core::state().ans_index = 2;
+    form().Timer_ansclose.set_enabled(true);
+    form().Timer_ansclose.fire();
+    EXPECT_EQ(form().pbox_cell[2]->top(), 370);
+    EXPECT_EQ(form().pbox_cell[2]->left(), 300);
+    form().Timer_ansclose.fire();
+    EXPECT_TRUE(form().Timer_ansclose.enabled());
+    form().Timer_ansclose.fire();
+    EXPECT_FALSE(form().Timer_ansclose.enabled());
+}
+
+}  // namespace

@@ -1,0 +1,160 @@
+// The screen transition: five strips cover the board, the next screen is prepared, then revealed.
+#include "ui/transition.h"
+
+#include "core/game_state.h"
+#include "core/grid.h"
+#include "core/round_flow.h"
+#include "modes/landing.h"
+#include "modes/pawn.h"
+#include "modes/story_ending.h"
+#include "modes/story_map.h"
+#include "ui/fireworks.h"
+#include "ui/mainform.h"
+#include "ui/menu.h"
+#include "ui/picture_store.h"
+#include "ui/popup_clock.h"
+#include "ui/screen_state.h"
+#include "ui/side_panel.h"
+
+namespace ui {
+
+namespace {
+
+void start_half(const std::string& word, const char* half_state) {
+    ScreenState& s = screen();
+    s.pane_step = 0;
+    s.pane_word = word;
+    s.saved_state = core::state().game_state;
+    core::state().game_state = half_state;
+}
+
+// Opening words reveal the screen their preparation drew into the work picture.
+bool copies_strips(const std::string& word) {
+    return word == "FIREWORK2" || word == "STARTMAP2" || word == "STARTPUZZLE" ||
+           word == "GAMELOST2" || word == "GAMEWON2";
+}
+
+void dispatch() {
+    ScreenState& s = screen();
+    if (s.pane_word == "ENDGAME") {
+        goto_mainmenu();
+        pane_open("ENDGAME2");
+    }
+    if (s.pane_word == "FIREWORK1") {
+        setup_fireworks();
+        pane_open("FIREWORK2");
+    } else if (s.pane_word == "FIREWORK2") {
+        s.pane_word = "";
+        fireworks_step2();
+    }
+    if (s.pane_word == "GENPUZZLE") {
+        core::play_puzzle();
+        pane_open("STARTPUZZLE");
+    } else if (s.pane_word == "STARTPUZZLE") {
+        s.pane_word = "";
+        core::start_puzzle_round();
+    }
+    if (s.pane_word == "STARTMAP1") {
+        modes::startmap2();
+    } else if (s.pane_word == "STARTMAP2") {
+        modes::after_round();
+    }
+    if (s.pane_word == "GAMEWON1") {
+        modes::win_story();
+        pane_open("GAMEWON2");
+    } else if (s.pane_word == "GAMEWON2") {
+        s.pane_word = "";
+        modes::story_end_anim();
+    }
+    if (s.pane_word == "GAMELOST") {
+        game_over();
+        pane_open("GAMELOST2");
+    } else if (s.pane_word == "GAMELOST2") {
+        s.pane_word = "";
+        gamelost_step2();
+    }
+}
+
+}  // namespace
+
+void pane_close(const std::string& word) {
+    start_half(word, "paneclose");
+    MainForm& f = mainform();
+    f.pbox_main->set_enabled(false);
+    f.Timer_pane.set_enabled(true);
+}
+
+void pane_open(const std::string& word) {
+    start_half(word, "paneopen");
+    mainform().Timer_pane.set_enabled(true);
+}
+
+void Timer_pane_Timer() {
+    ScreenState& s = screen();
+    MainForm& f = mainform();
+    const int x = 84 * s.pane_step;
+    if (s.pane_step <= 4) {
+        const auto first = static_cast<std::size_t>(2 * s.pane_step);
+        const bool closing = core::state().game_state == "paneclose";
+        f.Shape_pane[first]->set_visible(closing);
+        f.Shape_pane[first + 1]->set_visible(closing);
+        if (closing) f.pbox_main->draw().box(x, 0, x + 83, 319, platform::qb_colour(15), true);
+        if (copies_strips(s.pane_word)) f.pbox_main->blit(x, 0, 84, 320, *f.pbox_temp, x, 0);
+    }
+    s.pane_step = static_cast<std::int16_t>(s.pane_step + 1);
+    if (s.pane_step > 5) {
+        core::state().game_state = s.saved_state;
+        f.Timer_pane.set_enabled(false);
+        dispatch();
+    }
+}
+
+void end_game() {
+    MainForm& f = mainform();
+    // A clock, walk or dice tick during the closing half would otherwise replace "ENDGAME"
+    // and carry the abandoned game on.
+    f.Timer_timer.set_enabled(false);
+    f.Timer_walk.set_enabled(false);
+    f.Timer_dice.set_enabled(false);
+
+    show_pmsg(0, "", 0);
+    show_bt(0, 0);
+    show_bt(5, 0);
+    f.Pbox_hint->set_visible(false);
+    f.Timer_pawn.set_enabled(false);
+    f.Timer_menu.set_enabled(false);
+    for (auto* cell : f.pbox_cell) cell->set_visible(false);
+    for (int i = 1; i <= 11; ++i) modes::draw_secret(i, 0, 0);
+    f.Shape_storymenu->move(50, 423);
+    f.pbox_storymenu->move(55, 428);
+    modes::draw_pawn(-30, -30);
+    if (core::state().game_state == "choosebonus") start_box_slide(0, 2);
+    pane_close("ENDGAME");
+}
+
+void game_over() {
+    MainForm& f = mainform();
+    core::state().game_state = "gameover";
+    f.Shape_cursor->set_visible(false);
+    show_bt(0, 0);
+    show_bt(5, 0);
+    screen().gameover_frame = 0;
+    f.Timer_timer.set_enabled(false);
+    f.pbox_temp->clear();
+    f.pbox_temp->set_width(424);
+    f.pbox_temp->set_height(324);
+    f.pbox_temp->set_picture(form_clip().pclip_gameover.cell(0));
+    for (int i = 1; i <= 4; ++i) f.pbox_cell[static_cast<std::size_t>(i)]->set_visible(false);
+    show_bt12(1);
+    f.pbox_main->set_enabled(true);
+    core::show_grid(0);
+}
+
+void gamelost_step2() {
+    MainForm& f = mainform();
+    // The scene's stamps go straight to the screen.
+    f.pbox_main->set_auto_redraw(false);
+    f.Timer_gameover.set_enabled(true);
+}
+
+}  // namespace ui
