@@ -1,0 +1,79 @@
+// Plays the opening of a Linear round by script and saves what the window shows: a found
+// piece's glow, a miss's lattice and cross, the pop-up and the pieces.
+//
+//   round_shot <out.png>
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdio>
+
+#include "core/game_state.h"
+#include "core/pieces.h"
+#include "modes/linear.h"
+#include "platform/random.h"
+#include "platform/services.h"
+#include "platform/timer.h"
+#include "ui/mainform.h"
+#include "ui/menu.h"
+#include "ui/screen_state.h"
+
+namespace {
+
+void finish_half(ui::MainForm& f) {
+    for (int i = 0; i < 6 && f.Timer_pane.enabled(); ++i) f.Timer_pane.fire();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: round_shot <out.png>\n");
+        return 2;
+    }
+    platform::register_font_substitutes();
+    platform::Timer::set_manual_mode(true);
+    platform::set_msgbox_handler([](const platform::MsgBoxCall&) { return 1; });
+
+    ui::MainForm& f = ui::create_mainform();
+    f.Form_Load();
+    f.show();
+    platform::seed_random(2024);
+    core::CoreState& s = core::state();
+    ui::screen().game_mode = 1;
+    s.time_limit = 20;
+    s.miss_limit = 5;
+    s.quote_count = 1;
+    s.quote[1] = "Excellent!";
+
+    // What "play game" does to the title screen before the first round.
+    ui::show_mainmenu(0);
+    ui::show_bt_3_4(0);
+    ui::show_bt(0, 1);
+    f.Label_ver->set_visible(false);
+    f.Img_bgcastle->set_visible(false);
+    f.pbox_main->set_auto_redraw(true);
+    modes::genpuzzle_pane();
+    finish_half(f);
+    finish_half(f);
+    // Two pieces: find one, miss beside it.
+    s.tgt_count = 2;
+    core::pick_targets(2);
+    s.cur_col = s.tgt_col[1];
+    s.cur_row = s.tgt_row[1];
+    core::check_answer();
+    s.cur_col = static_cast<std::int16_t>(s.tgt_col[1] == 1 ? 2 : 1);
+    s.cur_row = static_cast<std::int16_t>(s.tgt_row[1] == 1 ? 2 : 1);
+    core::check_answer();
+    f.Timer_pmsg.fire();
+    f.Timer_timer.fire();
+    app.processEvents();
+
+    const QPixmap shot = f.widget()->grab();
+    if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "round_shot: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    std::printf("wrote %s\n", argv[1]);
+    return 0;
+}
