@@ -11,7 +11,21 @@
 
 namespace core {
 
+namespace {
+
+std::vector<DrawRecord>* draw_recorder = nullptr;
+
+}  // namespace
+
+void set_draw_recorder(std::vector<DrawRecord>* recorder) { draw_recorder = recorder; }
+
+float rnd_direct() {
+    if (draw_recorder) draw_recorder->push_back({true, 0, 0});
+    return platform::rnd();
+}
+
 int rnd_range(int lo, int span) {
+    if (draw_recorder) draw_recorder->push_back({false, lo, span});
     const float r = platform::rnd();
     // The product is formed in single precision, as the tables of chances were tuned with it.
     const float product = static_cast<float>(span) * r;

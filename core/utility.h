@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/colour.h"
 
@@ -14,6 +15,17 @@ namespace core {
 
 // lo + round(span x r) for one fresh draw r in [0, 1): lo to lo + span, both ends half as likely.
 int rnd_range(int lo, int span);
+// One direct draw of the shared sequence, for the formulas that take r itself.
+float rnd_direct();
+
+// Tests record which draws a routine makes, in order: a range (lo, span) or a direct draw.
+struct DrawRecord {
+    bool direct = false;
+    int lo = 0;
+    int span = 0;
+    bool operator==(const DrawRecord&) const = default;
+};
+void set_draw_recorder(std::vector<DrawRecord>* recorder);
 
 // Decimal text with sep between groups of three digits from the right, "-" in front if negative.
 std::string format_thousands(std::int32_t value, const std::string& sep);

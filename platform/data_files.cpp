@@ -58,6 +58,7 @@ void set_data_folder(const std::string& folder) { folder_override() = folder; }
 std::string data_path(const std::string& name) { return data_folder() + "/" + name; }
 
 TextFile::TextFile(const std::string& path) {
+    notify_read("file", path);
     std::error_code ec;
     // Only plain files: a folder reads as nothing and a pipe or device could block forever.
     if (!std::filesystem::is_regular_file(path, ec)) return;
@@ -141,6 +142,23 @@ std::optional<double> TextFile::read_number() {
     const auto [end, error] = std::from_chars(first, last, value);
     if (error != std::errc() || end != last) return std::nullopt;
     return value;
+}
+
+namespace {
+
+std::function<void(const std::string&, const std::string&)>& read_observer() {
+    static std::function<void(const std::string&, const std::string&)> observer;
+    return observer;
+}
+
+}  // namespace
+
+void set_read_observer(std::function<void(const std::string& kind, const std::string& what)> observer) {
+    read_observer() = std::move(observer);
+}
+
+void notify_read(const std::string& kind, const std::string& what) {
+    if (read_observer()) read_observer()(kind, what);
 }
 
 }  // namespace platform

@@ -82,6 +82,12 @@ private:
     bool after_comma_ = false;  // a line end right after a comma still closes an empty field
 };
 
+// ---- Watching reads -----------------------------------------------------------------------
+// Tests see the order in which the game reads its files and settings: the observer gets
+// ("file", path) for every text file opened and ("setting", section/key) for every setting read.
+void set_read_observer(std::function<void(const std::string& kind, const std::string& what)> observer);
+void notify_read(const std::string& kind, const std::string& what);
+
 // ---- Ending the program --------------------------------------------------------------------
 // Ends the program at once: no further handler runs. The caller saves what must be saved
 // first. Tests replace the ending to observe it (typically by throwing ProgramEnded).

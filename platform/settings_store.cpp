@@ -38,6 +38,7 @@ std::string settings_file(const std::string& app) { return settings_folder() + "
 
 std::string get_setting(const std::string& app, const std::string& section,
                         const std::string& key, const std::string& default_value) {
+    notify_read("setting", section + "/" + key);
     if (key.empty()) return default_value;
     const QString file = QString::fromStdString(settings_file(app));
     if (!QFileInfo::exists(file)) return default_value;  // don't let QSettings touch the folder

@@ -11,9 +11,10 @@ namespace ui::art {
 std::string resource(const std::string& name);
 bool exists(const std::string& name);
 
-// Renders an SVG over black to exactly w x h pixels. Smooth edges by default; hard edges keep
-// every pixel one of the drawing's own colours (needed where exact colours are tested).
-// A missing or broken source gives an empty picture.
+// Renders an SVG over black to exactly w x h pixels. Smooth edges by default. Hard edges drop
+// pixels covered less than half; the SVG renderer smooths edges whatever it is told, so a
+// drawing that needs exact colours everywhere (markers, tiles) is built from shapes on whole
+// pixels, which come out exact either way. A missing or broken source gives an empty picture.
 platform::Picture render(const std::string& name, int w, int h, bool smooth = true);
 
 // A sprite on pure black and its mask: black where the sprite shows, white elsewhere. A pixel
