@@ -24,8 +24,8 @@ void place_sprite(platform::Canvas& sheet, const std::string& name, int w, int h
                   int mx, int my) {
     const art::Sprite s = art::render_sprite(name, w, h);
     if (s.sprite.isNull()) return;
-    sheet.draw().draw_picture(s.sprite, sx, sy);
-    sheet.draw().draw_picture(s.mask, mx, my);
+    sheet.blit(sx, sy, w, h, s.sprite, 0, 0);
+    sheet.blit(mx, my, w, h, s.mask, 0, 0);
 }
 
 }  // namespace
@@ -64,8 +64,8 @@ PictureStore::PictureStore()
     place_sprite(pbox_res, "gift", 75, 60, 0, 200, 75, 200);
     const art::Sprite pawns = art::render_sprite("pawns", 25, 25 * kPawnRows);
     if (!pawns.sprite.isNull()) {
-        pbox_pawn.draw().draw_picture(pawns.sprite, 0, 0);
-        pbox_pawn.draw().draw_picture(pawns.mask, 25, 0);
+        pbox_pawn.blit(0, 0, 25, 25 * kPawnRows, pawns.sprite, 0, 0);
+        pbox_pawn.blit(25, 0, 25, 25 * kPawnRows, pawns.mask, 0, 0);
     }
 }
 
