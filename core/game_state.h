@@ -77,6 +77,22 @@ struct CoreState {
     std::array<std::string, 241> faq_line;
     std::uint8_t faq_count = 0;
 
+    // Tables built at start-up and read-only afterwards.
+    std::array<DiffRec, 7> diff_table;             // Linear difficulties 0..4
+    std::array<StoryDiffRec, 6> story_diff_table;  // Story difficulties 0..2
+    StoryDiffRec cur_story_diff;
+    std::array<std::string, 21> char_name;         // 0 "?", characters 1..18
+    std::array<std::string, 21> char_saying;
+    std::array<std::uint8_t, 11> pawn_bob{};       // idle bounce, frames 0..7
+    std::array<std::uint8_t, 21> jump_arc{};       // jump heights, 0..11
+    std::string dir_letters;                       // "LRUD": direction numbers 1..4
+    std::array<std::int16_t, 5> dir_dx{};
+    std::array<std::int16_t, 5> dir_dy{};
+    std::string app_name;                          // the settings' application name
+
+    // The Hall of Fame: slots 1..10 best first; slot 0 the entry being made.
+    std::array<HofRec, 11> hof_table;
+
     // Remembered between runs.
     std::int16_t bg_index = 0;     // background scheme 0..9
     std::int16_t stories_won = 0;
