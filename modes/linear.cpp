@@ -1,38 +1,154 @@
 // Linear mode: the level ladder, its rounds and rewards.
 #include "modes/linear.h"
 
+#include <string>
+
 #include "core/game_state.h"
+#include "core/hud.h"
 #include "core/round_flow.h"
 #include "core/utility.h"
-#include "pictures/colour_ramps.h"
-#include "platform/random.h"
+#include "modes/mode_state.h"
+#include "pictures/kinds.h"
+#include "pictures/layers_shapes_dots.h"
+#include "platform/services.h"
 #include "ui/mainform.h"
+#include "ui/popup_clock.h"
 #include "ui/transition.h"
 
 namespace modes {
 
+void begin_linear_game() {
+    init_linear();
+    genpuzzle_pane();
+}
+
+void init_linear() {
+    core::CoreState& s = core::state();
+    ui::mainform().Img_changebg->set_visible(false);
+    const std::size_t diff = state().linear_diff < 5 ? state().linear_diff : 0;
+    s.cur_diff = s.diff_table[diff];
+    s.last_round_result = -1;
+    s.castle_on = false;
+    s.castle_won = false;
+    s.level = 1;
+    s.level_rounds = 0;
+    s.linear_wins = 0;
+    core::show_level();
+    s.game_state = "";
+    s.score = 0;
+    core::add_score(0);
+    s.round_no = 0;
+    core::show_round();
+    s.time_limit = s.cur_diff.secs;
+    s.round_time_left = -1;
+    core::show_timer();
+    core::add_misses(-99);
+    s.miss_limit = s.cur_diff.max_misses;
+    core::show_misslimit();
+}
+
 void genpuzzle_pane() { ui::pane_close("GENPUZZLE"); }
 
-// The first level's round only, on a plain picture of coloured blocks: the level ladder and
-// the picture kinds are not built yet.
 void linear_round() {
     core::CoreState& s = core::state();
-    s.round_kind = 0;
-    s.round_cols = 5;
-    s.round_rows = 4;
-    s.tgt_count = 1;
     core::make_round_colours();
-    double r = -1, g = 0, b = 0;
-    pictures::fill_background(r, g, b);
-    platform::Surface& pic = ui::mainform().pbox_temp->draw();
-    for (int y = 0; y < 320; y += 16) {
-        for (int x = 0; x < 420; x += 21) {
-            const int red = core::rnd_range(0, 255);
-            const int green = core::rnd_range(0, 255);
-            const int blue = core::rnd_range(0, 255);
-            pic.box(x, y, x + 20, y + 15, platform::rgb(red, green, blue), true);
+    s.level_up_chance = s.cur_diff.bonus_chance;
+    s.linear_quota = static_cast<std::int16_t>(5 * s.level + s.cur_diff.quota_base);
+
+    if (s.last_round_result == 1 && s.round_kind == 1) {
+        if (s.level < 13) {
+            level_up();
+        } else {
+            bonus_reward();
+        }
+        s.round_kind = 0;
+    } else {
+        s.round_kind = 0;
+        if (s.level >= 13) {
+            if (s.linear_wins % 8 == 0) s.round_kind = 1;
+        } else if (s.linear_wins > s.linear_quota) {
+            const int j = core::rnd_range(0, 100);
+            if (j <= s.level_up_chance) s.round_kind = 1;
         }
     }
+
+    int kind;
+    if (s.level <= 12) {
+        const std::string& sizes = s.cur_diff.board_sizes;
+        const std::size_t at = static_cast<std::size_t>(3 * (s.level - 1) + 1);  // 0-based
+        const bool ok = at + 1 < sizes.size() && std::isdigit(static_cast<unsigned char>(sizes[at])) &&
+                        std::isdigit(static_cast<unsigned char>(sizes[at + 1]));
+        s.round_cols = static_cast<std::uint8_t>(ok ? sizes[at] - '0' : 5);
+        s.round_rows = static_cast<std::uint8_t>(ok ? sizes[at + 1] - '0' : 4);
+        kind = s.level;
+    } else {
+        kind = core::rnd_range(8, 4);
+        s.round_rows = static_cast<std::uint8_t>(core::rnd_range(5, 3));
+        s.round_cols = static_cast<std::uint8_t>(15 - s.round_rows);
+    }
+    if (s.round_no > 5000) s.round_cols = s.round_rows = 9;
+    if (s.round_no > 10000) s.round_cols = s.round_rows = 10;
+    if (s.round_no > 15000) s.round_cols = s.round_rows = 11;
+    if (s.round_no > 20000) s.round_cols = s.round_rows = 12;
+
+    if (s.round_kind == 0) {
+        double k = kind;
+        pictures::gen_kind(k);
+    } else {
+        bonus_round();
+    }
+
+    s.tgt_count = 1;
+    if (s.level >= 3) s.tgt_count = 2;
+    if (s.level >= 7) s.tgt_count = 3;
+    if (s.level >= 12) s.tgt_count = 4;
+
+    if (s.round_no % 1000 == 0) {
+        const int j = core::rnd_range(6, 10);
+        s.tmp = std::string(17, ' ') + "cadge" + s.char_name[static_cast<std::size_t>(j)];
+        platform::msgbox("To appreciate your patience and diligence for playing up to\r" +
+                             std::to_string(s.round_no) + " rounds, here's a small easter egg for you:\r\r" +
+                             s.tmp + "\r\rJust type it 'somewhere' in the game and be suprised!",
+                         platform::kMsgInfo, "Wow!");
+    }
+    core::show_quota_debug();
+}
+
+void level_up() {
+    core::CoreState& s = core::state();
+    ui::show_pmsg(1, "LEVEL UP!!!", 10);
+    s.round_time_left = -1;
+    s.time_limit = static_cast<std::int16_t>(s.time_limit + 5);
+    core::show_timer();
+    s.level_rounds = 0;
+    s.linear_wins = 0;
+    core::add_misses(-99);
+    s.level = static_cast<std::int16_t>(s.level + 1);
+    if (s.level % 3 == 0) {
+        s.miss_limit = static_cast<std::uint8_t>(s.miss_limit + 1);
+        core::show_misslimit();
+    }
+    core::show_level();
+}
+
+void bonus_reward() {
+    core::CoreState& s = core::state();
+    int r = core::rnd_range(1, 1);
+    if (s.misses == 0) r = 2;
+    if (r == 1) {
+        core::add_misses(-1);
+        ui::show_pmsg(1, "1 MISS DEDUCTED!", 10);
+    } else {
+        s.time_limit = static_cast<std::int16_t>(s.time_limit + 5);
+        core::show_timer();
+        ui::show_pmsg(1, "TIMER +5 SECS!", 10);
+    }
+}
+
+void bonus_round() {
+    ui::show_pmsg(1, "Bonus Round!", 10);
+    double r = -1, g = 0, b = 0, spread = 80;
+    pictures::gen_dot_picture(r, g, b, spread);
 }
 
 }  // namespace modes

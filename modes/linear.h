@@ -3,9 +3,17 @@
 
 namespace modes {
 
+// "play game" in Linear mode: a new game, its first round prepared behind the transition.
+void begin_linear_game();
+void init_linear();
 // Closes the board for the next Linear round.
 void genpuzzle_pane();
 // The Linear round set-up: bonus round, grid, picture kind and pieces, and the picture itself.
 void linear_round();
+// The rewards of a won bonus round, below level 13 and from level 13 on.
+void level_up();
+void bonus_reward();
+// Paints the bonus round's picture.
+void bonus_round();
 
 }  // namespace modes

@@ -19,6 +19,12 @@ struct ModeState {
 
     // The character whose pawn walks the map (sprite row).
     std::uint8_t pawn_char = 0;
+    std::int16_t pawn_col = 11;
+    std::int16_t pawn_row = 8;
+
+    // The difficulties chosen on the start screens.
+    std::uint8_t linear_diff = 0;
+    std::uint8_t story_diff = 0;
 };
 
 ModeState& state();

@@ -9,7 +9,6 @@
 
 #include "core/game_state.h"
 #include "core/pieces.h"
-#include "modes/linear.h"
 #include "platform/random.h"
 #include "platform/services.h"
 #include "platform/timer.h"
@@ -38,22 +37,14 @@ int main(int argc, char** argv) {
     ui::MainForm& f = ui::create_mainform();
     f.Form_Load();
     f.show();
-    platform::seed_random(2024);
+    platform::seed_random(3);
     core::CoreState& s = core::state();
-    ui::screen().game_mode = 1;
-    s.time_limit = 20;
-    s.miss_limit = 5;
     s.quote_count = 1;
     s.quote[1] = "Excellent!";
 
-    // What "play game" does to the title screen before the first round.
-    ui::show_mainmenu(0);
-    ui::show_bt_3_4(0);
-    ui::show_bt(0, 1);
-    f.Label_ver->set_visible(false);
-    f.Img_bgcastle->set_visible(false);
-    f.pbox_main->set_auto_redraw(true);
-    modes::genpuzzle_pane();
+    // The title screen's "Start Linear Game", then "play game".
+    ui::start_linear();
+    ui::leave_menu();
     finish_half(f);
     finish_half(f);
     // Two pieces: find one, miss beside it.

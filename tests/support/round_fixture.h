@@ -3,6 +3,7 @@
 
 #include "core/game_state.h"
 #include "core/round_flow.h"
+#include "core/startup.h"
 #include "modes/linear.h"
 #include "support/game_fixture.h"
 #include "ui/mainform.h"
@@ -17,6 +18,8 @@ protected:
         form().Form_Load();
         core::CoreState& s = core::state();
         ui::screen().game_mode = 1;
+        core::init_difficulty_tables();
+        modes::init_linear();
         s.game_state = "";
         s.time_limit = 20;
         s.miss_limit = 3;

@@ -1,0 +1,22 @@
+// The twelve picture kinds of Linear mode and the dispatcher that paints one.
+#pragma once
+
+namespace pictures {
+
+// Paints a picture of kind 1..12 into the work picture; any other kind paints nothing.
+void gen_kind(double& kind);
+
+void gen_kind1();
+void gen_kind2();
+void gen_kind3();
+void gen_kind4();
+void gen_kind5();
+void gen_kind6();
+void gen_kind7();
+void gen_kind8();
+void gen_kind9();
+void gen_kind10();
+void gen_kind11();
+void gen_kind12();
+
+}  // namespace pictures
