@@ -9,6 +9,7 @@ namespace modes {
 // Not built yet: Story mode comes later.
 void draw_storymap() {}
 void startmap2() {}
+void enter_puzzleland() {}
 
 void draw_secret(int index, int state, int onscreen) {
     if (index < 1 || index > 11) return;

@@ -8,6 +8,8 @@ void draw_storymap();
 // state -1 draws secret index in its stored state (onto the board when onscreen != 0, else
 // onto the work picture); any other state is only stored.
 void draw_secret(int index, int state, int onscreen);
+// "play game" in Story mode: a new Story game on the map.
+void enter_puzzleland();
 // The map's preparation at full cover of "STARTMAP1".
 void startmap2();
 

@@ -9,13 +9,14 @@
 #include "core/hall_of_fame.h"
 #include "core/settings.h"
 #include "core/startup.h"
-#include "core/tables.h"
 #include "modes/pawn.h"
 #include "modes/story_map.h"
 #include "modes/story_start.h"
 #include "platform/services.h"
 #include "ui/background.h"
 #include "ui/menu.h"
+#include "ui/input.h"
+#include "ui/label_buttons.h"
 #include "ui/picture_store.h"
 #include "ui/popup_clock.h"
 #include "ui/scenes.h"
@@ -206,13 +207,14 @@ void MainForm::create_board_controls() {
     Label_mi[3]->set_enabled(false);  // the menu has no fourth item
 
     const char* previews[5] = {"LINEAR GAME", "Starting Timer:", "Allowed misses:", "", ""};
-    const int lx[5] = {60, 60, 60, 200, 200};
-    const int ly[5] = {140, 240, 265, 240, 265};
+    // The start screen's words sit on the title's dark menu panel.
+    const int lx[5] = {160, 160, 160, 290, 290};
+    const int ly[5] = {168, 240, 265, 240, 265};
     for (int i = 0; i <= 4; ++i) {
         Label_midiff[i] = make_label(b, 60 + 60 * i, 200, 60, 20, "", platform::kWhite, font("Verdana", 9, true));
         Label_midiff[i]->set_alignment(platform::kAlignCentre);
         Label_midiff[i]->set_visible(false);
-        Label_linear[i] = make_label(b, lx[i], ly[i], 300, 22, previews[i], platform::kWhite, font("Verdana", 10, true));
+        Label_linear[i] = make_label(b, lx[i], ly[i], i >= 3 ? 130 : 200, 22, previews[i], platform::kWhite, font("Verdana", 10, true));
         Label_linear[i]->set_visible(false);
     }
 
@@ -293,7 +295,7 @@ void MainForm::create_panels() {
         Shape_btc[i] = own(new Shape(pbox_box[1], 160 + 50 * i, 55, 40, 28, Shape::kRoundedRectangle));
         Shape_btc[i]->set_fill_style(Shape::kFillSolid);
         Shape_btc[i]->set_fill_colour(rgb(191, 255, 255));
-        Label_btc[i] = make_label(pbox_box[1], 160 + 50 * i, 60, 40, 20, i == 0 ? "-" : "+", rgb(0x2B, 0x1B, 0x3D), panel);
+        Label_btc[i] = make_label(pbox_box[1], 160 + 50 * i, 60, 40, 20, i == 0 ? "<" : ">", rgb(0x2B, 0x1B, 0x3D), panel);
         Label_btc[i]->set_alignment(platform::kAlignCentre);
     }
     shape_btb1 = own(new Shape(pbox_box[1], 200, 115, 100, 28, Shape::kRoundedRectangle));
@@ -315,6 +317,44 @@ void MainForm::wire_events() {
     Command2->on_click = [this] { Command2_Click(); };
     Command3->on_click = [this] { Command3_Click(); };
     Command4->on_click = [this] { Command4_Click(); };
+    on_key_down = [](int key, int shift) { Form_KeyDown(key, shift); };
+    on_key_press = [](int ascii) { Form_KeyPress(ascii); };
+    pbox_main->on_mouse_move = [](const platform::MouseArgs& a) { pbox_main_MouseMove(a); };
+    pbox_main->on_mouse_down = [](const platform::MouseArgs& a) { pbox_main_MouseDown(a); };
+    pbox_main->on_mouse_up = [](const platform::MouseArgs& a) { pbox_main_MouseUp(a); };
+    pbox_main->on_click = [] { pbox_main_Click(); };
+    Label_misses->on_click = [] { Label_misses_Click(); };
+    Label_score->on_dblclick = [] { Label_score_DblClick(); };
+    Label_timer->on_dblclick = [] { Label_timer_DblClick(); };
+    Label_timer->set_tool_tip("double-click to speed up");
+    Pbox_hint->on_click = [] { Pbox_hint_Click(); };
+    Label_LEVEL->on_click = [] { Label_LEVEL_Click(); };
+    Img_changebg->on_click = [] {
+        std::int16_t bg = -1;
+        draw_bg(bg);
+    };
+    for (int i = 0; i <= 5; ++i) {
+        Label_bt[i]->on_mouse_down = [i](const platform::MouseArgs&) { Label_bt_MouseDown(i); };
+        Label_bt[i]->on_mouse_up = [i](const platform::MouseArgs&) { Label_bt_MouseUp(i); };
+        Label_bt[i]->on_click = [i] { Label_bt_Click(i); };
+        Label_mi[i]->on_mouse_down = [i](const platform::MouseArgs& a) { Label_mi_MouseDown(i, a); };
+        Label_mi[i]->on_mouse_up = [i](const platform::MouseArgs&) { Label_mi_MouseUp(i); };
+        Label_mi[i]->on_click = [i] { Label_mi_Click(i); };
+    }
+    for (int i = 0; i <= 4; ++i) Label_midiff[i]->on_click = [i] { select_linear_diff(i); };
+    for (int i = 0; i <= 2; ++i) {
+        Label_misdiff[i]->on_click = [i] { select_story_difficulty(i); };
+        Label_btype[i]->on_mouse_down = [i](const platform::MouseArgs&) { Label_btype_MouseDown(i); };
+        Label_btype[i]->on_mouse_up = [i](const platform::MouseArgs&) { Label_btype_MouseUp(i); };
+    }
+    Label_btb0->on_mouse_down = [](const platform::MouseArgs&) { Label_btb_MouseDown(0); };
+    Label_btb0->on_mouse_up = [](const platform::MouseArgs&) { Label_btb_MouseUp(0); };
+    Label_btb1->on_mouse_down = [](const platform::MouseArgs&) { Label_btb_MouseDown(1); };
+    Label_btb1->on_mouse_up = [](const platform::MouseArgs&) { Label_btb_MouseUp(1); };
+    for (int i = 0; i <= 1; ++i) {
+        Label_btc[i]->on_mouse_down = [i](const platform::MouseArgs&) { Label_btc_MouseDown(i); };
+        Label_btc[i]->on_mouse_up = [i](const platform::MouseArgs&) { Label_btc_MouseUp(i); };
+    }
     Timer_pane.on_tick = [] { Timer_pane_Timer(); };
     Timer_pmsg.on_tick = [] { Timer_pmsg_Timer(); };
     Timer_timer.on_tick = [] { Timer_timer_Timer(); };
@@ -418,7 +458,7 @@ void MainForm::arrange_controls() {
         Shape_pane[i]->move(42 * i, -1);
     }
 
-    for (int i = 0; i <= 4; ++i) Label_midiff[i]->set_caption(core::diff_table()[static_cast<std::size_t>(i)].name);
+    for (int i = 0; i <= 4; ++i) Label_midiff[i]->set_caption(core::state().diff_table[static_cast<std::size_t>(i)].name);
 
     Img_bgcastle->move(50, 130);
 

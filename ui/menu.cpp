@@ -3,11 +3,26 @@
 
 #include "core/game_state.h"
 #include "core/grid.h"
+#include "core/round_flow.h"
+#include "core/settings.h"
+#include "core/utility.h"
+#include "modes/linear.h"
+#include "modes/message_panel.h"
+#include "modes/mode_state.h"
+#include "modes/pawn.h"
+#include "modes/story_map.h"
+#include "modes/story_start.h"
+#include "modes/walking.h"
+#include "platform/services.h"
 #include "ui/mainform.h"
 #include "ui/picture_store.h"
 #include "ui/screen_state.h"
+#include "ui/side_windows.h"
+#include "ui/transition.h"
 
 namespace ui {
+
+const char* const kWebsite = "https://quorvel-infinite.example.org/";
 
 void layout_menu_buttons() {
     MainForm& f = mainform();
@@ -21,9 +36,10 @@ void layout_menu_buttons() {
 }
 
 void show_bt(int index, int flag) {
+    if (index < 0 || index > 5) return;
     MainForm& f = mainform();
-    f.Label_bt[index]->show_flag(flag);
-    f.Shape_bt[index]->show_flag(flag);
+    f.Label_bt[static_cast<std::size_t>(index)]->show_flag(flag);
+    f.Shape_bt[static_cast<std::size_t>(index)]->show_flag(flag);
 }
 
 void show_bt12(int flag) {
@@ -37,13 +53,20 @@ void show_bt_3_4(int flag) {
 }
 
 void show_mainmenu(int flag) {
-    MainForm& f = mainform();
-    for (int i : {0, 1, 2, 4, 5}) f.Label_mi[i]->show_flag(flag);
+    for (platform::Label* item : mainform().Label_mi) item->show_flag(flag);
+    mainform().Label_mi[3]->set_visible(false);  // the menu has no fourth item
 }
 
-// The title screen without its castle states and game clean-up, which are not built yet.
+void show_linearmenu(int flag) {
+    MainForm& f = mainform();
+    for (auto* l : f.Label_midiff) l->show_flag(flag);
+    for (auto* l : f.Label_linear) l->show_flag(flag);
+    f.Shape_menucs->show_flag(flag);
+}
+
 void goto_mainmenu() {
     MainForm& f = mainform();
+    core::clear_score_state();
     f.pbox_main->set_auto_redraw(false);
     for (platform::Label* l : {f.Label_round, f.label_rounds, f.Label_score, f.Label_scores,
                                f.Label_timer, f.Label_timers, f.Label_misses, f.Label_missest,
@@ -58,6 +81,7 @@ void goto_mainmenu() {
     f.Shape_menucs->set_visible(false);
     f.Shape_cursor->set_visible(false);
     f.pbox_dice->set_visible(false);
+    modes::draw_pawn(-30, -30);
     f.Shape_pawn2->set_visible(false);
     f.Shape_storymenu->move(280, 325);
     f.pbox_storymenu->move(280, 330);
@@ -65,17 +89,136 @@ void goto_mainmenu() {
         t->set_enabled(false);
     }
     f.Img_bgcastle->set_visible(true);
-    f.Img_bgcastle->set_picture(form_clip().pclip_bgcastle.cell(core::state().stories_won > 0 ? 1 : 0));
+    const bool golden = core::state().stories_won > 0;
+    f.Img_bgcastle->set_picture(form_clip().pclip_bgcastle.cell(golden ? 1 : 0));
+    f.Img_bgcastle->set_mouse_pointer(golden ? platform::kUpArrowPointer : platform::kDefaultPointer);
     f.Img_changebg->set_visible(true);
     f.Label_ver->set_visible(true);
     f.pbox_main->set_enabled(true);
     for (auto* h : f.Img_hotspot) h->set_visible(false);
+    show_linearmenu(0);
     core::show_grid(0);
     show_bt_3_4(1);
     show_bt12(0);
     show_mainmenu(1);
+    modes::hide_msgbox();
+    modes::disable_arrows();
     screen().game_mode = 0;
     core::state().game_state = "mainmenu";
+}
+
+void start_linear() {
+    screen().game_mode = 1;
+    select_linear_diff(0);
+    show_linearmenu(1);
+    show_bt12(1);
+    show_bt_3_4(0);
+    show_mainmenu(0);
+}
+
+void select_linear_diff(int index) {
+    if (index < 0 || index > 4) return;
+    MainForm& f = mainform();
+    modes::state().linear_diff = static_cast<std::uint8_t>(index);
+    for (auto* l : f.Label_midiff) l->set_fore_colour(platform::qb_colour(15));
+    platform::Label* chosen = f.Label_midiff[static_cast<std::size_t>(index)];
+    f.Shape_menucs->set_width(chosen->width());
+    f.Shape_menucs->move(chosen->left(), chosen->top() - 1);
+    chosen->set_fore_colour(platform::kYellow);
+    f.Shape_menucs->set_visible(true);
+    const core::DiffRec& d = core::state().diff_table[static_cast<std::size_t>(index)];
+    f.Label_linear[3]->set_caption(std::to_string(d.secs) + " seconds");
+    std::string marks;
+    for (int i = 0; i < d.max_misses; ++i) marks += "X ";
+    f.Label_linear[4]->set_caption(marks);
+}
+
+void select_story_difficulty(int index) {
+    if (index < 0 || index > 2) return;
+    MainForm& f = mainform();
+    modes::state().story_diff = static_cast<std::uint8_t>(index);
+    platform::Label* chosen = f.Label_misdiff[static_cast<std::size_t>(index)];
+    f.Shape_misdiff->move(chosen->left() - 4, chosen->top());
+}
+
+void leave_menu() {
+    MainForm& f = mainform();
+    show_bt(0, 1);
+    show_bt_3_4(0);
+    f.Label_ver->set_visible(false);
+    f.Img_bgcastle->set_visible(false);
+    f.Shape_storymenu->move(50, 330);
+    f.pbox_storymenu->move(55, 335);
+    f.Timer_menu.set_enabled(false);
+    show_mainmenu(0);
+    for (auto* h : f.Img_hotspot) h->set_visible(false);
+    show_linearmenu(0);
+    show_bt12(0);
+    f.pbox_main->set_auto_redraw(true);
+    if (screen().game_mode == 1) {
+        modes::begin_linear_game();
+    } else {
+        modes::enter_puzzleland();
+    }
+}
+
+void pause_game() {
+    MainForm& f = mainform();
+    platform::Shape& cursor = *f.Shape_cursor;
+    const int w = cursor.width(), h = cursor.height(), x = cursor.left(), y = cursor.top();
+    cursor.set_fill_style(platform::Shape::kFillDiagonalCross);
+    cursor.set_width(420);
+    cursor.set_height(320);
+    cursor.move(0, 0);
+    cursor.set_visible(true);
+    // The round must not run out behind the pause box: hold the clock while it is open.
+    const bool clock_was_on = f.Timer_timer.enabled();
+    f.Timer_timer.set_enabled(false);
+    platform::msgbox("GAME PAUSED. CLICK ON OK TO RESUME", platform::kMsgInfo);
+    if (clock_was_on) f.Timer_timer.set_enabled(true);
+    cursor.set_fill_style(platform::Shape::kFillTransparent);
+    cursor.set_width(w);
+    cursor.set_height(h);
+    cursor.move(x, y);
+}
+
+void open_link(const std::string& target) {
+    const std::int32_t result = core::open_document(target);
+    if (result < 33) platform::msgbox("Sorry! link failed to be loaded", platform::kMsgInfo);
+}
+
+void Label_mi_Click(int index) {
+    switch (index) {
+        case 0: start_linear(); break;
+        case 1: modes::start_story(); break;
+        case 2: show_form_about(); break;
+        case 4:
+            screen().help_question = -1;
+            show_form_inst();
+            break;
+        case 5:
+            screen().hof_rank_new = 0;
+            show_form_topten();
+            break;
+        default: break;
+    }
+}
+
+void Label_bt_Click(int index) {
+    MainForm& f = mainform();
+    f.Timer_gamewon.set_enabled(false);
+    f.Timer_gameover.set_enabled(false);
+    switch (index) {
+        case 0:
+        case 1: end_game(); break;
+        case 2: leave_menu(); break;
+        case 3: open_link(kWebsite); break;
+        case 4:
+            if (confirm_exit() == 0) core::save_and_quit();
+            break;
+        case 5: pause_game(); break;
+        default: break;
+    }
 }
 
 }  // namespace ui

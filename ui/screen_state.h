@@ -21,6 +21,14 @@ struct ScreenState {
 
     // The game-over scene's tick counter.
     std::int16_t gameover_frame = 0;
+
+    // Every character typed in the main window, where the hidden words are looked for.
+    std::string typed;
+    // Where the help window opens (-1: its first question) and the Hall of Fame row to mark.
+    std::int16_t help_question = -1;
+    std::int16_t hof_rank_new = 0;
+    // Upper end of the fireworks burst heights.
+    std::int16_t fw_hmax = 0;
 };
 
 ScreenState& screen();

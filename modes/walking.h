@@ -1,0 +1,11 @@
+// Walking the pawn across the map, and the direction buttons.
+#pragma once
+
+namespace modes {
+
+// The map's direction buttons take no clicks.
+void disable_arrows();
+// The player chose the cursor cell as the next square.
+void choose_path();
+
+}  // namespace modes

@@ -1,0 +1,222 @@
+// The title screen, the difficulty choice, the bottom buttons and the pause.
+#include <gtest/gtest.h>
+
+#include "core/pieces.h"
+#include "core/startup.h"
+#include "modes/mode_state.h"
+#include "support/round_fixture.h"
+#include "ui/background.h"
+#include "ui/label_buttons.h"
+#include "ui/menu.h"
+#include "ui/picture_store.h"
+#include "ui/transition.h"
+
+namespace {
+
+using testing_support::RoundTest;
+
+class Menu : public RoundTest {
+protected:
+    void SetUp() override {
+        RoundTest::SetUp();
+        ui::goto_mainmenu();
+    }
+    void expect_title_screen(int where) {
+        SCOPED_TRACE(where);
+        EXPECT_EQ(core::state().game_state, "mainmenu");
+        EXPECT_EQ(ui::screen().game_mode, 0);
+        for (platform::Timer* t : {&form().Timer_menu, &form().Timer_dice, &form().Timer_timer, &form().Timer_pawn,
+                                   &form().Timer_walk, &form().Timer_gameover}) {
+            EXPECT_FALSE(t->enabled());
+        }
+        for (platform::Label* l : {form().Label_round, form().Label_score, form().Label_timer, form().Label_LEVEL,
+                                   form().Label_misses, form().Label_missest, form().Label_scores}) {
+            EXPECT_EQ(l->caption(), "-");
+        }
+        EXPECT_TRUE(form().Label_bt[3]->visible());
+        EXPECT_TRUE(form().Label_bt[4]->visible());
+        EXPECT_FALSE(form().Label_bt[1]->visible());
+        EXPECT_FALSE(form().Label_bt[0]->visible());
+        EXPECT_TRUE(form().Label_mi[0]->visible());
+        EXPECT_FALSE(form().Label_midiff[0]->visible());
+        EXPECT_TRUE(form().pbox_main->enabled());
+        const bool golden = core::state().stories_won > 0;
+        EXPECT_EQ(form().Img_bgcastle->mouse_pointer(), golden ? 10 : 0);
+    }
+};
+
+TEST_F(Menu, EveryWayBackLeavesTheSameTitleScreen) {
+    expect_title_screen(1);  // start-up
+    ui::start_linear();
+    ui::Label_bt_Click(1);  // back to menu
+    finish_half();
+    finish_half();
+    expect_title_screen(2);
+
+    ui::start_linear();
+    ui::Label_bt_Click(2);  // play game
+    finish_half();
+    finish_half();
+    ui::Label_bt_Click(0);  // end game in a round
+    finish_half();
+    finish_half();
+    expect_title_screen(3);
+
+    core::state().stories_won = 1;
+    ui::start_linear();
+    ui::leave_menu();
+    finish_half();
+    finish_half();
+    core::state().misses = static_cast<std::uint8_t>(core::state().miss_limit - 1);
+    aim_beside();
+    core::check_answer();  // the game is lost
+    finish_half();
+    finish_half();
+    form().Timer_gameover.fire();
+    form().pbox_main->on_click();  // a click leaves the game-over scene
+    finish_half();
+    finish_half();
+    expect_title_screen(4);
+    EXPECT_EQ(form().Img_bgcastle->picture(), ui::form_clip().pclip_bgcastle.cell(1));
+}
+
+TEST_F(Menu, ExactlyOneDifficultyIsYellow) {
+    ui::start_linear();
+    EXPECT_EQ(form().Label_linear[3]->caption(), "30 seconds");
+    EXPECT_EQ(form().Label_linear[4]->caption(), "X X X X X X X ");
+    ui::select_linear_diff(2);
+    int yellow = 0;
+    for (auto* l : form().Label_midiff) yellow += l->fore_colour() == platform::kYellow ? 1 : 0;
+    EXPECT_EQ(yellow, 1);
+    EXPECT_EQ(form().Label_midiff[2]->fore_colour(), platform::kYellow);
+    EXPECT_EQ(form().Shape_menucs->left(), form().Label_midiff[2]->left());
+    EXPECT_EQ(form().Shape_menucs->top(), form().Label_midiff[2]->top() - 1);
+    EXPECT_EQ(form().Label_linear[3]->caption(), "20 seconds");
+    EXPECT_EQ(form().Label_linear[4]->caption(), "X X X X X ");
+    EXPECT_EQ(modes::state().linear_diff, 2);
+}
+
+TEST_F(Menu, PlayGameStartsTheChosenLinearGame) {
+    ui::start_linear();
+    ui::select_linear_diff(4);
+    ui::Label_bt_Click(2);
+    EXPECT_FALSE(form().Label_ver->visible());
+    EXPECT_TRUE(form().Label_bt[0]->visible());
+    finish_half();
+    finish_half();
+    EXPECT_EQ(core::state().game_state, "playpuzzle");
+    EXPECT_EQ(core::state().miss_limit, 3);
+    EXPECT_EQ(core::state().round_time_left, 10);
+    EXPECT_EQ(core::state().level, 1);
+}
+
+TEST_F(Menu, EveryBottomButtonStopsTheSceneTimersFirst) {
+    for (int i = 0; i <= 5; ++i) {
+        form().Timer_gameover.set_enabled(true);
+        form().Timer_gamewon.set_enabled(true);
+        boxes.answers = {platform::kMsgResultNo};
+        platform::set_open_document_handler([](const std::string&) { return 42; });
+        ui::Label_bt_Click(i);
+        EXPECT_FALSE(form().Timer_gameover.enabled()) << i;
+        EXPECT_FALSE(form().Timer_gamewon.enabled()) << i;
+    }
+    platform::set_open_document_handler({});
+}
+
+TEST_F(Menu, ExitGameAsksAndSavesOnYes) {
+    boxes.answers = {platform::kMsgResultNo};
+    ui::Label_bt_Click(4);
+    EXPECT_EQ(program_ends, 0);
+    boxes.answers = {platform::kMsgResultYes};
+    EXPECT_THROW(ui::Label_bt_Click(4), platform::ProgramEnded);
+    EXPECT_EQ(program_ends, 1);
+}
+
+TEST_F(Menu, AFailingWebsiteSaysSo) {
+    std::string opened;
+    platform::set_open_document_handler([&](const std::string& t) {
+        opened = t;
+        return 2;
+    });
+    ui::Label_bt_Click(3);
+    platform::set_open_document_handler({});
+    EXPECT_EQ(opened, ui::kWebsite);
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(boxes.calls[0].text, "Sorry! link failed to be loaded");
+    EXPECT_EQ(boxes.calls[0].style, 64);
+}
+
+TEST_F(Menu, PauseHatchesTheBoardAndHoldsTheClock) {
+    start_round();
+    form().Shape_cursor->move(84, 80);
+    bool clock_during_box = true;
+    platform::set_msgbox_handler([&](const platform::MsgBoxCall& call) {
+        EXPECT_EQ(call.text, "GAME PAUSED. CLICK ON OK TO RESUME");
+        EXPECT_EQ(form().Shape_cursor->fill_style(), platform::Shape::kFillDiagonalCross);
+        EXPECT_EQ(form().Shape_cursor->width(), 420);
+        clock_during_box = form().Timer_timer.enabled();
+        return 1;
+    });
+    ui::Label_bt_Click(5);
+    EXPECT_FALSE(clock_during_box);
+    EXPECT_TRUE(form().Timer_timer.enabled());
+    EXPECT_EQ(form().Shape_cursor->fill_style(), platform::Shape::kFillTransparent);
+    EXPECT_EQ(form().Shape_cursor->left(), 84);
+    EXPECT_EQ(form().Shape_cursor->width(), 84);
+}
+
+TEST_F(Menu, LabelButtonLooks) {
+    ui::Label_bt_MouseDown(3);
+    EXPECT_EQ(form().Shape_bt[3]->fill_colour(), platform::rgb(255, 187, 71));
+    ui::Label_bt_MouseUp(3);
+    EXPECT_EQ(form().Shape_bt[3]->fill_colour(), platform::rgb(255, 255, 132));
+    ui::Label_btc_MouseDown(1);
+    EXPECT_EQ(form().Shape_btc[1]->fill_colour(), platform::rgb(191, 191, 255));
+    ui::Label_btype_MouseDown(0);
+    EXPECT_EQ(form().Label_btype[0]->fore_colour(), platform::kWhite);
+    ui::Label_btype_MouseUp(0);
+    EXPECT_EQ(form().Label_btype[0]->fore_colour(), platform::rgb(191, 191, 255));
+
+    platform::MouseArgs right{platform::kRightButton, 0, 1, 1};
+    ui::Label_mi_MouseDown(1, right);
+    EXPECT_FALSE(form().Shape_menucs->visible());
+    platform::MouseArgs left{platform::kLeftButton, 0, 1, 1};
+    ui::Label_mi_MouseDown(1, left);
+    EXPECT_TRUE(form().Shape_menucs->visible());
+    EXPECT_EQ(form().Label_mi[1]->fore_colour(), platform::kYellow);
+    EXPECT_EQ(form().Shape_menucs->left(), form().Label_mi[1]->left() - 8);
+    ui::Label_mi_MouseUp(1);
+    EXPECT_FALSE(form().Shape_menucs->visible());
+    EXPECT_EQ(form().Label_mi[1]->fore_colour(), platform::kWhite);
+}
+
+class Backgrounds : public RoundTest {};
+
+TEST_F(Backgrounds, SchemesTileTheWindowAndColourTheShadows) {
+    std::int16_t bg = 3;
+    ui::draw_bg(bg);
+    EXPECT_EQ(core::state().bg_index, 3);
+    const platform::Picture row = ui::form_clip().pclip_bg.cell(3);
+    EXPECT_EQ(form().pixel(10, 45), platform::from_qrgb(row.pixel(10, 5)));
+    EXPECT_EQ(form().pixel(300, 45), platform::from_qrgb(row.pixel(200, 5)));
+    EXPECT_EQ(form().pixel(520, 405), platform::from_qrgb(row.pixel(220, 5)));
+    const platform::Colour p = form().pixel(1, 15);
+    const auto less44 = [](int c) { return c < 44 ? 0 : c - 44; };
+    EXPECT_EQ(form().Label_scores->fore_colour(),
+              platform::rgb(less44(platform::red_of(p)), less44(platform::green_of(p)), less44(platform::blue_of(p))));
+    EXPECT_EQ(form().Label_score->fore_colour(), platform::kWhite);
+}
+
+TEST_F(Backgrounds, ARandomSchemeIsWrittenBackAndADamagedOneFallsBackToZero) {
+    std::int16_t bg = -1;
+    ui::draw_bg(bg);
+    EXPECT_GE(bg, 0);
+    EXPECT_LE(bg, 9);
+    EXPECT_EQ(core::state().bg_index, bg);
+    std::int16_t damaged = 42;
+    ui::draw_bg(damaged);
+    EXPECT_EQ(damaged, 0);
+    EXPECT_EQ(core::state().bg_index, 0);
+}
+
+}  // namespace

@@ -1,0 +1,208 @@
+// The main window's keys, the typed hidden words, the mouse on the board and the HUD clicks.
+#include "ui/input.h"
+
+#include <limits>
+#include <string>
+
+#include "core/game_state.h"
+#include "core/grid.h"
+#include "core/hud.h"
+#include "core/pieces.h"
+#include "core/rounding.h"
+#include "core/round_flow.h"
+#include "core/settings.h"
+#include "core/utility.h"
+#include "modes/bonus_hints.h"
+#include "modes/dice.h"
+#include "modes/message_panel.h"
+#include "modes/mode_state.h"
+#include "modes/pawn.h"
+#include "modes/story_map.h"
+#include "modes/walking.h"
+#include "platform/services.h"
+#include "ui/mainform.h"
+#include "ui/screen_state.h"
+#include "ui/transition.h"
+
+namespace ui {
+
+namespace {
+
+enum Key { kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kEnter = 13, kSpace = 32 };
+
+bool has(const std::string& word) { return screen().typed.find(word) != std::string::npos; }
+void empty_buffer() { screen().typed.clear(); }
+
+void choose_towards(int dc, int dr) {
+    core::CoreState& s = core::state();
+    const modes::ModeState& m = modes::state();
+    s.cur_col = static_cast<std::int16_t>(m.pawn_col + dc);
+    s.cur_row = static_cast<std::int16_t>(m.pawn_row + dr);
+    modes::choose_path();
+}
+
+void map_words() {
+    MainForm& f = mainform();
+    core::CoreState& s = core::state();
+    if (has("jz")) {
+        f.pbox_main->set_auto_redraw(true);
+        modes::draw_storymap();
+        modes::show_secret_marks();
+        f.pbox_main->set_auto_redraw(false);
+        empty_buffer();
+    }
+    int v = 0;
+    for (int i = 0; i <= 18; ++i) {
+        if (has("cadge" + s.char_name[static_cast<std::size_t>(i)])) {
+            v = i == 0 ? core::rnd_range(0, 17) : i - 1;
+            break;
+        }
+    }
+    if (v > 0) {
+        empty_buffer();
+        f.Timer_pawn.set_enabled(false);
+        modes::draw_pawn(-30, -30);
+        modes::state().pawn_char = static_cast<std::uint8_t>(v);
+        f.Timer_pawn.set_enabled(true);
+        modes::show_msg(s.char_saying[static_cast<std::size_t>(v + 1)]);
+    }
+}
+
+void puzzle_words() {
+    core::CoreState& s = core::state();
+    if (has("reveal!rapid!")) {
+        core::show_answer();
+        empty_buffer();
+    }
+    if (has("cadgeplussecs")) {
+        // The seconds counter is 16-bit: the gift stops at its top instead of wrapping round.
+        const int more = static_cast<int>(s.round_time_left) + 100;
+        s.round_time_left = static_cast<std::int16_t>(std::min(more, static_cast<int>(std::numeric_limits<std::int16_t>::max())));
+        empty_buffer();
+    }
+    if (has("cadgetally") && screen().game_mode == 1 && s.level < 13) {
+        platform::msgbox("You have won " + std::to_string(s.linear_wins) + " rounds. You need to win at least\r" +
+                             std::to_string(s.linear_quota) + " rounds to proceed to the next level.",
+                         platform::kMsgInfo, "A tiny bit of info you might be interested to know. =)");
+        empty_buffer();
+    }
+}
+
+}  // namespace
+
+void Form_KeyDown(int key_code, int) {
+    core::CoreState& s = core::state();
+    MainForm& f = mainform();
+    if (s.game_state == "walkmap") {
+        if (key_code == kLeft && f.bt_arrow[1]->visible()) choose_towards(-1, 0);
+        if (key_code == kRight && f.bt_arrow[2]->visible()) choose_towards(1, 0);
+        if (key_code == kUp && f.bt_arrow[3]->visible()) choose_towards(0, -1);
+        if (key_code == kDown && f.bt_arrow[4]->visible()) choose_towards(0, 1);
+    }
+    if (s.game_state == "playpuzzle") {
+        if (key_code == kLeft) --s.cur_col;
+        if (key_code == kRight) ++s.cur_col;
+        if (key_code == kUp) --s.cur_row;
+        if (key_code == kDown) ++s.cur_row;
+        core::place_board_cursor();
+    }
+}
+
+void Form_KeyPress(int key_ascii) {
+    ScreenState& sc = screen();
+    core::CoreState& s = core::state();
+    if (sc.typed.size() > kTypedLimit) sc.typed.clear();
+    sc.typed += static_cast<char>(key_ascii);
+
+    if (s.game_state == "rolldice" && key_ascii == kEnter) modes::dice_stopped();
+    if (s.game_state == "playpuzzle") {
+        if (key_ascii == 'C' || key_ascii == 'c') core::random_cursor_colour();
+        if (key_ascii == kEnter || key_ascii == kSpace) core::check_answer();
+    }
+    if (s.game_state == "choosebonus" && key_ascii >= '1' && key_ascii <= '3') modes::apply_bonus(key_ascii - '1');
+    if (has("zebracove")) {
+        sc.debugmode = static_cast<std::int16_t>(sc.debugmode == 0 ? -1 : 0);
+        mainform().update_debugmode();
+        empty_buffer();
+    }
+
+    const std::string& state_word = s.game_state;
+    if (state_word == "mainmenu") {
+        if (has("plonk")) {
+            empty_buffer();
+            core::clear_all_settings();
+        }
+    } else if (state_word == "rolldice" || state_word == "walkmap") {
+        map_words();
+    } else if (state_word == "playpuzzle") {
+        puzzle_words();
+    }
+}
+
+void pbox_main_MouseMove(const platform::MouseArgs& args) {
+    if (core::state().game_state != "mainmenu") core::move_cursor(args.x, args.y);
+}
+
+void pbox_main_MouseDown(const platform::MouseArgs& args) {
+    MainForm& f = mainform();
+    const std::string& st = core::state().game_state;
+    if (st == "playfirework" && args.y < 250) {
+        screen().fw_hmax = core::cint(320.0 - args.y);
+        platform::Line* guide = f.gridline[0];
+        const int y = core::cint(args.y);
+        guide->set_points(guide->x1(), y, 420, y);
+        guide->set_border_colour(platform::kBlack);
+        guide->set_visible(true);
+    } else if (st != "mainmenu") {
+        f.Shape_cursor->set_fill_style(platform::Shape::kFillDiagonalCross);
+    }
+}
+
+void pbox_main_MouseUp(const platform::MouseArgs& args) {
+    MainForm& f = mainform();
+    f.Shape_cursor->set_fill_style(platform::Shape::kFillTransparent);
+    if (core::state().game_state == "playfirework") {
+        screen().fw_hmax = core::cint(320.0 - args.y);
+        f.gridline[0]->set_visible(false);
+    }
+}
+
+void pbox_main_Click() {
+    const std::string& st = core::state().game_state;
+    if (st == "playpuzzle") {
+        core::check_answer();
+    } else if (st == "walkmap") {
+        modes::choose_path();
+    } else if (st == "gameover") {
+        mainform().Timer_gameover.set_enabled(false);
+        end_game();
+    }
+}
+
+void Label_misses_Click() {
+    core::add_misses(0);
+    core::show_misslimit();
+}
+
+void Label_score_DblClick() {
+    core::CoreState& s = core::state();
+    if (screen().debugmode == 0 || screen().game_mode != 1) return;
+    s.linear_wins = s.linear_quota - 1;
+    core::show_quota_debug();
+}
+
+void Label_timer_DblClick() {
+    mainform().Timer_timer.set_interval(20);
+    core::show_timer();
+}
+
+void Pbox_hint_Click() { modes::use_hint(); }
+
+void Label_LEVEL_Click() {
+    core::CoreState& s = core::state();
+    if (screen().debugmode == 0 || s.level >= 13) return;
+    s.level = static_cast<std::int16_t>(s.level + 1);
+    core::show_level();
+}
+
+}  // namespace ui
