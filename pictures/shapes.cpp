@@ -181,7 +181,7 @@ void draw_shape(platform::Surface& surface, std::int16_t& shape_no, double& x, d
     if (scale_x == 0) scale_x = 1;
     if (scale_y == 0) scale_y = 1;
     if (orient == -1) {
-        const float r = platform::rnd();
+        const float r = core::rnd_direct();
         orient = core::cint(r);
     }
 

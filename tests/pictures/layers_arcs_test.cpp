@@ -8,53 +8,14 @@
 #include "pictures/layers_arcs.h"
 #include "pictures/picture_state.h"
 #include "platform/random.h"
-#include "support/game_fixture.h"
+#include "support/layer_fixture.h"
 
 namespace {
 
-using core::DrawRecord;
-using platform::Primitive;
+using namespace testing_support;
 using platform::rgb;
 
-const DrawRecord kDirect{true, 0, 0};
-DrawRecord range(int lo, int span) { return {false, lo, span}; }
-
-// Records the draws of everything run while it lives.
-struct DrawLog {
-    std::vector<DrawRecord> draws;
-    DrawLog() { core::set_draw_recorder(&draws); }
-    ~DrawLog() { core::set_draw_recorder(nullptr); }
-};
-
-class ArcLayerTest : public testing_support::GameTest {
-protected:
-    platform::Surface& surface() { return form().pbox_temp->draw(); }
-    void paint(int r, int g, int b) {
-        double rr = r, gg = g, bb = b;
-        pictures::fill_background(rr, gg, bb);
-    }
-    // What the generator drew after the background.
-    std::vector<Primitive> shapes;
-    void record() { surface().set_recorder(&shapes); }
-    void TearDown() override {
-        surface().set_recorder(nullptr);
-        GameTest::TearDown();
-    }
-    // Same seed and same prior picture, same layer; another seed, another layer.
-    template <typename Layer>
-    void expect_repeatable(Layer layer) {
-        auto run = [&](std::uint32_t seed) {
-            paint(0, 0, 0);
-            surface().set_pen_width(1);
-            platform::seed_random(seed);
-            layer();
-            return form().pbox_temp->snapshot();
-        };
-        const platform::Picture first = run(5);
-        EXPECT_TRUE(first == run(5));
-        EXPECT_FALSE(first == run(6));
-    }
-};
+using ArcLayerTest = LayerTest;
 
 class GenArcs : public ArcLayerTest {};
 class GenScribbles : public ArcLayerTest {};
@@ -89,7 +50,7 @@ TEST_F(GenArcs, NoArcsStillSettlesARandomBase) {
     EXPECT_EQ(r, 0);
     EXPECT_EQ(g, 128);
     EXPECT_EQ(b, 255);
-    EXPECT_TRUE(shapes.empty());
+    EXPECT_TRUE(prims.empty());
 }
 
 // Any r at or below -2 takes the last background; the arcs then spread from it.
@@ -105,28 +66,46 @@ TEST_F(GenArcs, LowRTakesTheLastBackground) {
     EXPECT_EQ(b, 60);
     ASSERT_EQ(log.draws.size(), 10u);
     EXPECT_EQ(log.draws[2], range(40, 0));
-    ASSERT_EQ(shapes.size(), 1u);
-    EXPECT_EQ(shapes[0].colour, rgb(40, 50, 60));
+    ASSERT_EQ(prims.size(), 1u);
+    EXPECT_EQ(prims[0].colour, rgb(40, 50, 60));
 }
 
+// Angles turn counter-clockwise as seen, and from aspect 1 up the radius is the vertical one.
 TEST_F(GenArcs, OneArcFromScriptedValues) {
+    paint(0, 0, 0);
     // x, y, red, green, blue, radius, pen, aspect, start, end
-    platform::ScriptedRandom script({0.5f, 0.25f, 0, 0, 0, 0.5f, 0.5f, 0.5f, 0.0f, 1.0f / 3});
+    platform::ScriptedRandom script({0.5f, 0.25f, 0, 0, 0, 0.6f, 0.75f, 0.5f, 0.0f, 1.0f / 3});
     record();
     double count = 1, r = 10, g = 20, b = 30, spread = 0, size = 50;
     pictures::gen_arcs(count, r, g, b, spread, size);
-    ASSERT_EQ(shapes.size(), 1u);
-    const Primitive& a = shapes[0];
+    ASSERT_EQ(prims.size(), 1u);
+    const Primitive& a = prims[0];
     EXPECT_EQ(a.kind, Primitive::Kind::Arc);
     EXPECT_EQ(a.x1, 210);  // 270 - 60
     EXPECT_EQ(a.y1, 50);   // 110 - 60
     EXPECT_EQ(a.colour, rgb(10, 20, 30));
-    EXPECT_EQ(a.radius, 45);  // round(0.5 x 30) + 30
-    EXPECT_EQ(a.pen, 9);      // 3 - 3 + 45 / 5
+    EXPECT_EQ(a.radius, 48);  // round(0.6 x 30) + 30
+    EXPECT_EQ(a.pen, 11);     // round(4.5) - 3 + round(9.6)
     EXPECT_EQ(a.aspect, 2);   // round(2.1)
     EXPECT_EQ(a.start, 0);
     EXPECT_EQ(a.end, 2);
-    EXPECT_EQ(surface().pen_width(), 9);
+    EXPECT_EQ(surface().pen_width(), 11);
+    // 48 tall and 24 wide, from the right-hand end over the top
+    EXPECT_EQ(at(210, 3), a.colour);
+    EXPECT_EQ(at(234, 50), a.colour);
+    EXPECT_EQ(at(210, 97), platform::kBlack);
+    EXPECT_EQ(at(186, 50), platform::kBlack);
+}
+
+// Equal angles draw the whole ellipse; aspect 0 flattens it into a horizontal line.
+TEST_F(GenArcs, FlatArcIsAHorizontalLine) {
+    paint(0, 0, 0);
+    platform::ScriptedRandom script({0.5f, 0.25f, 0, 0, 0, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f});
+    double count = 1, r = 255, g = 255, b = 255, spread = 0, size = 20;
+    pictures::gen_arcs(count, r, g, b, spread, size);
+    EXPECT_EQ(at(181, 50), platform::kWhite);  // radius 30, pen 3
+    EXPECT_EQ(at(239, 50), platform::kWhite);
+    EXPECT_EQ(at(210, 46), platform::kBlack);
 }
 
 // Sizes below 20 are never passed, but they would give pens of 0 or less.
@@ -135,33 +114,9 @@ TEST_F(GenArcs, SmallSizeKeepsThePenAtOne) {
     record();
     double count = 1, r = 0, g = 0, b = 0, spread = 0, size = 0;
     pictures::gen_arcs(count, r, g, b, spread, size);
-    ASSERT_EQ(shapes.size(), 1u);
-    EXPECT_EQ(shapes[0].radius, 12);  // round(0.9 x -20) + 30
-    EXPECT_EQ(shapes[0].pen, 1);      // 0 - 3 + round(2.4) = -1
-}
-
-// Angles turn counter-clockwise as seen, and the aspect makes the given radius the vertical one.
-TEST_F(GenArcs, ArcsOnScreen) {
-    struct Case {
-        std::vector<float> values;
-        std::vector<std::pair<int, int>> lit, dark;
-    };
-    const Case cases[] = {
-        // centre (210, 50), radius 45 tall and 22.5 wide, pen 9, from 0 to 2 radians
-        {{0.5f, 0.25f, 0, 0, 0, 0.5f, 0.5f, 0.5f, 0.0f, 1.0f / 3},
-         {{210, 5}, {232, 50}},
-         {{210, 95}, {188, 50}}},
-        // aspect 0 and equal angles: a horizontal line 60 long, pen 3
-        {{0.5f, 0.25f, 0, 0, 0, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f}, {{181, 50}, {239, 50}}, {{210, 46}}},
-    };
-    for (const Case& c : cases) {
-        paint(0, 0, 0);
-        platform::ScriptedRandom script(c.values);
-        double count = 1, r = 255, g = 255, b = 255, spread = 0, size = c.values[5] == 0 ? 20 : 50;
-        pictures::gen_arcs(count, r, g, b, spread, size);
-        for (auto [x, y] : c.lit) EXPECT_EQ(form().pbox_temp->pixel(x, y), platform::kWhite) << x << "," << y;
-        for (auto [x, y] : c.dark) EXPECT_EQ(form().pbox_temp->pixel(x, y), platform::kBlack) << x << "," << y;
-    }
+    ASSERT_EQ(prims.size(), 1u);
+    EXPECT_EQ(prims[0].radius, 12);  // round(0.9 x -20) + 30
+    EXPECT_EQ(prims[0].pen, 1);      // 0 - 3 + round(2.4) = -1
 }
 
 TEST_F(GenScribbles, DefaultsDrawTwelveValuesPerTriangle) {
@@ -185,22 +140,22 @@ TEST_F(GenScribbles, DefaultsDrawTwelveValuesPerTriangle) {
 
 TEST_F(GenScribbles, OneClosedTriangle) {
     // pen, red, green, blue, x0, y0, dx, dy, then x and y of two corners
-    platform::ScriptedRandom script({0.5f, 0, 0, 0, 0.5f, 0.5f, 0.5f, 0.5f, 0.0f, 0.25f, 0.75f, 0.5f});
+    platform::ScriptedRandom script({0.5f, 0, 0, 0, 0.25f, 0.5f, 0.5f, 0.25f, 0.0f, 0.25f, 0.75f, 0.5f});
     record();
     double count = 1, r = 10, g = 20, b = 30, spread = 0;
     pictures::gen_scribbles(count, r, g, b, spread);
-    ASSERT_EQ(shapes.size(), 4u);
+    ASSERT_EQ(prims.size(), 4u);
     const platform::Colour c = rgb(10, 20, 30);
-    const Primitive& dot = shapes[0];
+    const Primitive& dot = prims[0];
     EXPECT_EQ(dot.kind, Primitive::Kind::Point);
-    EXPECT_EQ(dot.x1, 210);  // round(270) - 60
+    EXPECT_EQ(dot.x1, 75);  // 135 - 60
     EXPECT_EQ(dot.y1, 160);
     EXPECT_EQ(dot.pen, 7);  // round(4) + 3
     EXPECT_EQ(dot.colour, c);
-    // reach 220 across and 170 down around the first corner
-    const double corners[][4] = {{210, 160, -10, 75}, {-10, 75, 320, 160}, {320, 160, 210, 160}};
+    // reach 220 across and 120 down around the first corner
+    const double corners[][4] = {{75, 160, -145, 100}, {-145, 100, 185, 160}, {185, 160, 75, 160}};
     for (int i = 0; i < 3; ++i) {
-        const Primitive& p = shapes[static_cast<std::size_t>(i + 1)];
+        const Primitive& p = prims[static_cast<std::size_t>(i + 1)];
         EXPECT_EQ(p.kind, Primitive::Kind::Line);
         EXPECT_EQ((std::vector<double>{p.x1, p.y1, p.x2, p.y2}),
                   (std::vector<double>(corners[i], corners[i] + 4)))

@@ -9,51 +9,22 @@
 #include "pictures/layers_boxes.h"
 #include "pictures/picture_state.h"
 #include "platform/random.h"
-#include "support/game_fixture.h"
+#include "support/layer_fixture.h"
 
 namespace {
 
-using core::DrawRecord;
-using platform::Primitive;
+using namespace testing_support;
 using platform::rgb;
-
-const DrawRecord kDirect{true, 0, 0};
-DrawRecord range(int lo, int span) { return {false, lo, span}; }
-
-struct DrawLog {
-    std::vector<DrawRecord> draws;
-    DrawLog() { core::set_draw_recorder(&draws); }
-    ~DrawLog() { core::set_draw_recorder(nullptr); }
-};
 
 using Layer = void (*)(double&, double&, double&, double&, double&);
 
-class BoxLayerTest : public testing_support::GameTest {
+class BoxLayerTest : public LayerTest {
 protected:
-    platform::Surface& surface() { return form().pbox_temp->draw(); }
-    platform::Colour at(int x, int y) { return form().pbox_temp->pixel(x, y); }
-    void paint(int r, int g, int b) {
-        double rr = r, gg = g, bb = b;
-        pictures::fill_background(rr, gg, bb);
-    }
-    std::vector<Primitive> shapes;
-    void record() { surface().set_recorder(&shapes); }
-    void TearDown() override {
-        surface().set_recorder(nullptr);
-        GameTest::TearDown();
-    }
     void expect_repeatable(Layer layer, double base) {
-        auto run = [&](std::uint32_t seed) {
-            paint(0, 0, 0);
-            surface().set_pen_width(1);
-            platform::seed_random(seed);
+        LayerTest::expect_repeatable([&] {
             double count = -1, r = base, g = 0, b = 0, spread = -1;
             layer(count, r, g, b, spread);
-            return form().pbox_temp->snapshot();
-        };
-        const platform::Picture first = run(5);
-        EXPECT_TRUE(first == run(5));
-        EXPECT_FALSE(first == run(6));
+        });
     }
 };
 
@@ -62,7 +33,8 @@ class GenFrames : public BoxLayerTest {};
 class GenCrosses : public BoxLayerTest {};
 
 TEST_F(GenBoxes, RandomBaseBecomesTheBackgroundUnderSevenDrawsPerBox) {
-    platform::ScriptedRandom script({0.5f});
+    // the first box at (105, 160), 30 wide and 50 high; all others from 0.5 alone
+    platform::ScriptedRandom script({0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.25f, 0.5f, 0.25f, 0.75f, 0.5f});
     DrawLog log;
     double count = -1, r = -1, g = 0, b = 0, spread = -1;
     pictures::gen_boxes(count, r, g, b, spread);
@@ -76,8 +48,11 @@ TEST_F(GenBoxes, RandomBaseBecomesTheBackgroundUnderSevenDrawsPerBox) {
     EXPECT_EQ(spread, 30);
     EXPECT_EQ((std::vector<double>{r, g, b}), (std::vector<double>{128, 128, 128}));  // 30 + 98
     EXPECT_EQ(pictures::state().bg_r, 128);
-    // Every box lands at (210, 160) and reaches 40 further, both corners included.
+    // Both corners are included.
     EXPECT_EQ(at(0, 0), rgb(128, 128, 128));
+    EXPECT_EQ(at(135, 210), rgb(143, 143, 143));
+    EXPECT_EQ(at(136, 210), rgb(128, 128, 128));
+    EXPECT_EQ(at(135, 211), rgb(128, 128, 128));
     EXPECT_EQ(at(210, 160), rgb(143, 143, 143));
     EXPECT_EQ(at(250, 200), rgb(143, 143, 143));
     EXPECT_EQ(at(251, 200), rgb(128, 128, 128));
@@ -160,15 +135,15 @@ TEST_F(GenFrames, NoItemsStillResetThePen) {
         layer(count, r, g, b, spread);
         EXPECT_EQ(count, 0);
         EXPECT_EQ(surface().pen_width(), 1);
-        ASSERT_EQ(shapes.size(), 1u);  // the background alone
-        EXPECT_EQ(shapes[0].kind, Primitive::Kind::FilledBox);
+        ASSERT_EQ(prims.size(), 1u);  // the background alone
+        EXPECT_EQ(prims[0].kind, Primitive::Kind::FilledBox);
         EXPECT_EQ(pictures::state().bg_r, r);
-        shapes.clear();
+        prims.clear();
     }
 }
 
 TEST_F(GenCrosses, DefaultsAndTwoDiagonalsPerCross) {
-    platform::ScriptedRandom script({0.5f});
+    platform::ScriptedRandom script({0.5f, 0.5f, 0.5f, 0.25f, 0.5f});
     DrawLog log;
     record();
     double count = -1, r = 10, g = 20, b = 30, spread = -1;
@@ -179,14 +154,14 @@ TEST_F(GenCrosses, DefaultsAndTwoDiagonalsPerCross) {
     for (int i = 0; i < 100; ++i)
         want.insert(want.end(), {range(10, 30), range(20, 30), range(30, 30), kDirect, kDirect, range(6, 34)});
     EXPECT_EQ(log.draws, want);
-    ASSERT_EQ(shapes.size(), 200u);
-    // s = 6 + 17 = 23 at (210, 160), pen round(3.83) + 1
-    const Primitive& down = shapes[0];
-    const Primitive& up = shapes[1];
+    ASSERT_EQ(prims.size(), 200u);
+    // s = 6 + 17 = 23 at (105, 160), pen round(3.83) + 1
+    const Primitive& down = prims[0];
+    const Primitive& up = prims[1];
     EXPECT_EQ((std::vector<double>{down.x1, down.y1, down.x2, down.y2}),
-              (std::vector<double>{210, 160, 233, 183}));
+              (std::vector<double>{105, 160, 128, 183}));
     EXPECT_EQ((std::vector<double>{up.x1, up.y1, up.x2, up.y2}),
-              (std::vector<double>{210, 183, 233, 160}));
+              (std::vector<double>{105, 183, 128, 160}));
     EXPECT_EQ(down.pen, 5);
     EXPECT_EQ(down.colour, rgb(25, 35, 45));
     EXPECT_EQ(surface().pen_width(), 1);
@@ -200,10 +175,10 @@ TEST_F(GenCrosses, PenGrowsWithSizeTiesToEven) {
         record();
         double count = 1, r = 0, g = 0, b = 0, spread = 0;
         pictures::gen_crosses(count, r, g, b, spread);
-        ASSERT_EQ(shapes.size(), 2u);
-        EXPECT_EQ(shapes[0].x2, size);
-        EXPECT_EQ(shapes[0].pen, pen) << size;
-        shapes.clear();
+        ASSERT_EQ(prims.size(), 2u);
+        EXPECT_EQ(prims[0].x2, size);
+        EXPECT_EQ(prims[0].pen, pen) << size;
+        prims.clear();
     }
 }
 

@@ -8,56 +8,12 @@
 #include "pictures/layers_dots_mesh.h"
 #include "pictures/picture_state.h"
 #include "platform/random.h"
-#include "support/game_fixture.h"
+#include "support/layer_fixture.h"
 
 namespace {
 
-using core::DrawRecord;
-using platform::Primitive;
+using namespace testing_support;
 using platform::rgb;
-
-constexpr float kAlmostOne = 0.99999994f;  // the largest value the sequence hands out
-
-DrawRecord range(int lo, int span) { return {false, lo, span}; }
-DrawRecord direct() { return {true, 0, 0}; }
-
-// The main window with its work picture; records the draws and the primitives of each test.
-class LayerTest : public testing_support::GameTest {
-protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        GTEST_FLAG_SET(death_test_style, "threadsafe");
-        core::set_draw_recorder(&draws);
-    }
-    void TearDown() override {
-        core::set_draw_recorder(nullptr);
-        surface().set_recorder(nullptr);
-        GameTest::TearDown();
-    }
-    platform::Surface& surface() { return form().pbox_temp->draw(); }
-    platform::Colour pixel(int x, int y) { return form().pbox_temp->pixel(x, y); }
-    std::vector<DrawRecord> draws;
-};
-
-// Debug builds stop at the assertion that flags a stray argument; release builds mend it,
-// and only then are the results worth checking.
-template <typename Call>
-bool runs_mended(Call call, const char* assertion) {
-#ifdef NDEBUG
-    (void)assertion;
-    call();
-    return true;
-#else
-    EXPECT_DEATH(call(), assertion);
-    return false;
-#endif
-}
-
-std::size_t count_kind(const std::vector<Primitive>& list, Primitive::Kind kind) {
-    std::size_t n = 0;
-    for (const Primitive& p : list) n += p.kind == kind ? 1 : 0;
-    return n;
-}
 
 // ---- dots ----
 

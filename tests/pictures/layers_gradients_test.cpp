@@ -8,65 +8,29 @@
 #include "pictures/layers_gradients.h"
 #include "pictures/picture_state.h"
 #include "platform/random.h"
-#include "support/game_fixture.h"
+#include "support/layer_fixture.h"
 
 namespace {
 
-using core::DrawRecord;
-using platform::Primitive;
+using namespace testing_support;
 using platform::rgb;
-
-constexpr float kAlmostOne = 0.99999994f;  // the largest value the sequence hands out
-
-DrawRecord range(int lo, int span) { return {false, lo, span}; }
-DrawRecord direct() { return {true, 0, 0}; }
 
 pictures::PictureState& ps() { return pictures::state(); }
 platform::Colour entry(int i) { return ps().grad_colors[static_cast<std::size_t>(i)]; }
 
-// The main window with its work picture; records the draws and the primitives of each test.
-class LayerTest : public testing_support::GameTest {
+class GradientLayerTest : public LayerTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        GTEST_FLAG_SET(death_test_style, "threadsafe");
-        core::set_draw_recorder(&draws);
-        surface().set_recorder(&prims);
-    }
-    void TearDown() override {
-        core::set_draw_recorder(nullptr);
-        surface().set_recorder(nullptr);
-        GameTest::TearDown();
-    }
-    platform::Surface& surface() { return form().pbox_temp->draw(); }
-    platform::Colour pixel(int x, int y) { return form().pbox_temp->pixel(x, y); }
     const Primitive* box_at(double x, double y) const {
         for (const Primitive& p : prims) {
             if (p.kind == Primitive::Kind::FilledBox && p.x1 == x && p.y1 == y) return &p;
         }
         return nullptr;
     }
-    std::vector<DrawRecord> draws;
-    std::vector<Primitive> prims;
 };
-
-// Debug builds stop at the assertion that flags a stray argument; release builds mend it,
-// and only then are the results worth checking.
-template <typename Call>
-bool runs_mended(Call call, const char* assertion) {
-#ifdef NDEBUG
-    (void)assertion;
-    call();
-    return true;
-#else
-    EXPECT_DEATH(call(), assertion);
-    return false;
-#endif
-}
 
 // ---- boxes ----
 
-class GenGradientBoxes : public LayerTest {};
+class GenGradientBoxes : public GradientLayerTest {};
 
 TEST_F(GenGradientBoxes, RandomColoursThirdColourThenCounts) {
     // Colour 1 (128, 0, 255), colour 2 its complement; red turned: 107; 15 x 15 boxes.
@@ -146,7 +110,7 @@ TEST_F(GenGradientBoxes, SameSeedAndStateGiveTheSamePicture) {
 
 // ---- stripes ----
 
-class GenGradientStripes : public LayerTest {};
+class GenGradientStripes : public GradientLayerTest {};
 
 TEST_F(GenGradientStripes, DefaultsDrawWidthDirectionColoursThirdAndBackground) {
     platform::ScriptedRandom script({0.5f, 0.75f, 0.0f});

@@ -11,34 +11,15 @@
 #include "pictures/layers_strokes_tiles.h"
 #include "pictures/picture_state.h"
 #include "platform/random.h"
-#include "support/game_fixture.h"
+#include "support/layer_fixture.h"
 
 namespace {
 
-using core::DrawRecord;
-using platform::Primitive;
+using namespace testing_support;
 using platform::rgb;
 
-constexpr float kAlmostOne = 0.99999994f;  // the largest value the sequence hands out
-
-DrawRecord range(int lo, int span) { return {false, lo, span}; }
-
-// The main window with its work picture; records the draws and the primitives of each test.
-class LayerTest : public testing_support::GameTest {
+class StrokeLayerTest : public LayerTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        GTEST_FLAG_SET(death_test_style, "threadsafe");
-        core::set_draw_recorder(&draws);
-        surface().set_recorder(&prims);
-    }
-    void TearDown() override {
-        core::set_draw_recorder(nullptr);
-        surface().set_recorder(nullptr);
-        GameTest::TearDown();
-    }
-    platform::Surface& surface() { return form().pbox_temp->draw(); }
-    platform::Colour pixel(int x, int y) { return form().pbox_temp->pixel(x, y); }
     std::vector<const Primitive*> of_kind(Primitive::Kind kind) const {
         std::vector<const Primitive*> out;
         for (const Primitive& p : prims) {
@@ -46,27 +27,11 @@ protected:
         }
         return out;
     }
-    std::vector<DrawRecord> draws;
-    std::vector<Primitive> prims;
 };
-
-// Debug builds stop at the assertion that flags a stray argument; release builds mend it,
-// and only then are the results worth checking.
-template <typename Call>
-bool runs_mended(Call call, const char* assertion) {
-#ifdef NDEBUG
-    (void)assertion;
-    call();
-    return true;
-#else
-    EXPECT_DEATH(call(), assertion);
-    return false;
-#endif
-}
 
 // ---- strokes ----
 
-class GenStrokes : public LayerTest {};
+class GenStrokes : public StrokeLayerTest {};
 
 TEST_F(GenStrokes, DefaultsDrawWidthDirectionBaseThenFourPerDash) {
     platform::ScriptedRandom script({});
@@ -187,7 +152,7 @@ TEST_F(GenStrokes, SameSeedAndStateGiveTheSamePicture) {
 
 // ---- tiles ----
 
-class GenTiles : public LayerTest {};
+class GenTiles : public StrokeLayerTest {};
 
 TEST_F(GenTiles, DefaultsDrawSizesBaseThenThreePerTile) {
     platform::ScriptedRandom script({kAlmostOne});
