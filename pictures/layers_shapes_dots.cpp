@@ -28,8 +28,9 @@ constexpr int kMaxKinds = 10;
 // differs half the time, so only a broken random source ever gets this far.
 constexpr int kMaxSecondPicks = 1000;
 
-static_assert(kMarkerPink == platform::rgb(255, 128, 255));
-static_assert(kMarkerYellow == platform::rgb(255, 255, 128));
+// The icon colours that the dot picture tints; every other colour is shown as drawn.
+constexpr platform::Colour kMarkerPink = platform::rgb(255, 128, 255);
+constexpr platform::Colour kMarkerYellow = platform::rgb(255, 255, 128);
 
 // The shapes pick_shape can return for the empty filter: those with a name.
 int named_shapes() {

@@ -24,14 +24,11 @@ void gen_shape_tiles(double& r, double& g, double& b, double& spread);
 // spread. r = -1 draws the base, written back. The icon stays loaded in pbox_temp2.
 void gen_dot_picture(double& r, double& g, double& b, double& spread);
 
-// round(n) arc layers, each with its own random base colour.
+// round(n) arc layers (gen_arcs), each with its own random base colour. count, spread and size
+// reach every layer by reference, so the arc layer's defaults are written back to the caller.
 void repeat_arcs(double& n, double& count, double& spread, double& size);
 
 // 0 to 81, the two ends half as likely: which object icon the dot picture shows.
 std::int16_t rnd_0_81();
-
-// The two icon colours that the dot picture tints.
-constexpr std::int32_t kMarkerPink = 0xFF80FF;    // RGB(255, 128, 255)
-constexpr std::int32_t kMarkerYellow = 0x80FFFF;  // RGB(255, 255, 128)
 
 }  // namespace pictures
