@@ -12,6 +12,7 @@
 #include "pictures/picture_state.h"
 #include "platform/picture_box.h"
 #include "platform/services.h"
+#include "ui/form_entername.h"
 #include "ui/mainform.h"
 #include "ui/screen_state.h"
 
@@ -51,8 +52,18 @@ protected:
         modes::state() = modes::ModeState{};
         pictures::state() = pictures::PictureState{};
         form_ = &ui::create_mainform();
+        // A side window opened by the game under test is dismissed at once: the name entry
+        // takes the name it offers, the others close. Tests that visit a window set their own.
+        platform::Form::set_modal_runner([](platform::Form& f) {
+            if (auto* entry = dynamic_cast<ui::FormEntername*>(&f)) {
+                entry->ok_click();
+            } else {
+                f.close();
+            }
+        });
     }
     void TearDown() override {
+        platform::Form::set_modal_runner({});
         ui::destroy_mainform();
         platform::set_end_program_handler({});
     }
