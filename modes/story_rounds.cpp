@@ -1,4 +1,4 @@
-// The Story rounds' set-up: level puzzles, secret rounds, the castle and the special round.
+// The Story rounds' set-up: level puzzles, secret rounds, castle and special rounds.
 #include "modes/story_rounds.h"
 
 namespace modes {
