@@ -41,12 +41,14 @@ bool shapes_loaded() {
     static bool loaded = [] {
         platform::set_data_folder(QCoreApplication::applicationDirPath().toStdString());
         pictures::load_shapes();
+        platform::set_data_folder("");
         return pictures::state().shape_count > 0;
     }();
     return loaded;
 }
 
-// The built-in generator's values from a fixed seed, except the two layer choices.
+// Values made as the built-in generator makes them, from a seed per picture, except the two
+// layer choices.
 class ForcedSource {
 public:
     ForcedSource(const Choices& c, int s, int t) : c_(c), s_(s), t_(t) {

@@ -424,6 +424,9 @@ struct KindTable {
     std::vector<Option> second;  // by t - 1
 };
 
+// Every kind's draws before and between its layers and the layers each choice runs. A small
+// number given to a layer as a position (mesh(3), tiles(80, 1), strokes(100, 4), a colour at 6)
+// says which of the draws before the first layer gave the size or colour it is handed.
 KindTable kind_table(int kind) {
     const auto C = Colours::OneForAll;
     const auto E = Colours::EachRandom;
