@@ -6,11 +6,6 @@
 
 namespace modes {
 
-ModeState& state() {
-    static ModeState s;
-    return s;
-}
-
 void show_msg(const std::string& text) {
     ui::MainForm& f = ui::mainform();
     std::int16_t& line = state().msg_line;

@@ -511,9 +511,4 @@ MainForm& create_mainform() {
 }
 void destroy_mainform() { instance().reset(); }
 
-ScreenState& screen() {
-    static ScreenState s;
-    return s;
-}
-
 }  // namespace ui

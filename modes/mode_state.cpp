@@ -1,0 +1,11 @@
+// The shared state of the two game modes.
+#include "modes/mode_state.h"
+
+namespace modes {
+
+ModeState& state() {
+    static ModeState s;
+    return s;
+}
+
+}  // namespace modes
