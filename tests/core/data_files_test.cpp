@@ -1,6 +1,8 @@
 // Reading the praise quotes and the help lines: limits, trimming, fallbacks and damaged files.
 #include <gtest/gtest.h>
 
+#include "support/data_folder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,21 +18,15 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class DataFilesTest : public ::testing::Test {
+class DataFilesTest : public testing_support::DataFolderTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        platform::set_data_folder(dir_.path().toStdString());
+        DataFolderTest::SetUp();
         core::state() = core::CoreState{};
     }
-    void TearDown() override { platform::set_data_folder(""); }
 
-    void write(const char* name, const std::string& contents) {
-        QFile f(dir_.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(contents.data(), static_cast<qint64>(contents.size()));
-    }
-    void remove(const char* name) { QFile::remove(dir_.filePath(name)); }
+    void write(const char* name, const std::string& contents) { write_file(name, contents); }
+    void remove(const char* name) { remove_file(name); }
 
     static Strings quotes() {
         const auto& s = core::state();
@@ -46,8 +42,6 @@ protected:
         for (int i = 1; i <= n; ++i) text += prefix + std::to_string(i) + "\n";
         return text;
     }
-
-    QTemporaryDir dir_;
 };
 
 const Strings kBuiltInQuotes = {"Good Job", "Well done!", "Wow!", "Excellent!"};

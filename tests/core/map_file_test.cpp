@@ -1,6 +1,8 @@
 // Tests of the Story map file: its reader, the mends for bad files, and the shipped map and picture.
 #include <gtest/gtest.h>
 
+#include "support/data_folder.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -80,28 +82,18 @@ std::string join(const Lines& rows, const Lines& recs) {
     return text;
 }
 
-class MapFileTest : public ::testing::Test {
+class MapFileTest : public testing_support::DataFolderTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        platform::set_data_folder(dir_.path().toStdString());
+        DataFolderTest::SetUp();
         core::state() = core::CoreState{};
     }
-    void TearDown() override { platform::set_data_folder(""); }
 
-    void write(const std::string& contents) {
-        // A fresh file each time: truncating one in place makes some file systems flush it.
-        QFile::remove(dir_.filePath("mappath.dat"));
-        QFile f(dir_.filePath("mappath.dat"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(contents.data(), static_cast<qint64>(contents.size()));
-    }
+    void write(const std::string& contents) { write_file("mappath.dat", contents); }
     void load(const std::string& contents) {
         write(contents);
         core::load_map();
     }
-
-    QTemporaryDir dir_;
 };
 
 TEST_F(MapFileTest, MapLinesGiveSquareCodesPaddedAndCut) {

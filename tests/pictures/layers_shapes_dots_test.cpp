@@ -410,23 +410,7 @@ TEST_F(GenFigureLayers, SameSeedSamePicture) {
             pictures::repeat_arcs(n, count, spread, size);
         },
     };
-    for (std::size_t i = 0; i < layers.size(); ++i) {
-        SCOPED_TRACE(i);
-        std::vector<platform::Picture> shots;
-        platform::Picture plain;
-        for (int run = 0; run < 2; ++run) {
-            double r = 12, g = 34, b = 56;
-            pictures::fill_background(r, g, b);
-            plain = form().pbox_temp->snapshot();
-            surface().set_pen_width(2);
-            surface().set_current(0, 0);
-            platform::seed_random(31337);
-            layers[i]();
-            shots.push_back(form().pbox_temp->snapshot());
-        }
-        EXPECT_EQ(shots[0], shots[1]);
-        EXPECT_NE(shots[0], plain) << "nothing was drawn";
-    }
+    expect_layers_repeat(layers, 31337);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The shape library: reading shapes.txt, drawing shapes scaled and turned, picking by name.
 #include <gtest/gtest.h>
 
+#include "support/data_folder.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -24,23 +26,18 @@ using Strings = std::vector<std::string>;
 
 constexpr platform::Colour kInk = platform::rgb(10, 20, 30);
 
-class ShapesTest : public ::testing::Test {
+class ShapesTest : public testing_support::DataFolderTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        platform::set_data_folder(dir_.path().toStdString());
+        DataFolderTest::SetUp();
         pictures::state() = pictures::PictureState{};
     }
     void TearDown() override {
-        platform::set_data_folder("");
+        DataFolderTest::TearDown();
         pictures::state() = pictures::PictureState{};
     }
 
-    void write(const std::string& contents) {
-        QFile f(dir_.filePath("shapes.txt"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(contents.data(), static_cast<qint64>(contents.size()));
-    }
+    void write(const std::string& contents) { write_file("shapes.txt", contents); }
     void load(const std::string& contents) {
         write(contents);
         pictures::load_shapes();
@@ -50,8 +47,6 @@ protected:
         const auto& p = pictures::state();
         return Strings(p.shape_name.begin() + 1, p.shape_name.begin() + 1 + p.shape_count);
     }
-
-    QTemporaryDir dir_;
 };
 
 // A shape block: the dashes, the header and the points.

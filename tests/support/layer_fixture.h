@@ -103,6 +103,27 @@ protected:
         EXPECT_FALSE(first == run(6));
     }
 
+    // Each layer, run twice from the same background, pen, point and seed, paints the same
+    // picture both times, and paints something.
+    void expect_layers_repeat(const std::vector<std::function<void()>>& layers, std::uint32_t seed) {
+        for (std::size_t i = 0; i < layers.size(); ++i) {
+            SCOPED_TRACE(i);
+            std::vector<platform::Picture> shots;
+            platform::Picture plain;
+            for (int run = 0; run < 2; ++run) {
+                paint(12, 34, 56);
+                plain = form().pbox_temp->snapshot();
+                surface().set_pen_width(2);
+                surface().set_current(0, 0);
+                platform::seed_random(seed);
+                layers[i]();
+                shots.push_back(form().pbox_temp->snapshot());
+            }
+            EXPECT_EQ(shots[0], shots[1]);
+            EXPECT_NE(shots[0], plain) << "nothing was drawn";
+        }
+    }
+
     std::vector<DrawRecord> draws;
     std::vector<Primitive> prims;
 };
