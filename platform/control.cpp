@@ -162,6 +162,7 @@ Control::Control(Container* container, QWidget* widget) : widget_(widget), conta
     QObject::connect(widget_, &QObject::destroyed, router_, [this] { widget_ = nullptr; });
     widget_->setFocusPolicy(Qt::NoFocus);
     route_mouse(widget_);
+    update_mouse_through();
 
     QWidget* parent = container_ ? container_->client_widget() : nullptr;
     if (!parent) return;  // an orphan stays hidden rather than popping up as a window
@@ -183,6 +184,24 @@ void Control::route_mouse(QWidget* inner) {
     if (!inner) return;
     inner->setMouseTracking(true);  // moves arrive without a button held
     inner->installEventFilter(router_);
+}
+
+void handlers_changed(Control& c) { c.update_mouse_through(); }
+
+bool Control::takes_mouse_here() const {
+    if (!widget_ || !is_lightweight(widget_)) return true;
+    if (mouse_through_always_) return false;
+    return on_click || on_dblclick || on_mouse_down || on_mouse_up || on_mouse_move ||
+           !tool_tip_.empty() || mouse_pointer_ != kDefaultPointer;
+}
+
+void Control::let_mouse_through_always() {
+    mouse_through_always_ = true;
+    update_mouse_through();
+}
+
+void Control::update_mouse_through() {
+    if (widget_) widget_->setAttribute(Qt::WA_TransparentForMouseEvents, !takes_mouse_here());
 }
 
 bool Control::takes_mouse_now() const {
@@ -224,6 +243,7 @@ void Control::set_visible(bool v) {
 void Control::set_tool_tip(const std::string& t) {
     tool_tip_ = t;
     if (widget_) widget_->setToolTip(QString::fromStdString(t));
+    update_mouse_through();
 }
 
 void Control::set_mouse_pointer(int p) {
@@ -234,6 +254,7 @@ void Control::set_mouse_pointer(int p) {
         widget_->setCursor(Qt::UpArrowCursor);
     else
         widget_->unsetCursor();
+    update_mouse_through();
 }
 
 void Control::bring_to_front() {

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 class QObject;
 class QWidget;
@@ -10,6 +11,33 @@ class QWidget;
 namespace platform {
 
 class Container;
+class Control;
+
+// Tells a control that one of its mouse handlers was set or cleared.
+void handlers_changed(Control& c);
+
+// A mouse handler of a control. Setting one tells the control: a label or picture drawn over
+// its container takes the mouse only while it has something to do with it.
+template <class Sig>
+class Handler : public std::function<Sig> {
+public:
+    explicit Handler(Control* owner) : owner_(owner) {}
+    // A copy is a plain callable that belongs to no control.
+    Handler(const Handler& o) : std::function<Sig>(static_cast<const std::function<Sig>&>(o)) {}
+    Handler& operator=(const Handler& o) { return assign(static_cast<const std::function<Sig>&>(o)); }
+    template <class F>
+    Handler& operator=(F&& f) {
+        return assign(std::function<Sig>(std::forward<F>(f)));
+    }
+
+private:
+    Handler& assign(std::function<Sig> f) {
+        std::function<Sig>::operator=(std::move(f));
+        if (owner_) handlers_changed(*owner_);
+        return *this;
+    }
+    Control* owner_ = nullptr;
+};
 
 // Mouse buttons as the old toolkit numbered them.
 enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
@@ -31,6 +59,10 @@ enum MousePointer { kDefaultPointer = 0, kUpArrowPointer = 10 };
 // Mouse events come in the old order: down, up, click. A second press within the double-click
 // time gives a double-click instead of a second click. The pressed control keeps the mouse
 // until release; moves arrive without a button held too.
+//
+// Labels and images lie on their container like paint: one without mouse handlers, tool tip or
+// pointer of its own lets the mouse through to whatever lies beneath, so a banner over the
+// board never eats a click meant for the cell under it. Shapes and lines always do.
 class Control {
 public:
     virtual ~Control();
@@ -67,11 +99,14 @@ public:
     void bring_to_front();
     void send_to_back();
 
-    std::function<void()> on_click;
-    std::function<void()> on_dblclick;
-    std::function<void(const MouseArgs&)> on_mouse_down;
-    std::function<void(const MouseArgs&)> on_mouse_up;
-    std::function<void(const MouseArgs&)> on_mouse_move;
+    Handler<void()> on_click{this};
+    Handler<void()> on_dblclick{this};
+    Handler<void(const MouseArgs&)> on_mouse_down{this};
+    Handler<void(const MouseArgs&)> on_mouse_up{this};
+    Handler<void(const MouseArgs&)> on_mouse_move{this};
+
+    // Whether the mouse stops at this control rather than passing through to its container.
+    bool takes_mouse_here() const;
 
     QWidget* widget() const { return widget_; }
     Container* container() const { return container_; }
@@ -91,8 +126,12 @@ protected:
     void route_mouse(QWidget* inner);
     // Called after every change of size, whichever call made it.
     virtual void resized() {}
+    // For controls that never take the mouse, handlers or not.
+    void let_mouse_through_always();
 
 private:
+    friend void handlers_changed(Control& c);
+    void update_mouse_through();
     bool takes_mouse_now() const;
     QWidget* widget_;
     QObject* router_ = nullptr;  // filters the widget's mouse events; lives as long as we do
@@ -101,6 +140,7 @@ private:
     bool enabled_ = true;
     bool pressed_ = false;
     bool double_pending_ = false;
+    bool mouse_through_always_ = false;
     int mouse_pointer_ = kDefaultPointer;
     std::string tool_tip_;
 };

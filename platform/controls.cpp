@@ -148,7 +148,7 @@ void Label::paint(QPainter& p) {
 Shape::Shape(Container* c, int x, int y, int w, int h, int kind)
     : Control(c, new PaintedWidget([this](QPainter& p) { paint(p); }, PaintedWidget::kLightweight)),
       kind_(kind >= kRectangle && kind <= kRoundedSquare ? kind : kRectangle) {
-    if (widget()) widget()->setAttribute(Qt::WA_TransparentForMouseEvents);
+    let_mouse_through_always();
     move(x, y, w, h);
 }
 
@@ -246,7 +246,7 @@ void Shape::paint(QPainter& p) {
 Line::Line(Container* c, int x1, int y1, int x2, int y2, Colour colour)
     : Control(c, new PaintedWidget([this](QPainter& p) { paint(p); }, PaintedWidget::kLightweight)),
       x1_(x1), y1_(y1), x2_(x2), y2_(y2), colour_(colour) {
-    if (widget()) widget()->setAttribute(Qt::WA_TransparentForMouseEvents);
+    let_mouse_through_always();
     place();
 }
 

@@ -154,15 +154,27 @@ TEST_F(ControlTest, MousePointerIsReadBackAndShownAsTheUpArrow) {
     EXPECT_FALSE(image.widget()->testAttribute(Qt::WA_SetCursor));
 }
 
-TEST_F(ControlTest, ShapesAndLinesLetTheMouseThroughButLabelsDoNot) {
+TEST_F(ControlTest, OnlyControlsWithSomethingToDoTakeTheMouse) {
     PictureBox box(&form, 0, 0, 100, 100, PictureBox::kNoBorder);
     platform::Shape shape(&box, 10, 10, 30, 30, platform::Shape::kCircle);
     platform::Line line(&box, 50, 10, 90, 40);
-    Label label(&box, 10, 60, 30, 30);
+    Label idle(&box, 10, 60, 30, 30);
+    platform::Image picture(&box, 60, 60, 30, 30);
     QWidget* area = box.client_widget();
+    for (QPoint at : {QPoint(20, 20), QPoint(70, 25), QPoint(20, 70), QPoint(70, 70)})
+        EXPECT_EQ(area->childAt(at), nullptr) << at.x() << "," << at.y();
+
+    shape.on_click = [] {};  // a shape never takes the mouse
+    idle.on_mouse_move = [](const MouseArgs&) {};
+    picture.set_tool_tip("hover me");
     EXPECT_EQ(area->childAt(20, 20), nullptr);
-    EXPECT_EQ(area->childAt(70, 25), nullptr);
-    EXPECT_EQ(area->childAt(20, 70), label.widget());
+    EXPECT_EQ(area->childAt(20, 70), idle.widget());
+    EXPECT_EQ(area->childAt(70, 70), picture.widget());
+    idle.on_mouse_move = nullptr;
+    picture.set_tool_tip("");
+    picture.set_mouse_pointer(platform::kUpArrowPointer);
+    EXPECT_EQ(area->childAt(20, 70), nullptr);
+    EXPECT_EQ(area->childAt(70, 70), picture.widget());
 }
 
 TEST_F(ControlTest, LineWidgetCoversBothEndsInContainerCoordinates) {
@@ -177,6 +189,7 @@ TEST_F(ControlTest, LineWidgetCoversBothEndsInContainerCoordinates) {
 TEST_F(ControlTest, LabelsStayBeneathWindowedControlsWhateverTheOrder) {
     PictureBox box(&form, 0, 0, 100, 100, PictureBox::kNoBorder);
     Label late(&form, 10, 10, 30, 30);  // created after the box, overlapping it
+    late.on_click = [] {};
     QWidget* area = form.client_widget();
     EXPECT_EQ(area->childAt(20, 20), box.client_widget());
     late.bring_to_front();

@@ -1,11 +1,15 @@
 // Keys, typed words, the mouse on the board and the HUD clicks.
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <QWindow>
+
 #include "core/grid.h"
 #include "platform/random.h"
 #include "support/round_fixture.h"
 #include "ui/input.h"
 #include "ui/menu.h"
+#include "ui/popup_clock.h"
 #include "ui/transition.h"
 
 namespace {
@@ -122,8 +126,57 @@ TEST_F(Input, BoardMouse) {
 
     // On the title screen the pointer moves nothing.
     core::state().game_state = "mainmenu";
+    const std::int16_t col = core::state().cur_col;
+    const std::int16_t row = core::state().cur_row;
     ui::pbox_main_MouseMove({0, 0, 400.0f, 300.0f});
-    EXPECT_NE(core::state().cur_col, 5);
+    EXPECT_EQ(core::state().cur_col, col);
+    EXPECT_EQ(core::state().cur_row, row);
+}
+
+// Real pointer events at window coordinates, routed by the toolkit to whatever lies under the
+// pointer: the banner over the board has no handlers, so the board must get them.
+TEST_F(Input, ThePointerOverThePopUpReachesTheCellBeneath) {
+    start_round();
+    core::CoreState& s = core::state();
+    ASSERT_GT(s.cell_h, 20);
+    form().show();
+    ui::show_pmsg(1, "Opps! Wrong answer!", 6);
+    form().Timer_pmsg.fire();
+    ASSERT_TRUE(form().Label_pmsg->visible());
+    QWindow* window = form().widget()->windowHandle();
+    ASSERT_NE(window, nullptr);
+    QWidget* board = form().pbox_main->client_widget();
+    auto at = [&](int col) { return board->mapTo(form().widget(), QPoint(core::cellx(col) + s.cell_w / 2, 20)); };
+
+    // The last cell of the top row lies under the banner; start from the opposite corner.
+    const int col = s.grid_cols;
+    ASSERT_TRUE(form().Label_pmsg->widget()->geometry().contains(core::cellx(col) + s.cell_w / 2, 20));
+    s.cur_col = 1;
+    s.cur_row = s.grid_rows;
+    QTest::mouseMove(window, at(col));
+    EXPECT_EQ(s.cur_col, col);
+    EXPECT_EQ(s.cur_row, 1);
+    EXPECT_EQ(form().Shape_cursor->left(), core::cellx(col));
+
+    bool piece_there = false;
+    for (int i = 1; i <= s.tgt_count; ++i)
+        piece_there = piece_there || (s.tgt_col[static_cast<std::size_t>(i)] == col && s.tgt_row[static_cast<std::size_t>(i)] == 1);
+    const std::int32_t score = s.score;
+    const std::uint8_t misses = s.misses;
+    QTest::mouseClick(window, Qt::LeftButton, {}, at(col));
+    EXPECT_EQ(s.score > score, piece_there);
+    EXPECT_EQ(s.misses > misses, !piece_there);
+    form().hide();
+}
+
+TEST_F(Input, OnlyTheBoardsClickableControlsStopThePointer) {
+    using Controls = std::vector<const platform::Control*>;
+    ui::MainForm& f = form();
+    const Controls through = {f.Label_pmsg,   f.Label_ver,   f.Label_story,    f.Label_linear[1],
+                              f.Shape_cursor, f.gridline[0], f.Shape_pane[0], f.Shape_menucs};
+    const Controls stop = {f.Label_mi[0], f.Label_midiff[2], f.Img_changebg};
+    for (const platform::Control* c : through) EXPECT_FALSE(c->takes_mouse_here()) << c->left() << "," << c->top();
+    for (const platform::Control* c : stop) EXPECT_TRUE(c->takes_mouse_here()) << c->left() << "," << c->top();
 }
 
 TEST_F(Input, FireworksGuideLine) {
