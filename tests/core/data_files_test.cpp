@@ -65,6 +65,7 @@ TEST_F(DataFilesTest, QuotesAreTrimmedCutAndBlankLinesSkipped) {
         {"blanks around a word", "   word   \n", {"word"}},
         {"tabs count as blanks", "\tGreat!\t\n", {"Great!"}},
         {"60 characters keep 50", sixty + "\n", {std::string(50, 'x')}},
+        {"a blank at the cut stays", std::string(49, 'x') + " tail\n", {std::string(49, 'x') + " "}},
         {"the cut never splits a letter", accented + "\n", {accented_cut}},
         {"blank lines between quotes", "One\n\n   \nTwo\r\n\r\nThree", {"One", "Two", "Three"}},
         {"inner blanks stay", "  Nice  find!  \n", {"Nice  find!"}},
@@ -208,7 +209,8 @@ TEST_F(DataFilesTest, FuzzedQuoteAndHelpFilesStayWithinTheTables) {
             ASSERT_FALSE(line.empty());
             ASSERT_EQ(line.find_first_of("\r\n"), std::string::npos);
             ASSERT_NE(line.front(), ' ');
-            ASSERT_NE(line.back(), ' ');
+            // Trimming comes before the cut, so only a line cut at 50 letters may end in a blank.
+            if (line.back() == ' ') ASSERT_GE(line.size(), 50u);
             ASSERT_LE(line.size(), 50u * 4u);
         }
         for (std::size_t i = s.quote_count + 1u; i < s.quote.size(); ++i) ASSERT_EQ(s.quote[i], "");
