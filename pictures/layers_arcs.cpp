@@ -5,6 +5,7 @@
 
 #include "core/rounding.h"
 #include "core/utility.h"
+#include "pictures/layer_calls.h"
 #include "pictures/layers_dots_mesh.h"
 #include "pictures/picture_state.h"
 #include "platform/surface.h"
@@ -31,6 +32,7 @@ void settle_base(double& r, double& g, double& b) {
 }  // namespace
 
 void gen_arcs(double& count, double& r, double& g, double& b, double& spread, double& size) {
+    const LayerCallScope logged("gen_arcs", {count, r, g, b, spread, size});
     settle_base(r, g, b);
     if (spread < 0) spread = 30;
     if (count < 0) count = 20;
@@ -55,6 +57,7 @@ void gen_arcs(double& count, double& r, double& g, double& b, double& spread, do
 }
 
 void gen_scribbles(double& count, double& r, double& g, double& b, double& spread) {
+    const LayerCallScope logged("gen_scribbles", {count, r, g, b, spread});
     settle_base(r, g, b);
     if (spread < 0) spread = 30;
     if (count < 0) count = 20;

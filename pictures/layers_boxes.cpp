@@ -4,6 +4,7 @@
 #include "core/rounding.h"
 #include "core/utility.h"
 #include "pictures/colour_ramps.h"
+#include "pictures/layer_calls.h"
 #include "pictures/layers_dots_mesh.h"
 #include "pictures/picture_state.h"
 #include "platform/surface.h"
@@ -39,6 +40,7 @@ void frame_base(double& r, double& g, double& b, double spread) {
 }  // namespace
 
 void gen_boxes(double& count, double& r, double& g, double& b, double& spread) {
+    const LayerCallScope logged("gen_boxes", {count, r, g, b, spread});
     if (count < 0) count = 80;
     if (spread < 0) spread = 30;
     if (r == -1) {
@@ -59,6 +61,7 @@ void gen_boxes(double& count, double& r, double& g, double& b, double& spread) {
 }
 
 void gen_frames(double& count, double& r, double& g, double& b, double& spread) {
+    const LayerCallScope logged("gen_frames", {count, r, g, b, spread});
     if (count < 0) count = 80;
     if (spread < 0) spread = 30;
     frame_base(r, g, b, spread);
@@ -77,6 +80,7 @@ void gen_frames(double& count, double& r, double& g, double& b, double& spread) 
 }
 
 void gen_crosses(double& count, double& r, double& g, double& b, double& spread) {
+    const LayerCallScope logged("gen_crosses", {count, r, g, b, spread});
     if (count < 0) count = 100;
     if (spread < 0) spread = 30;
     frame_base(r, g, b, spread);

@@ -11,6 +11,7 @@
 #include "core/rounding.h"
 #include "core/utility.h"
 #include "pictures/colour_ramps.h"
+#include "pictures/layer_calls.h"
 #include "platform/picture_box.h"
 #include "platform/surface.h"
 
@@ -38,6 +39,7 @@ platform::Colour spread_colour(double r, double g, double b, double spread) {
 }
 
 void gen_dots(double& count, double& r, double& g, double& b, double& spread) {
+    const LayerCallScope logged("gen_dots", {count, r, g, b, spread});
     if (count < 0) count = 80;
     if (spread < 0) spread = 30;
     if (r == -1) {
@@ -76,6 +78,7 @@ double mesh_cells(double cells) {
 }  // namespace
 
 void gen_mesh(double& nx, double& ny, double& draw_width, double& r, double& g, double& b) {
+    const LayerCallScope logged("gen_mesh", {nx, ny, draw_width, r, g, b});
     if (nx == -1) nx = 12;
     if (ny == -1) ny = 12;
     nx = mesh_cells(nx);

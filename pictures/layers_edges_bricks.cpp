@@ -6,6 +6,7 @@
 #include "core/rounding.h"
 #include "core/utility.h"
 #include "pictures/colour_ramps.h"
+#include "pictures/layer_calls.h"
 #include "pictures/layers_dots_mesh.h"
 #include "platform/surface.h"
 
@@ -15,6 +16,7 @@ using core::cint;
 using core::rnd_range;
 
 void gen_edge_lines(double& count, double& width, double& r, double& g, double& b, double& spread) {
+    const LayerCallScope logged("gen_edge_lines", {count, width, r, g, b, spread});
     platform::Surface& s = layer_surface();
     if (r == -1) {
         r = rnd_range(0, 255);
@@ -48,6 +50,7 @@ void gen_edge_lines(double& count, double& width, double& r, double& g, double& 
 
 void gen_tiles_offset(double& size, double& density, double& r, double& g, double& b,
                       double& spread) {
+    const LayerCallScope logged("gen_tiles_offset", {size, density, r, g, b, spread});
     platform::Surface& s = layer_surface();
     if (size == -1) size = rnd_range(15, 10);
     if (r == -1) {
@@ -79,6 +82,7 @@ void gen_tiles_offset(double& size, double& density, double& r, double& g, doubl
 }
 
 void gen_bricks(double& density, double& size, double& r, double& g, double& b) {
+    const LayerCallScope logged("gen_bricks", {density, size, r, g, b});
     platform::Surface& s = layer_surface();
     if (size == -1) size = rnd_range(30, 10);
     if (r == -1) {

@@ -7,6 +7,7 @@
 #include "core/rounding.h"
 #include "core/utility.h"
 #include "pictures/colour_ramps.h"
+#include "pictures/layer_calls.h"
 #include "pictures/layers_dots_mesh.h"
 #include "pictures/picture_state.h"
 #include "platform/surface.h"
@@ -68,6 +69,7 @@ double box_rows(double ny) {
 
 void gen_gradient_boxes(double& nx, double& ny, double& r1, double& g1, double& b1, double& r2,
                         double& g2, double& b2) {
+    const LayerCallScope logged("gen_gradient_boxes", {nx, ny, r1, g1, b1, r2, g2, b2});
     if (r1 == -1) {
         r1 = core::rnd_range(0, 255);
         g1 = core::rnd_range(0, 255);
@@ -108,6 +110,7 @@ void gen_gradient_boxes(double& nx, double& ny, double& r1, double& g1, double& 
 
 void gen_gradient_stripes(double& w, double& dir, double& r1, double& g1, double& b1, double& r2,
                           double& g2, double& b2) {
+    const LayerCallScope logged("gen_gradient_stripes", {w, dir, r1, g1, b1, r2, g2, b2});
     if (w == -1) w = rnd_scaled(4) * 2 + 1;
     if (dir == -1) dir = rnd_scaled(1) + 1;
     if (r1 == -1) {

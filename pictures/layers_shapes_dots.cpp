@@ -10,6 +10,7 @@
 #include "core/rounding.h"
 #include "core/utility.h"
 #include "pictures/colour_ramps.h"
+#include "pictures/layer_calls.h"
 #include "pictures/layers_arcs.h"
 #include "pictures/layers_dots_mesh.h"
 #include "pictures/picture_state.h"
@@ -47,6 +48,7 @@ int named_shapes() {
 
 void gen_shape_grid(double& kinds, double& div, double& percent, double& turn, double& r,
                     double& g, double& b, double& mode, double& spread) {
+    const LayerCallScope logged("gen_shape_grid", {kinds, div, percent, turn, r, g, b, mode, spread});
     // Below one cell across the cell would outgrow the picture and a negative count would walk
     // away from the bound forever; above 420 the cell shrinks under a pixel and never advances.
     double across = div;
@@ -131,6 +133,7 @@ void gen_shape_grid(double& kinds, double& div, double& percent, double& turn, d
 }
 
 void gen_shape_tiles(double& r, double& g, double& b, double& spread) {
+    const LayerCallScope logged("gen_shape_tiles", {r, g, b, spread});
     std::string any;
     const std::int16_t first = pick_shape(any);
     std::int16_t second = first;
@@ -155,6 +158,7 @@ void gen_shape_tiles(double& r, double& g, double& b, double& spread) {
 }
 
 void gen_dot_picture(double& r, double& g, double& b, double& spread) {
+    const LayerCallScope logged("gen_dot_picture", {r, g, b, spread});
     const int t = rnd_0_81();
     platform::PictureBox* templ = core::board().pbox_temp2;
     if (templ) {
@@ -185,6 +189,7 @@ void gen_dot_picture(double& r, double& g, double& b, double& spread) {
 }
 
 void repeat_arcs(double& n, double& count, double& spread, double& size) {
+    const LayerCallScope logged("repeat_arcs", {n, count, spread, size});
     const int passes = cint(n);
     for (int i = 1; i <= passes; ++i) {
         // A fresh -1 each pass: every layer draws its own base colour, and none reaches the caller.

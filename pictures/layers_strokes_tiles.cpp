@@ -6,6 +6,7 @@
 #include "core/rounding.h"
 #include "core/utility.h"
 #include "pictures/colour_ramps.h"
+#include "pictures/layer_calls.h"
 #include "pictures/layers_dots_mesh.h"
 #include "platform/surface.h"
 
@@ -15,6 +16,7 @@ using core::cint;
 
 void gen_strokes(double& step, double& w, double& dir, double& r, double& g, double& b,
                  double& spread) {
+    const LayerCallScope logged("gen_strokes", {step, w, dir, r, g, b, spread});
     if (!(w > 2)) w = core::rnd_range(6, 10);  // a width that is not a number counts as too thin
     // A step that rounds to 0 would never get past the first line; no recipe passes one, so
     // it takes the default spacing rather than hang the round.
@@ -66,6 +68,7 @@ bool wants_default_size(double size) {
 }  // namespace
 
 void gen_tiles(double& w, double& h, double& r, double& g, double& b, double& spread) {
+    const LayerCallScope logged("gen_tiles", {w, h, r, g, b, spread});
     if (spread < 0) spread = 30;
     if (wants_default_size(w)) w = core::rnd_range(10, 20);
     if (wants_default_size(h)) h = core::rnd_range(10, 20);

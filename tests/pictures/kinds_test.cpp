@@ -15,6 +15,7 @@
 
 #include "core/rounding.h"
 #include "core/utility.h"
+#include "pictures/layer_calls.h"
 #include "pictures/layers_shapes_dots.h"
 #include "pictures/picture_state.h"
 #include "pictures/shapes.h"
@@ -113,6 +114,7 @@ int count_matches(const std::vector<DrawRecord>& d, std::size_t from, std::size_
 struct Painted {
     std::vector<DrawRecord> draws;
     std::vector<Primitive> prims;
+    std::vector<pictures::LayerCall> calls;  // the layers run, with the numbers handed over
     platform::Picture picture;
     std::size_t t_at = kNoMatch;  // where the choice of the second layer was drawn
     std::vector<float> script;
@@ -630,6 +632,7 @@ protected:
         run.script = script;
         core::set_draw_recorder(&run.draws);
         surface().set_recorder(&run.prims);
+        pictures::set_layer_call_log(&run.calls);
         {
             platform::ScriptedRandom source(script);
             double k = kind;
@@ -638,6 +641,7 @@ protected:
         }
         core::set_draw_recorder(nullptr);
         surface().set_recorder(nullptr);
+        pictures::set_layer_call_log(nullptr);
         run.picture = form().pbox_temp->snapshot();
         return run;
     }
@@ -741,6 +745,161 @@ TEST_P(KindsBranches, DrawsThenLayersInOrder) {
         << describe(d, run.t_at, n_between + 4);
     expect_layers(run, run.t_at + n_between, d.size(),
                   table.second[static_cast<std::size_t>(b.t - 1)]);
+}
+
+// ---- the numbers each recipe hands its layers ----
+
+// A number a recipe hands a layer: a constant, the value of one of its own draws plus add
+// (counted from the first draw, or from the choice t), or one that other tests look after.
+struct Arg {
+    enum class From { Constant, Draw, AfterT, Unchecked };
+    Arg(double v) : value(v) {}
+    Arg(From f, std::size_t i, double add = 0) : from(f), value(add), at(i) {}
+    From from = From::Constant;
+    double value;
+    std::size_t at = 0;
+};
+Arg drawn(std::size_t i, double add = 0) { return {Arg::From::Draw, i, add}; }
+Arg after_t(std::size_t i) { return {Arg::From::AfterT, i}; }
+const Arg kOther{Arg::From::Unchecked, 0};
+
+struct Call {
+    std::string layer;
+    std::vector<Arg> args;
+};
+using Calls = std::vector<Call>;
+
+Calls times(int n, const Call& c) { return Calls(static_cast<std::size_t>(n), c); }
+Calls join(Calls a, const Calls& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// Every branch's layers with what it hands them, one layer list per choice s, then per t.
+Calls recipe_calls(int kind, int s, int t) {
+    const auto pick = [](int k, const std::vector<Calls>& options) {
+        return k >= 1 && k <= static_cast<int>(options.size()) ? options[static_cast<std::size_t>(k - 1)] : Calls{};
+    };
+    const Call grid_4_3_c = {"gen_crosses", {70, -1, 0, 0, 90}};
+    const Call frames_50 = {"gen_frames", {50, -1, 0, 0, 90}};
+    const Call mesh_drawn = {"gen_mesh", {drawn(3), drawn(4), -1, -1, 0, 0}};
+    switch (kind) {
+        case 1:
+            return join(pick(s, {{{"gen_dots", {-1, -1, 30, 30, 80}}},
+                                 {{"gen_tiles", {drawn(1), drawn(2), -1, 0, 0, 80}}},
+                                 {{"gen_gradient_stripes", {-1, -1, -1, 0, 0, -1, 0, 0}}}}),
+                        pick(t, {{{"gen_shape_grid", {5, s == 3 ? Arg(2) : after_t(1), 100, 1, -2, 0, 0, 1, 130}}},
+                                 {{"gen_shape_grid", {2, s == 3 ? Arg(2) : after_t(1), 100, 0, -2, 0, 0, 1, 80}}}}));
+        case 2:
+            return join(pick(s, {{{"gen_dots", {-1, -1, 30, 30, 60}}},
+                                 {{"gen_tiles", {drawn(1), drawn(2), -1, 0, 0, 60}}},
+                                 {{"gen_gradient_boxes", {drawn(3), drawn(4), -1, 0, 0, -2, 0, 0}}}}),
+                        pick(t, {{{"repeat_arcs", {10, 7, 80, 70}}},
+                                 {{"gen_shape_grid", {3, after_t(1), 100, 1, -2, 0, 0, 1, 90}}},
+                                 {{"gen_shape_grid", {1, after_t(1), 100, 0, -2, 0, 0, 1, 80}}}}));
+        case 3:
+            return join(pick(s, {{{"gen_dots", {-1, -1, 30, 30, 90}}},
+                                 {{"gen_frames", {30, -3, 0, 0, 90}}},
+                                 {{"gen_crosses", {60, -3, 0, 0, 90}}}}),
+                        pick(t, {{{"repeat_arcs", {7, 7, 80, 70}}}, {grid_4_3_c}}));
+        case 4:
+            return join(pick(s, {{{"gen_dots", {80, -1, 30, 30, 80}}},
+                                 {{"gen_frames", {30, -3, 0, 0, 80}}},
+                                 {{"gen_crosses", {60, -3, 0, 0, 80}}}}),
+                        pick(t, {{{"gen_scribbles", {30, -1, 0, 0, 100}}},
+                                 {{"gen_shape_grid", {1, 3, 100, 1, -2, 0, 0, 0, 50}}},
+                                 {grid_4_3_c},
+                                 {{"gen_shape_grid", {4, 3, 100, 0, -2, 0, 0, 2, 50}}}}));
+        case 5:
+            return join(pick(s, {{{"gen_dots", {80, -1, 30, 30, 70}}},
+                                 {{"gen_strokes", {-1, -1, -1, -1, 0, 0, 70}}},
+                                 {{"gen_crosses", {70, -3, 0, 0, 70}}},
+                                 {{"gen_tiles_offset", {-1, 80, -1, 0, 0, 70}}}}),
+                        pick(t, {{{"gen_shape_grid", {1, 3, 100, 1, -2, 0, 0, 2, 40}}},
+                                 {{"gen_shape_grid", {6, 3, 100, 0, -2, 0, 0, 2, 50}}},
+                                 {grid_4_3_c},
+                                 {frames_50}}));
+        case 6:
+            return join(pick(s, {{mesh_drawn},
+                                 {{"gen_strokes", {-1, -1, -1, -1, 0, 0, 70}}},
+                                 {{"gen_crosses", {70, -3, 0, 0, 70}}},
+                                 {{"gen_tiles_offset", {-1, 80, -1, 0, 0, 40}}}}),
+                        pick(t, {{{"gen_shape_grid", {2, 4, 100, 1, -2, 0, 0, 2, 60}}},
+                                 {{"gen_shape_grid", {8, 4, 100, 0, -2, 0, 0, 2, 60}}},
+                                 {grid_4_3_c},
+                                 {frames_50}}));
+        case 7:
+            return join(pick(s, {{mesh_drawn},
+                                 {{"gen_strokes", {-1, -1, -1, -1, 0, 0, 70}}},
+                                 {{"gen_tiles_offset", {-1, 80, -1, 0, 0, 40}}}}),
+                        pick(t, {{{"gen_shape_grid", {2, 4, 100, 0, -2, 0, 0, 2, 60}}},
+                                 {{"gen_shape_grid", {1, 3, 100, 1, -2, 0, 0, 2, 40}}},
+                                 {grid_4_3_c},
+                                 {frames_50}}));
+        case 8:
+            return join(pick(s, {{mesh_drawn},
+                                 {{"gen_strokes", {-1, -1, -1, -1, 0, 0, 60}}},
+                                 {{"gen_tiles_offset", {-1, 80, -1, 0, 0, 50}}}}),
+                        pick(t, {{{"gen_shape_grid", {4, 5, 80, 0, -2, 0, 0, 1, 100}}},
+                                 {{"gen_shape_grid", {2, 5, 80, 1, -2, 0, 0, 2, 50}}},
+                                 {{"gen_shape_grid", {1, 5, 80, 1, -2, 0, 0, 2, 70}}},
+                                 {{"gen_shape_tiles", {kOther, kOther, kOther, 60}}}}));
+        case 9:
+            return pick(s, {{{"gen_dots", {150, -1, 0, 0, 100}}},
+                            {{"gen_boxes", {150, -1, 0, 0, 100}}},
+                            {{"gen_crosses", {150, -3, 0, 0, 100}}},
+                            {{"gen_strokes", {drawn(4), -1, -1, -1, 0, 0, 100}}},
+                            {{"gen_tiles_offset", {drawn(5), 70, -1, 0, 0, 70}}}});
+        case 10: {
+            const Call grid = {"gen_shape_grid", {2, 6, 95, 0, -1, 0, 0, 0, 100}};
+            const Call dots = {"gen_dots", {50, -1, 0, 0, 70}};
+            return pick(s, {{grid},
+                            {grid},
+                            {{"gen_mesh", {drawn(4), drawn(5), -1, -1, 0, 0}}},
+                            {dots, {"gen_crosses", {140, drawn(6), drawn(7), drawn(8), 70}}},
+                            {{"gen_strokes", {drawn(3), -1, -1, -1, 0, 0, 80}}},
+                            join({dots}, times(3, {"gen_edge_lines", {24, 5, drawn(6), drawn(7), drawn(8), 80}}))});
+        }
+        case 11:
+            return pick(s, {join({{"gen_dots", {50, -1, 0, 0, 50}}},
+                                 times(5, {"gen_edge_lines", {20, 3, kOther, kOther, kOther, 100}})),
+                            {{"gen_dots", {350, drawn(4), drawn(5), drawn(6), 40}}},
+                            {{"gen_strokes", {drawn(1), -1, -1, -1, 0, 0, 50}}},
+                            {{"gen_mesh", {drawn(2), drawn(3), 4, drawn(4), drawn(5), drawn(6)}}},
+                            {{"gen_tiles", {-1, -1, drawn(4), drawn(5), drawn(6), 50}},
+                             {"gen_arcs", {60, drawn(4, 20), drawn(5, 20), drawn(6, 20), 70, 50}}}});
+        case 12:
+            return join(pick(s, {{{"gen_dots", {70, -1, 0, 0, 70}}},
+                                 {{"gen_strokes", {drawn(1), -1, -1, -1, 0, 0, 67}}},
+                                 {{"gen_mesh", {drawn(2), drawn(3), 4, -1, 0, 0}}},
+                                 {{"gen_tiles_offset", {-1, 50, -1, 0, 0, 50}}}}),
+                        pick(t, {{{"gen_shape_grid", {3, 7, 95, 0, -2, 0, 0, 0, 50}}},
+                                 {{"gen_shape_grid", {1, 6, 90, 1, -2, 0, 0, 2, 50}}},
+                                 join(times(4, {"gen_edge_lines", {20, 3, kOther, kOther, kOther, 80}}),
+                                      {{"gen_arcs", {40, kOther, kOther, kOther, 80, 40}}})}));
+        default: return {};
+    }
+}
+
+TEST_P(KindsBranches, HandsEachLayerTheRecipesNumbers) {
+    const Branch b = GetParam();
+    const Painted run = forced(b.kind, b.s, b.t, static_cast<std::uint32_t>(b.kind * 100 + b.s * 10 + b.t));
+    const Calls want = recipe_calls(b.kind, b.s, b.t);
+    ASSERT_EQ(run.calls.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        const pictures::LayerCall& got = run.calls[i];
+        SCOPED_TRACE(std::to_string(i) + ": " + want[i].layer);
+        EXPECT_EQ(got.layer, want[i].layer);
+        ASSERT_EQ(got.args.size(), want[i].args.size());
+        for (std::size_t j = 0; j < got.args.size(); ++j) {
+            const Arg& a = want[i].args[j];
+            double expected = a.value;
+            if (a.from == Arg::From::Unchecked) continue;
+            if (a.from == Arg::From::Draw) expected += run.value(a.at);
+            if (a.from == Arg::From::AfterT) expected += run.value(run.t_at + a.at);
+            EXPECT_EQ(got.args[j], expected) << "argument " << j;
+        }
+    }
 }
 
 std::string branch_name(const testing::TestParamInfo<Branch>& info) {

@@ -1,6 +1,7 @@
 // The dot-field and mesh layers: their draws, write-backs, geometry and stray-argument mends.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "core/utility.h"
@@ -154,6 +155,42 @@ TEST_F(GenMesh, LinesJoinEachPointUpAndLeftOnAGridOfRoundedCells) {
     EXPECT_EQ(pixel(35 + 17, 27 + 13), rgb(100, 100, 100));
     EXPECT_EQ(pixel(35, 27 + 13), rgb(120, 120, 120));
     EXPECT_EQ(pixel(35 + 17, 27), rgb(120, 120, 120));
+}
+
+// Each point takes its x draw, then its y draw, column by column; every point's own draws
+// show in where its lines end. Draws of m / 16 and m / 8 make the jitter a whole m.
+TEST_F(GenMesh, PointsAreDrawnColumnByColumnXThenY) {
+    const int nx = 10, ny = 5, cw = 42, ch = 64, kx = 8, ky = 4;
+    std::vector<float> values = {0.0f, 0.0f, 0.0f, 0.75f};
+    auto jitter_x = [](int k) { return (k * 5) % 16; };
+    auto jitter_y = [](int k) { return (k * 3) % 8; };
+    for (int k = 0; k < (nx + 2) * (ny + 2); ++k) {
+        values.push_back(static_cast<float>(jitter_x(k)) / 16.0f);
+        values.push_back(static_cast<float>(jitter_y(k)) / 8.0f);
+    }
+    platform::ScriptedRandom script(values);
+    std::vector<Primitive> list;
+    surface().set_recorder(&list);
+    double mx = nx, my = ny, width = 2, r = 100, g = 100, b = 100;
+    pictures::gen_mesh(mx, my, width, r, g, b);
+    surface().set_recorder(nullptr);
+
+    auto point = [&](int c, int j) {
+        const int k = c * (ny + 2) + j;
+        return std::pair<double, double>(c * cw - kx + jitter_x(k), j * ch - ky + jitter_y(k));
+    };
+    std::vector<Primitive> lines = of_kind(list, Primitive::Kind::Line);
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(2 * nx * ny));
+    std::size_t i = 0;
+    for (int c = 1; c <= nx; ++c) {
+        for (int j = 1; j <= ny; ++j) {
+            for (auto [to_c, to_j] : {std::pair{c, j - 1}, std::pair{c - 1, j}}) {
+                const Primitive& l = lines[i++];
+                EXPECT_EQ(std::pair(l.x1, l.y1), point(c, j)) << c << "," << j;
+                EXPECT_EQ(std::pair(l.x2, l.y2), point(to_c, to_j)) << c << "," << j;
+            }
+        }
+    }
 }
 
 TEST_F(GenMesh, JitterAndExchange) {
