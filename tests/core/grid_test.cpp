@@ -144,11 +144,16 @@ TEST_F(Grid, KeyboardCursorIsClampedToTheGrid) {
     EXPECT_EQ(form().Shape_cursor->left(), 0);
 }
 
-TEST_F(Grid, CellOrigins) {
+// Every cell but the first starts on the grid line before it: lines 0..6 part the eight
+// columns, lines 7..12 the seven rows of cells 52 x 46.
+TEST_F(Grid, CellsStartOnTheirGridLines) {
     lay_out(8, 7);
     EXPECT_EQ(core::cellx(1), 0);
-    EXPECT_EQ(core::cellx(8), 7 * 52);
-    EXPECT_EQ(core::celly(7), 6 * 46);
+    EXPECT_EQ(core::celly(1), 0);
+    EXPECT_EQ(core::cellx(8), 364);
+    EXPECT_EQ(core::celly(7), 276);
+    for (int col = 2; col <= 8; ++col) EXPECT_EQ(form().gridline[static_cast<std::size_t>(col - 2)]->x1(), core::cellx(col));
+    for (int row = 2; row <= 7; ++row) EXPECT_EQ(form().gridline[static_cast<std::size_t>(row + 5)]->y1(), core::celly(row));
 }
 
 TEST_F(Grid, CursorColourDrawsRedGreenBlue) {

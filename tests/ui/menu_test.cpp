@@ -192,7 +192,7 @@ TEST_F(Menu, LabelButtonLooks) {
 
 class Backgrounds : public RoundTest {};
 
-TEST_F(Backgrounds, SchemesTileTheWindowAndColourTheShadows) {
+TEST_F(Backgrounds, SchemesTileTheWindow) {
     std::int16_t bg = 3;
     ui::draw_bg(bg);
     EXPECT_EQ(core::state().bg_index, 3);
@@ -200,11 +200,34 @@ TEST_F(Backgrounds, SchemesTileTheWindowAndColourTheShadows) {
     EXPECT_EQ(form().pixel(10, 45), platform::from_qrgb(row.pixel(10, 5)));
     EXPECT_EQ(form().pixel(300, 45), platform::from_qrgb(row.pixel(200, 5)));
     EXPECT_EQ(form().pixel(520, 405), platform::from_qrgb(row.pixel(220, 5)));
-    const platform::Colour p = form().pixel(1, 15);
-    const auto less44 = [](int c) { return c < 44 ? 0 : c - 44; };
-    EXPECT_EQ(form().Label_scores->fore_colour(),
-              platform::rgb(less44(platform::red_of(p)), less44(platform::green_of(p)), less44(platform::blue_of(p))));
     EXPECT_EQ(form().Label_score->fore_colour(), platform::kWhite);
+}
+
+// The twins take the window's pixel at (1, 15) less 44 a channel, never below 0: row 3's
+// tile is given a known colour there.
+TEST_F(Backgrounds, ShadowsAreThePixelAtOneFifteenLess44) {
+    platform::PictureClip& rows = ui::form_clip().pclip_bg;
+    struct Restore {
+        platform::PictureClip& rows;
+        const platform::PictureClip kept;
+        ~Restore() { rows = kept; }
+    } restore{rows, rows};
+    const struct {
+        platform::Colour pixel, shadow;
+    } cases[] = {
+        {platform::rgb(100, 44, 43), platform::rgb(56, 0, 0)},
+        {platform::rgb(255, 45, 0), platform::rgb(211, 1, 0)},
+    };
+    for (const auto& c : cases) {
+        platform::Picture pic = restore.kept.picture();
+        pic.setPixel(1, 3 * 20 + 15, platform::to_qrgb(c.pixel));
+        rows.set_picture(pic, 10, 1);
+        std::int16_t bg = 3;
+        ui::draw_bg(bg);
+        for (const platform::Label* twin : {form().label_rounds, form().Label_LEVELS, form().Label_timers,
+                                            form().Label_missest, form().Label_scores})
+            EXPECT_EQ(twin->fore_colour(), c.shadow);
+    }
 }
 
 TEST_F(Backgrounds, ARandomSchemeIsWrittenBackAndADamagedOneFallsBackToZero) {

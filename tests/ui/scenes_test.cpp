@@ -1,9 +1,13 @@
 // The game-over stamps and the found piece's slide.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "modes/mode_state.h"
 #include "platform/random.h"
 #include "support/round_fixture.h"
+#include "ui/form_entername.h"
 #include "ui/picture_store.h"
 #include "ui/scenes.h"
 #include "ui/transition.h"
@@ -41,14 +45,27 @@ TEST_F(GameOverScene, LinearStampsDotsButNotOnTheRedLettering) {
 }
 
 TEST_F(GameOverScene, TheFirstTickChecksTheHallOfFameOnceAndTheCounterCycles) {
+    const std::int32_t best = core::state().hof_table[1].score + 1;
+    core::state().score = best;
+    std::vector<std::string> shown;
+    platform::Form::set_modal_runner([&](platform::Form& f) {
+        shown.push_back(f.caption());
+        if (auto* entry = dynamic_cast<ui::FormEntername*>(&f)) entry->ok_click();
+        else f.close();
+    });
     enter_scene();
     EXPECT_EQ(ui::screen().gameover_frame, 0);
+    EXPECT_TRUE(shown.empty()) << "the scene itself asks for the name, not the transition";
     form().Timer_gameover.fire();
     EXPECT_EQ(ui::screen().gameover_frame, 1);
+    const std::vector<std::string> after_first = shown;
+    EXPECT_EQ(after_first.size(), 2u) << "the name entry, then the table";
+    EXPECT_EQ(core::state().hof_table[1].score, best);
     for (int i = 0; i < 9; ++i) form().Timer_gameover.fire();
     EXPECT_EQ(ui::screen().gameover_frame, 10);
     form().Timer_gameover.fire();
     EXPECT_EQ(ui::screen().gameover_frame, 2);
+    EXPECT_EQ(shown, after_first) << "later ticks, the wrap to 2 included, ask again";
 }
 
 TEST_F(GameOverScene, StoryStampsTheChosenPawn) {
