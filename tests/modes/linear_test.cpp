@@ -9,6 +9,7 @@
 #include "core/utility.h"
 #include "modes/linear.h"
 #include "modes/mode_state.h"
+#include "pictures/layer_calls.h"
 #include "pictures/shapes.h"
 #include "platform/random.h"
 #include "support/round_fixture.h"
@@ -104,6 +105,98 @@ TEST_F(Linear, AWonBonusRoundLevelsUp) {
     EXPECT_EQ(s.round_cols, 6);
     EXPECT_EQ(s.round_rows, 4);
     EXPECT_EQ(s.tgt_count, 2);
+}
+
+TEST_F(Linear, ABonusRoundShowsItsBannerAndPaintsTheDotPicture) {
+    core::CoreState& s = core::state();
+    s.round_no = 2;
+    s.linear_wins = 31;  // past the quota of 30
+    std::vector<pictures::LayerCall> calls;
+    {
+        platform::ScriptedRandom script({0.5f, 0.5f, 0.5f, 0.0f});  // glow colours, then j = 0
+        pictures::set_layer_call_log(&calls);
+        set_up();
+        pictures::set_layer_call_log(nullptr);
+    }
+    EXPECT_EQ(s.round_kind, 1);
+    EXPECT_EQ(calls, (std::vector<pictures::LayerCall>{{"gen_dot_picture", {-1, 0, 0, 80}}}))
+        << "the dot picture instead of the level's kind";
+    EXPECT_EQ(form().Label_pmsg->caption(), "Bonus Round!");
+    EXPECT_TRUE(form().Timer_pmsg.enabled());
+    EXPECT_EQ(s.level, 1);
+}
+
+TEST_F(Linear, ABonusRoundLostOnTimeBelowLevelThirteenGivesNoReward) {
+    pictures::load_shapes();
+    core::CoreState& s = core::state();
+    s.level = 2;
+    s.round_no = 10;
+    s.linear_wins = 36;  // past the quota of 5 x 2 + 25
+    s.misses = 1;
+    s.time_limit = 25;
+    {
+        platform::ScriptedRandom script({0.5f, 0.5f, 0.5f, 0.0f});
+        start_round();
+    }
+    ASSERT_EQ(s.round_kind, 1);
+    ASSERT_EQ(s.game_state, "playpuzzle");
+    for (int i = 0; i < 100 && s.game_state == "playpuzzle"; ++i) form().Timer_timer.fire();
+    ASSERT_EQ(s.last_round_result, 0) << "lost on time";
+    finish_half();
+    finish_half();
+    EXPECT_EQ(s.game_state, "playpuzzle");
+    EXPECT_EQ(s.round_no, 12);
+    EXPECT_EQ(s.level, 2);
+    EXPECT_EQ(s.misses, 1);
+    EXPECT_EQ(s.time_limit, 25);
+    EXPECT_EQ(s.linear_wins, 36);
+    EXPECT_NE(form().Label_pmsg->caption(), "LEVEL UP!!!");
+}
+
+TEST_F(Linear, PlayGameFromTheGameOverScreenStartsAFreshGame) {
+    pictures::load_shapes();
+    ui::goto_mainmenu();
+    ui::start_linear();
+    ui::select_linear_diff(1);
+    ui::leave_menu();
+    finish_half();
+    finish_half();
+    core::CoreState& s = core::state();
+    ASSERT_EQ(s.game_state, "playpuzzle");
+    const core::CoreState fresh = s;
+    // A game well under way, then lost on misses.
+    s.level = 4;
+    s.level_rounds = 9;
+    s.linear_wins = 7;
+    s.round_no = 40;
+    s.score = 700;
+    s.time_limit = static_cast<std::int16_t>(fresh.time_limit + 15);
+    while (s.game_state == "playpuzzle") {
+        aim_beside();
+        core::check_answer();
+    }
+    finish_half();
+    finish_half();
+    ASSERT_EQ(s.game_state, "gameover");
+    form().Timer_gameover.fire();
+
+    ui::Label_bt_Click(2);
+    finish_half();
+    finish_half();
+    EXPECT_EQ(s.game_state, "playpuzzle");
+    EXPECT_EQ(s.level, 1);
+    EXPECT_EQ(s.level_rounds, 1);
+    EXPECT_EQ(s.linear_wins, 0);
+    EXPECT_EQ(s.round_no, 1);
+    EXPECT_EQ(s.score, 0);
+    EXPECT_EQ(s.misses, 0);
+    EXPECT_EQ(s.miss_limit, fresh.miss_limit);
+    EXPECT_EQ(s.time_limit, fresh.time_limit);
+    EXPECT_EQ(s.round_time_left, fresh.round_time_left);
+    EXPECT_EQ(s.grid_cols, 5);
+    EXPECT_EQ(s.grid_rows, 4);
+    EXPECT_TRUE(form().Timer_timer.enabled());
+    EXPECT_FALSE(form().Timer_gameover.enabled());
 }
 
 TEST_F(Linear, ExtraMissesOnlyEveryThirdLevel) {
