@@ -39,6 +39,7 @@ void castle_round_in_play() {
     ui::screen().game_mode = 2;
     for (int i = 1; i <= 10; ++i) m.secret_state[static_cast<std::size_t>(i)] = 2;
     m.secret_state[11] = 1;
+    s.cur_story_diff = s.story_diff_table[1];
     s.castle_on = true;
     s.round_kind = 11;
     s.level = 11;
