@@ -151,6 +151,9 @@ void pbox_main_MouseDown(const platform::MouseArgs& args) {
         platform::Line* guide = f.gridline[0];
         const int y = core::cint(args.y);
         guide->set_points(guide->x1(), y, 420, y);
+        // The guide borrows grid line 0; remember its colour for the next puzzle grid.
+        if (!screen().guide_shown) screen().guide_colour = guide->border_colour();
+        screen().guide_shown = true;
         guide->set_border_colour(platform::kBlack);
         guide->set_visible(true);
     } else if (st != "mainmenu") {
@@ -164,6 +167,8 @@ void pbox_main_MouseUp(const platform::MouseArgs& args) {
     if (core::state().game_state == "playfirework") {
         screen().fw_hmax = core::cint(320.0 - args.y);
         f.gridline[0]->set_visible(false);
+        if (screen().guide_shown) f.gridline[0]->set_border_colour(screen().guide_colour);
+        screen().guide_shown = false;
     }
 }
 

@@ -14,6 +14,7 @@
 #include "modes/story_start.h"
 #include "platform/services.h"
 #include "ui/background.h"
+#include "ui/fireworks.h"
 #include "ui/menu.h"
 #include "ui/input.h"
 #include "ui/label_buttons.h"
@@ -33,6 +34,9 @@ using platform::rgb;
 using platform::Shape;
 
 namespace {
+
+// The ending panel's dark blue: the text of each page starts in it and fades out of it.
+constexpr Colour kEndingPanelBlue = rgb(0, 0, 192);
 
 // The client area: what lies at x 580 or more, or y 426 or more, is out of sight. The window
 // keeps its work pictures and spare controls there.
@@ -278,30 +282,36 @@ void MainForm::create_panels() {
     }
     const FontSpec panel = font("Verdana", 8, true);
 
-    // Panel 0: the story-ending text and its button.
-    shape_btb0 = own(new Shape(pbox_box[0], 200, 115, 100, 28, Shape::kRoundedRectangle));
+    // Panel 0: the story-ending text and its button. Only the panel's top 74 pixels come into
+    // view, so both panels keep their controls there.
+    pbox_box[0]->set_back_colour(kEndingPanelBlue);
+    pbox_box[0]->clear();
+    Label_endstory = make_label(pbox_box[0], 10, 6, 225, 62, "", kEndingPanelBlue, font("Comic Sans MS", 10, true));
+    shape_btb0 = own(new Shape(pbox_box[0], 245, 22, 55, 28, Shape::kRoundedRectangle));
     shape_btb0->set_fill_style(Shape::kFillSolid);
     shape_btb0->set_fill_colour(rgb(255, 255, 132));
-    Label_btb0 = make_label(pbox_box[0], 200, 120, 100, 20, ">>", rgb(255, 128, 0), panel);
+    Label_btb0 = make_label(pbox_box[0], 245, 27, 55, 20, ">>", rgb(255, 128, 0), panel);
     Label_btb0->set_alignment(platform::kAlignCentre);
-    Label_endstory = make_label(pbox_box[0], 10, 10, 290, 100, "", platform::kWhite, font("Comic Sans MS", 10));
 
     // Panel 1: the fireworks controls.
-    pbox_pal = own(new PictureBox(pbox_box[1], 10, 25, 130, 100, PictureBox::kFixedSingle));
-    Label7 = make_label(pbox_box[1], 10, 5, 100, 18, "COLOR", platform::kWhite, panel);
-    Label2 = make_label(pbox_box[1], 160, 5, 100, 18, "TOTAL", platform::kWhite, panel);
-    Label_fwtotal = make_label(pbox_box[1], 160, 25, 60, 24, "", platform::kWhite, font("Impact", 14));
+    Label7 = make_label(pbox_box[1], 10, 3, 100, 16, "COLOR", platform::kWhite, panel);
+    pbox_pal = own(new PictureBox(pbox_box[1], 10, 21, 160, 30, PictureBox::kNoBorder));
+    pbox_pal->set_picture(form_clip().palette);
+    pbox_pal->set_tool_tip("Click and drag to choose your fireworks color ");
+    Label2 = make_label(pbox_box[1], 185, 3, 50, 16, "TOTAL", platform::kWhite, panel);
+    Label_fwtotal = make_label(pbox_box[1], 235, 0, 40, 22, "11", rgb(255, 255, 0), font("Impact", 12));
+    Label_fwtotal->set_tool_tip("Number of simultaneous fireworks");
     for (int i = 0; i <= 1; ++i) {
-        Shape_btc[i] = own(new Shape(pbox_box[1], 160 + 50 * i, 55, 40, 28, Shape::kRoundedRectangle));
+        Shape_btc[i] = own(new Shape(pbox_box[1], 185 + 32 * i, 22, 28, 28, Shape::kRoundedRectangle));
         Shape_btc[i]->set_fill_style(Shape::kFillSolid);
         Shape_btc[i]->set_fill_colour(rgb(191, 255, 255));
-        Label_btc[i] = make_label(pbox_box[1], 160 + 50 * i, 60, 40, 20, i == 0 ? "<" : ">", rgb(0x2B, 0x1B, 0x3D), panel);
+        Label_btc[i] = make_label(pbox_box[1], 185 + 32 * i, 27, 28, 20, i == 0 ? "<" : ">", rgb(0x2B, 0x1B, 0x3D), panel);
         Label_btc[i]->set_alignment(platform::kAlignCentre);
     }
-    shape_btb1 = own(new Shape(pbox_box[1], 200, 115, 100, 28, Shape::kRoundedRectangle));
+    shape_btb1 = own(new Shape(pbox_box[1], 252, 22, 50, 28, Shape::kRoundedRectangle));
     shape_btb1->set_fill_style(Shape::kFillSolid);
     shape_btb1->set_fill_colour(rgb(255, 255, 132));
-    Label_btb1 = make_label(pbox_box[1], 200, 120, 100, 20, "menu", rgb(255, 128, 0), panel);
+    Label_btb1 = make_label(pbox_box[1], 252, 27, 50, 20, "menu", rgb(255, 128, 0), panel);
     Label_btb1->set_alignment(platform::kAlignCentre);
 
     // Panel 2: the bonus chooser.
@@ -355,6 +365,14 @@ void MainForm::wire_events() {
         Label_btc[i]->on_mouse_down = [i](const platform::MouseArgs&) { Label_btc_MouseDown(i); };
         Label_btc[i]->on_mouse_up = [i](const platform::MouseArgs&) { Label_btc_MouseUp(i); };
     }
+    // The ending, the fireworks show and the golden castle that opens it.
+    Label_btb0->on_click = [] { Label_btb_Click(0); };
+    Label_btb1->on_click = [] { Label_btb_Click(1); };
+    for (int i = 0; i <= 1; ++i) Label_btc[i]->on_click = [i] { Label_btc_Click(i); };
+    pbox_pal->on_mouse_move = [](const platform::MouseArgs& a) { pbox_pal_MouseMove(a); };
+    Img_bgcastle->on_click = [] { Img_bgcastle_Click(); };
+    Timer_fw.on_tick = [] { Timer_fw_Timer(); };
+    Timer_gamewon.on_tick = [] { Timer_gamewon_Timer(); };
     Timer_pane.on_tick = [] { Timer_pane_Timer(); };
     Timer_pmsg.on_tick = [] { Timer_pmsg_Timer(); };
     Timer_timer.on_tick = [] { Timer_timer_Timer(); };

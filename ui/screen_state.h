@@ -1,8 +1,11 @@
 // What the main window's screens share: the mode, debug mode and transition words.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+
+#include "platform/colour.h"
 
 namespace ui {
 
@@ -29,6 +32,43 @@ struct ScreenState {
     std::int16_t hof_rank_new = 0;
     // Upper end of the fireworks burst heights.
     std::int16_t fw_hmax = 0;
+
+    // The fireworks shells, slots 1..fw_count of 0..20. A shell with progress 0 is launched at
+    // the next tick; it rises to its height, then bursts until the radius reaches its size.
+    std::array<std::int16_t, 21> fw_x{};
+    std::array<std::int16_t, 21> fw_height{};
+    std::array<std::uint8_t, 21> fw_size{};
+    std::array<std::int16_t, 21> fw_speed{};
+    std::array<std::int16_t, 21> fw_progress{};
+    std::array<std::int16_t, 21> fw_bx{};
+    std::array<std::int16_t, 21> fw_by{};
+    // What the next launches use: set by the show and by the game-won scene.
+    std::int16_t fw_ground_y = 320;
+    std::int16_t fw_xmin = 20;
+    std::int16_t fw_xmax = 400;
+    std::int16_t fw_hmin = 80;
+    std::uint8_t fw_sizemax = 40;
+    bool fw_randcolour = true;
+    std::uint8_t fw_red = 150;
+    std::uint8_t fw_green = 150;
+    std::uint8_t fw_blue = 150;
+    std::uint8_t fw_count = 11;
+    // The height guide borrows grid line 0; its own colour comes back when the guide goes.
+    bool guide_shown = false;
+    platform::Colour guide_colour = 0;
+
+    // The game-won scene: its tick (1..100, then round again from 20), the ending page shown
+    // and its fade step, the two swaying banners and the jumping pawn.
+    std::int16_t gamewon_tick = 0;
+    std::int16_t ending_fade = 0;
+    std::uint8_t ending_page = 1;
+    std::int16_t banner1_x = 27;
+    std::int16_t banner2_x = 27;
+    std::int16_t banner1_dx = -6;
+    std::int16_t banner2_dx = 6;
+    std::int16_t jump_x = 0;
+    std::int16_t jump_y = 260;
+    std::int16_t jump_step = 0;
 };
 
 ScreenState& screen();
