@@ -210,7 +210,9 @@ TEST_F(DataFilesTest, FuzzedQuoteAndHelpFilesStayWithinTheTables) {
             ASSERT_EQ(line.find_first_of("\r\n"), std::string::npos);
             ASSERT_NE(line.front(), ' ');
             // Trimming comes before the cut, so only a line cut at 50 letters may end in a blank.
-            if (line.back() == ' ') ASSERT_GE(line.size(), 50u);
+            if (line.back() == ' ') {
+                ASSERT_GE(line.size(), 50u);
+            }
             ASSERT_LE(line.size(), 50u * 4u);
         }
         for (std::size_t i = s.quote_count + 1u; i < s.quote.size(); ++i) ASSERT_EQ(s.quote[i], "");
