@@ -3,6 +3,7 @@
 // margin wide enough that a face with slightly different metrics still passes.
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <string>
 #include <vector>
@@ -105,6 +106,25 @@ TEST_F(TextRoom, ButtonCaptionsFitInsideTheirButtons) {
     expect_room(*about.ok.label, *about.ok.shape);
     ui::FormTopten topten;
     expect_room(*topten.ok.label, *topten.ok.shape);
+}
+
+platform::FontSpec spec(const char* name, double size, bool bold = false) {
+    platform::FontSpec f;
+    f.name = name;
+    f.size = size;
+    f.bold = bold;
+    return f;
+}
+
+// Impact's stand-in must keep its look: heavy even when not asked for bold, and clearly
+// narrower than the wide face that stands in for Verdana.
+TEST(FontStandIns, ImpactIsHeavyAndNarrow) {
+    const QFont impact = platform::qfont(spec("Impact", 20));
+    EXPECT_GE(QFontInfo(impact).weight(), QFont::Bold) << QFontInfo(impact).family().toStdString();
+    const QString sample = QStringLiteral("SCORE MODE Wrong answer!");
+    const int narrow = QFontMetrics(impact).horizontalAdvance(sample);
+    const int wide = QFontMetrics(platform::qfont(spec("Verdana", 20, true))).horizontalAdvance(sample);
+    EXPECT_LT(narrow, wide * 0.8);
 }
 
 }  // namespace
