@@ -2,6 +2,7 @@
 // drop-down lists and text boxes.
 #include "platform/controls.h"
 
+#include "platform/fonts.h"
 #include "platform/qt_glue.h"
 
 #include <QColor>
@@ -27,15 +28,6 @@ using glue::PaintedWidget;
 
 
 QColor qcolour(Colour c) { return QColor::fromRgb(to_qrgb(c)); }
-
-QFont make_font(const FontSpec& f) {
-    QFont font(QString::fromStdString(f.name));
-    font.setPointSizeF(f.size > 0 ? f.size : 8.0);  // a size of 0 or less would make Qt warn
-    font.setBold(f.bold);
-    font.setItalic(f.italic);
-    font.setUnderline(f.underline);
-    return font;
-}
 
 // The thin sunken edge of a bordered label.
 void sunken_edge(QPainter& p, const QRect& r) {
@@ -138,7 +130,7 @@ void Label::paint(QPainter& p) {
     }
     int flags = Qt::TextWordWrap | Qt::AlignTop;
     flags |= align_ == kAlignRight ? Qt::AlignRight : (align_ == kAlignCentre ? Qt::AlignHCenter : Qt::AlignLeft);
-    p.setFont(make_font(font_));
+    p.setFont(qfont(font_));
     p.setPen(qcolour(fore_));
     p.drawText(r, flags, QString::fromStdString(line_breaks_to_lf(caption_)));
 }
@@ -474,7 +466,7 @@ void TextBox::set_locked(bool read_only) {
 }
 
 void TextBox::set_font(const FontSpec& f) {
-    if (QWidget* w = widget()) w->setFont(make_font(f));
+    if (QWidget* w = widget()) w->setFont(qfont(f));
 }
 
 void TextBox::set_colours(Colour fore, Colour back) {

@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libx11-dev
   libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
-  fonts-dejavu-core fonts-liberation fonts-comic-neue)
+  fonts-dejavu-core fonts-liberation fonts-comic-neue fonts-roboto-unhinted fonts-urw-base35
+  xdg-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,28 +2,59 @@
 #include "ui/art.h"
 
 #include <QFile>
-#include <QPainter>
 #include <QSvgRenderer>
+#include <atomic>
+#include <cstring>
+
+#include "ui/art_catalogue.h"
+#include "ui/art_render.h"
+
+// The pictures the build rendered, linked into the program.
+extern "C" const unsigned char quorvel_baked_art[];
+extern "C" const unsigned char quorvel_baked_art_end[];
 
 namespace ui::art {
 
 namespace {
 
-constexpr QRgb kOutline = qRgb(0x2B, 0x1B, 0x3D);
+std::atomic<int> g_direct_renders{0};
 
 QImage render_argb(const std::string& name, int w, int h, bool smooth) {
     if (!exists(name)) return QImage();
+    ++g_direct_renders;
     QSvgRenderer renderer(QString::fromStdString(resource(name)));
-    if (!renderer.isValid() || w <= 0 || h <= 0) return QImage();
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, smooth);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
-    p.setRenderHint(QPainter::TextAntialiasing, smooth);
-    renderer.render(&p, QRectF(0, 0, w, h));
-    p.end();
-    return img.convertToFormat(QImage::Format_ARGB32);
+    return rendering::render_argb(renderer, w, h, smooth);
+}
+
+// The build's rendering of a picture as a picture over the linked pixels (no copy is made until
+// someone draws on it), or an empty one when the build has none of that name, size and kind.
+// A record that does not fit the data is ignored rather than trusted.
+std::pair<QImage, QImage> baked(const std::string& name, int w, int h, ArtKind kind) {
+    const unsigned char* base = quorvel_baked_art;
+    const auto size = static_cast<std::uint64_t>(quorvel_baked_art_end - quorvel_baked_art);
+    BakedHeader header{};
+    if (size < sizeof header) return {};
+    std::memcpy(&header, base, sizeof header);
+    if (std::memcmp(header.magic, kBakedMagic, sizeof header.magic) != 0) return {};
+    if (header.count > (size - sizeof header) / sizeof(BakedRecord)) return {};
+    for (std::uint32_t i = 0; i < header.count; ++i) {
+        BakedRecord r{};
+        std::memcpy(&r, base + sizeof header + i * sizeof r, sizeof r);
+        r.name[sizeof r.name - 1] = '\0';
+        if (name != r.name || r.w != static_cast<std::uint32_t>(w) || r.h != static_cast<std::uint32_t>(h) ||
+            r.kind != static_cast<std::uint32_t>(kind)) {
+            continue;
+        }
+        const std::uint64_t image_bytes = (std::uint64_t{r.w} * r.h * 4 + 63) / 64 * 64;
+        const std::uint32_t wanted = kind == ArtKind::kSprite ? 2 : 1;
+        if (r.images != wanted || r.offset % 64 != 0 || r.offset > size || (size - r.offset) / image_bytes < wanted) {
+            return {};
+        }
+        auto wrap = [&](std::uint64_t at) { return QImage(base + at, w, h, w * 4, QImage::Format_RGB32); };
+        if (kind == ArtKind::kSprite) return {wrap(r.offset), wrap(r.offset + image_bytes)};
+        return {wrap(r.offset), QImage()};
+    }
+    return {};
 }
 
 }  // namespace
@@ -32,49 +63,26 @@ std::string resource(const std::string& name) { return ":/art/" + name + ".svg";
 
 bool exists(const std::string& name) { return QFile::exists(QString::fromStdString(resource(name))); }
 
+platform::Picture render_direct(const std::string& name, int w, int h, bool smooth) {
+    return rendering::over_black(render_argb(name, w, h, smooth), smooth);
+}
+
+Sprite render_sprite_direct(const std::string& name, int w, int h) {
+    auto [sprite, mask] = rendering::sprite_and_mask(render_argb(name, w, h, true));
+    return {sprite, mask};
+}
+
 platform::Picture render(const std::string& name, int w, int h, bool smooth) {
-    const QImage argb = render_argb(name, w, h, smooth);
-    if (argb.isNull()) return platform::Picture();
-    platform::Picture out = platform::make_picture(w, h, platform::kBlack);
-    QPainter p(&out);
-    p.drawImage(0, 0, argb);
-    p.end();
-    if (!smooth) {
-        // Hard edges: a pixel takes the drawing's colour or stays black, never a blend.
-        for (int y = 0; y < h; ++y) {
-            const QRgb* src = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-            QRgb* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
-            for (int x = 0; x < w; ++x) {
-                const int a = qAlpha(src[x]);
-                if (a >= 128) {
-                    // Undo the premultiplied blend so the colour comes back exactly.
-                    dst[x] = qRgb(qRed(src[x]), qGreen(src[x]), qBlue(src[x]));
-                } else {
-                    dst[x] = qRgb(0, 0, 0);
-                }
-            }
-        }
-    }
-    return out;
+    QImage pic = baked(name, w, h, smooth ? ArtKind::kSmooth : ArtKind::kHard).first;
+    return pic.isNull() ? render_direct(name, w, h, smooth) : pic;
 }
 
 Sprite render_sprite(const std::string& name, int w, int h) {
-    const QImage argb = render_argb(name, w, h, true);
-    if (argb.isNull()) return {};
-    Sprite s{platform::make_picture(w, h, platform::kBlack), platform::make_picture(w, h, platform::kWhite)};
-    for (int y = 0; y < h; ++y) {
-        const QRgb* src = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        QRgb* sprite = reinterpret_cast<QRgb*>(s.sprite.scanLine(y));
-        QRgb* mask = reinterpret_cast<QRgb*>(s.mask.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            if (qAlpha(src[x]) < 128) continue;
-            QRgb c = qRgb(qRed(src[x]), qGreen(src[x]), qBlue(src[x]));
-            if ((c & 0xFFFFFF) == 0) c = kOutline;
-            sprite[x] = c;
-            mask[x] = qRgb(0, 0, 0);
-        }
-    }
-    return s;
+    auto [sprite, mask] = baked(name, w, h, ArtKind::kSprite);
+    if (sprite.isNull()) return render_sprite_direct(name, w, h);
+    return {sprite, mask};
 }
+
+int direct_renders() { return g_direct_renders.load(); }
 
 }  // namespace ui::art

@@ -15,6 +15,7 @@ bool exists(const std::string& name);
 // pixels covered less than half; the SVG renderer smooths edges whatever it is told, so a
 // drawing that needs exact colours everywhere (markers, tiles) is built from shapes on whole
 // pixels, which come out exact either way. A missing or broken source gives an empty picture.
+// The pictures the program keeps were rendered by the build already and are only looked up.
 platform::Picture render(const std::string& name, int w, int h, bool smooth = true);
 
 // A sprite on pure black and its mask: black where the sprite shows, white elsewhere. A pixel
@@ -25,5 +26,12 @@ struct Sprite {
     platform::Picture mask;
 };
 Sprite render_sprite(const std::string& name, int w, int h);
+
+// The same, always drawn from the source now, never looked up.
+platform::Picture render_direct(const std::string& name, int w, int h, bool smooth = true);
+Sprite render_sprite_direct(const std::string& name, int w, int h);
+
+// How many pictures have been drawn from their sources since the program started.
+int direct_renders();
 
 }  // namespace ui::art

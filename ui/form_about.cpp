@@ -34,13 +34,14 @@ FormAbout::FormAbout() : SideWindow("About this Game", kClientW, kClientH) {
     // Beside the logo rather than over it: our logo fills its whole picture.
     Label_ver = label(this, 348, 12, 62, 31, "VERSION 1.10", platform::kYellow, side_font("Tahoma", 9.75, true));
 
+    // Each heading's line (28 px in its face) ends before the text under it begins.
     const platform::FontSpec heading = side_font("Impact", 18);
     const platform::FontSpec bold = side_font("Verdana", 9.75, true);
-    label(this, 15, 105, 190, 30, "Created by:", rgb(128, 128, 128), heading);
-    label(this, 40, 132, 170, 36, "The Quorvel Infinite team", platform::kWhite, bold);
+    label(this, 15, 100, 190, 30, "Created by:", rgb(128, 128, 128), heading);
+    label(this, 40, 134, 170, 36, "The Quorvel Infinite team", platform::kWhite, bold);
 
-    label(this, 215, 150, 120, 30, "Website:", rgb(128, 128, 128), heading);
-    Label10 = label(this, 215, 178, 225, 18, shown_address(kWebsite), platform::kWhite, bold);
+    label(this, 215, 146, 120, 30, "Website:", rgb(128, 128, 128), heading);
+    Label10 = label(this, 215, 180, 225, 18, shown_address(kWebsite), platform::kWhite, bold);
     Label10->on_mouse_down = [this](const platform::MouseArgs&) {
         platform::FontSpec f = Label10->font();
         f.underline = true;
@@ -50,7 +51,7 @@ FormAbout::FormAbout() : SideWindow("About this Game", kClientW, kClientH) {
     // The underline stays: it tells the player the link has been used.
     Label10->on_mouse_up = [this](const platform::MouseArgs&) { Label10->set_fore_colour(platform::kWhite); };
     Label10->on_click = [] { open_link(kWebsite); };
-    label(this, 215, 198, 225, 36, "News, new versions and a place to say hello.", platform::kWhite,
+    label(this, 215, 202, 225, 36, "News, new versions and a place to say hello.", platform::kWhite,
           side_font("Verdana", 9.75));
 
     label(this, 10, 272, 310, 34, "Every puzzle picture is painted fresh for its round. Thank you for playing!",

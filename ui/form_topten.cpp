@@ -13,6 +13,10 @@ namespace {
 
 constexpr int kClientW = 435;
 constexpr int kClientH = 322;
+// Columns: " 10th" ends well left of the names, and a six-digit score fits its column.
+constexpr int kNameX = 78;
+constexpr int kScoreX = 202;
+constexpr int kModeX = 292;
 
 // Places 1 to 3 are taller than the rest: their captions are bigger.
 int rank_top(int i) { return i <= 3 ? 20 + 25 * (i - 1) : 100 + 20 * (i - 4); }
@@ -30,19 +34,17 @@ FormTopten::FormTopten() : SideWindow("Hall of Fame", kClientW, kClientH) {
     auto* banner = own(new platform::Image(this, -5, -15));
     banner->set_picture(form_clip().hof_banner);
 
-    // The big words lie behind everything else. Our stand-in for Impact is lighter than the
-    // real face, so the watermark is set in bold to keep its weight.
-    const platform::FontSpec big = side_font("Impact", 72, true);
+    // The big words lie behind everything else.
+    const platform::FontSpec big = side_font("Impact", 72);
     label(this, 85, 40, 200, 116, "TOP", rgb(64, 64, 64), big);
     label(this, 205, 115, 200, 116, "TEN", rgb(64, 64, 64), big);
 
+    // Each column caption starts where its column does, and its letters end above the first row.
     const platform::FontSpec caption = side_font("Impact", 18);
-    label(this, 195, 10, 75, 31, "SCORE", rgb(128, 128, 128), caption);
-    label(this, 280, 10, 75, 31, "MODE", rgb(128, 128, 128), caption);
+    label(this, kScoreX, 3, 80, 31, "SCORE", rgb(128, 128, 128), caption);
+    label(this, kModeX, 3, 80, 31, "MODE", rgb(128, 128, 128), caption);
 
     const platform::FontSpec row = side_font("Verdana", 9, true);
-    // Our stand-in for Impact is wider than the real face: the names start far enough right
-    // that " 10th" does not run into them.
     const char* podium[3] = {"1st", "2nd", "3rd"};
     for (int i = 1; i <= 10; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -51,9 +53,9 @@ FormTopten::FormTopten() : SideWindow("Hall of Fame", kClientW, kClientH) {
         } else {
             Label_rank[k] = label(this, 30, rank_top(i), 46, 21, "", rgb(255, 128, 0), side_font("Impact", 14.25));
         }
-        Label_ttname[k] = label(this, 78, row_top(i), 122, 14, "", platform::kWhite, row);
-        Label_ttscore[k] = label(this, 200, row_top(i), 85, 14, "", platform::kWhite, row);
-        Label_ttmode[k] = label(this, 290, row_top(i), 140, 14, "", platform::kWhite, row);
+        Label_ttname[k] = label(this, kNameX, row_top(i), kScoreX - kNameX - 4, 14, "", platform::kWhite, row);
+        Label_ttscore[k] = label(this, kScoreX, row_top(i), kModeX - kScoreX - 4, 14, "", platform::kWhite, row);
+        Label_ttmode[k] = label(this, kModeX, row_top(i), kClientW - kModeX - 3, 14, "", platform::kWhite, row);
     }
 
     own(new platform::Line(this, 35, 245, 425, 245, rgb(255, 255, 128)));

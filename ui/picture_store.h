@@ -3,6 +3,7 @@
 
 #include "platform/picture_box.h"
 #include "platform/picture_clip.h"
+#include "ui/art_catalogue.h"
 
 namespace ui {
 
@@ -33,7 +34,7 @@ struct PictureStore {
     platform::Picture entername_bg;        // 360 x 100
     platform::Picture about_logo;          // 240 x 90
 
-    static constexpr int kPawnRows = 18;   // characters drawn; the sheet has room for 20
+    static constexpr int kPawnRows = art::kPawnRows;  // characters drawn; the sheet has room for 20
 };
 
 // Made on first use, kept until the program ends.

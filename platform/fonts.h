@@ -1,0 +1,13 @@
+// The game's font descriptions as Qt fonts, on the free stand-ins registered at start-up.
+#pragma once
+
+#include <QFont>
+
+#include "platform/controls.h"
+
+namespace platform {
+
+// The font a label or text box with this description draws in.
+QFont qfont(const FontSpec& f);
+
+}  // namespace platform
