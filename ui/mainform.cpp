@@ -22,6 +22,7 @@
 #include "ui/scenes.h"
 #include "ui/transition.h"
 #include "ui/screen_state.h"
+#include "ui/side_panel.h"
 
 namespace ui {
 
@@ -356,6 +357,9 @@ void MainForm::wire_events() {
         Label_btc[i]->on_mouse_up = [i](const platform::MouseArgs&) { Label_btc_MouseUp(i); };
     }
     Timer_pane.on_tick = [] { Timer_pane_Timer(); };
+    // The side panels and the bonus choices.
+    Timer_box.on_tick = [] { Timer_box_Timer(); };
+    for (int i = 0; i <= 2; ++i) Label_btype[i]->on_click = [i] { Label_btype_Click(i); };
     Timer_pmsg.on_tick = [] { Timer_pmsg_Timer(); };
     Timer_timer.on_tick = [] { Timer_timer_Timer(); };
     Timer_gameover.on_tick = [] { Timer_gameover_Timer(); };

@@ -29,6 +29,14 @@ struct ScreenState {
     std::int16_t hof_rank_new = 0;
     // Upper end of the fireworks burst heights.
     std::int16_t fw_hmax = 0;
+
+    // The side panel slide: frame top at step 0, move per tick, moves of the slide, moves made
+    // (0 when no slide runs) and the sliding panel.
+    std::int16_t panel_y0 = 0;
+    std::int16_t panel_dy = 0;
+    std::uint8_t panel_steps = 0;
+    std::uint8_t panel_step = 0;
+    std::uint8_t panel_sel = 0;
 };
 
 ScreenState& screen();
