@@ -306,10 +306,12 @@ void MainForm::create_panels() {
     Label_btb1->set_alignment(platform::kAlignCentre);
 
     // Panel 2: the bonus chooser.
-    Label8 = make_label(pbox_box[2], 95, 10, 200, 18, "CHOOSE YOUR BONUS", rgb(255, 255, 0), panel);
+    // The chooser stops with its top 74 pixels above the window's bottom edge: all three
+    // choices must lie within them.
+    Label8 = make_label(pbox_box[2], 95, 4, 200, 16, "CHOOSE YOUR BONUS", rgb(255, 255, 0), panel);
     const char* bonus[3] = {"(1) Clear all my misses", "(2) Max allowed misses +1", "(3) Timer +5 seconds"};
     for (int i = 0; i <= 2; ++i) {
-        Label_btype[i] = make_label(pbox_box[2], 95, 35 + 22 * i, 200, 20, bonus[i], rgb(191, 191, 255), panel);
+        Label_btype[i] = make_label(pbox_box[2], 95, 23 + 16 * i, 200, 16, bonus[i], rgb(191, 191, 255), panel);
     }
 }
 
