@@ -10,6 +10,7 @@
 #include "modes/mode_state.h"
 #include "modes/pawn.h"
 #include "modes/story_map.h"
+#include "modes/walking.h"
 #include "ui/mainform.h"
 
 namespace modes {
@@ -132,9 +133,9 @@ void after_round() {
     f.Pbox_hint->set_visible(offer);
 }
 
-std::int16_t story_level() {
+int story_level() {
     core::CoreState& s = core::state();
-    std::int16_t count = 1;
+    int count = 1;
     for (int i = 1; i <= kSecrets; ++i) {
         if (state().secret_state[static_cast<std::size_t>(i)] == 2) ++count;
     }

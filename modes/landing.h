@@ -1,8 +1,6 @@
 // Landing on squares: rounds, secrets, the castle, and what follows a round on the map.
 #pragma once
 
-#include <cstdint>
-
 namespace modes {
 
 // The last move of a trip ended on the pawn's square: a round, a revealed secret, or nothing.
@@ -11,7 +9,7 @@ void land_square();
 // after a won secret, else the dice; the hint offer; the castle unveiled at the final level.
 void after_round();
 // 1 + the secret rounds won (1..11).
-std::int16_t story_level();
+int story_level();
 void final_level_reached();
 // Puts the unveiled castle on one of the secret squares, never the one the pawn stood on.
 void place_castle();

@@ -7,7 +7,5 @@ namespace modes {
 void draw_pawn(int x, int y);
 // Puts back what the pawn covered.
 void hide_pawn();
-// Puts the pawn on map square (col, row) and draws it there.
-void move_pawn(int col, int row);
 
 }  // namespace modes

@@ -10,6 +10,7 @@
 #include "modes/mode_state.h"
 #include "modes/pawn.h"
 #include "modes/story_map.h"
+#include "modes/walking.h"
 #include "ui/mainform.h"
 #include "ui/menu.h"
 
@@ -27,7 +28,7 @@ void roll_dice() {
 void start_map(int flag) {
     core::CoreState& s = core::state();
     ui::MainForm& f = ui::mainform();
-    s.level = story_level();
+    s.level = static_cast<std::int16_t>(story_level());
     core::show_level();
     ui::show_bt(5, 0);
     for (int i = 1; i <= 4; ++i) f.bt_arrow[static_cast<std::size_t>(i)]->set_visible(false);

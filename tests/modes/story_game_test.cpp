@@ -35,7 +35,9 @@ protected:
             EXPECT_GE(modes::state().secret_state[i], last_states_[i]) << "secret " << i << " went back";
             last_states_[i] = modes::state().secret_state[i];
         }
-        if (st == "rolldice" || st == "choosebonus") EXPECT_EQ(s.level, 1 + won());
+        if (st == "rolldice" || st == "choosebonus") {
+            EXPECT_EQ(s.level, 1 + won());
+        }
     }
 
     // Every square the pawn can reach from the start along the roads.
@@ -45,7 +47,7 @@ protected:
         while (!todo.empty()) {
             const auto [c, r] = todo.front();
             todo.pop_front();
-            for (const auto [dc, dr] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
+            for (const auto& [dc, dr] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
                 const int nc = c + dc, nr = r + dr;
                 if (nc < 1 || nc > 21 || nr < 1 || nr > 16) continue;
                 if (core::state().map_grid[static_cast<std::size_t>(nc)][static_cast<std::size_t>(nr)] == 0) continue;
