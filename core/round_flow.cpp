@@ -110,7 +110,14 @@ void win_round() {
             if (s.castle_on) s.castle_won = true;
         }
         if (s.round_kind == 21) add_misses(-1);
-        ui::pane_close(s.castle_won ? "GAMEWON1" : "STARTMAP1");
+        if (s.castle_won) {
+            // An "end game" click during the closing half would replace "GAMEWON1": the won
+            // story would never be counted or saved.
+            ui::show_bt(0, 0);
+            ui::pane_close("GAMEWON1");
+        } else {
+            ui::pane_close("STARTMAP1");
+        }
     }
 }
 

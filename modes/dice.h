@@ -5,5 +5,7 @@ namespace modes {
 
 // The player stopped the rolling dice.
 void dice_stopped();
+// Starts a roll: the faces cycle until the player stops the dice.
+void roll_dice();
 
 }  // namespace modes

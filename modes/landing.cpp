@@ -1,9 +1,196 @@
 // Landing on squares: rounds, secrets, the castle, and what follows a round on the map.
 #include "modes/landing.h"
 
+#include "core/game_state.h"
+#include "core/round_flow.h"
+#include "core/utility.h"
+#include "modes/bonus_hints.h"
+#include "modes/dice.h"
+#include "modes/message_panel.h"
+#include "modes/mode_state.h"
+#include "modes/pawn.h"
+#include "modes/story_map.h"
+#include "modes/walking.h"
+#include "ui/mainform.h"
+
 namespace modes {
 
-// Not built yet: Story mode comes later.
-void after_round() {}
+namespace {
+
+constexpr int kSecrets = 10;
+constexpr int kCastle = 11;
+constexpr std::uint8_t kNotPlaced = 99;
+
+enum class Outcome { Play, Reveal, Nothing };
+
+bool on_pawn(const ModeState& m, int slot) {
+    const auto k = static_cast<std::size_t>(slot);
+    return m.secret_col[k] == m.pawn_col && m.secret_row[k] == m.pawn_row;
+}
+
+std::uint8_t square_code(const core::CoreState& s, const ModeState& m) {
+    const auto& grid = s.map_grid;
+    if (m.pawn_col < 0 || static_cast<std::size_t>(m.pawn_col) >= grid.size()) return 0;
+    const auto& column = grid[static_cast<std::size_t>(m.pawn_col)];
+    if (m.pawn_row < 0 || static_cast<std::size_t>(m.pawn_row) >= column.size()) return 0;
+    return column[static_cast<std::size_t>(m.pawn_row)];
+}
+
+void reveal(int i) {
+    ui::mainform().Timer_pawn.set_enabled(false);
+    draw_pawn(-30, -30);
+    draw_secret(i, 1, 0);
+    draw_secret(i, -1, 1);
+    state().pawn_frame = -2;
+    show_msg("Secret round revealed! You can play this");
+    show_msg("round in your next trip.");
+}
+
+// A round square: a level puzzle, a revealed secret's round or the castle's; a hidden secret
+// is revealed, a won one gives nothing. Returns whether a round was started.
+bool land_on_round_square(core::CoreState& s, const ModeState& m) {
+    s.round_kind = 0;
+    Outcome outcome = Outcome::Play;
+    int found = 0;
+    for (int i = 1; i <= kSecrets; ++i) {
+        if (!on_pawn(m, i)) continue;
+        found = i;
+        const std::int16_t st = m.secret_state[static_cast<std::size_t>(i)];
+        if (st == 0) outcome = Outcome::Reveal;
+        if (st == 1) s.round_kind = static_cast<std::int16_t>(i);
+        if (st == 2) outcome = Outcome::Nothing;
+        break;
+    }
+    // The castle stands on a won secret's square and wins over it.
+    if (s.castle_on && on_pawn(m, kCastle)) {
+        s.round_kind = kCastle;
+        outcome = Outcome::Play;
+    }
+    switch (outcome) {
+        case Outcome::Play: core::new_puzzle(); return true;
+        case Outcome::Reveal: reveal(found); return false;
+        case Outcome::Nothing: return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+void land_square() {
+    core::CoreState& s = core::state();
+    const ModeState& m = state();
+    ui::MainForm& f = ui::mainform();
+    f.Pbox_hint->set_visible(false);
+    s.round_kind = -1;
+
+    std::uint8_t code = square_code(s, m);
+    for (int i = 1; i <= kCastle; ++i) {
+        if (on_pawn(m, i)) code = 2;
+    }
+    for (int i = 1; i <= 4; ++i) {
+        f.bt_arrow[static_cast<std::size_t>(i)]->set_visible(false);
+        f.bt_arrow[static_cast<std::size_t>(i)]->set_enabled(true);
+    }
+
+    bool started = false;
+    switch (code) {
+        case 1: s.last_round_result = -1; break;
+        case 2: started = land_on_round_square(s, m); break;
+        case 3:
+            s.round_kind = 21;
+            core::new_puzzle();
+            started = true;
+            break;
+        default: break;
+    }
+    if (!started) {
+        start_map(0);
+        after_round();
+    }
+}
+
+void after_round() {
+    core::CoreState& s = core::state();
+    ModeState& m = state();
+    ui::MainForm& f = ui::mainform();
+    f.pbox_main->set_enabled(false);
+    f.Timer_pawn.set_enabled(true);
+    f.pbox_dice->set_enabled(true);
+    f.pbox_main->set_auto_redraw(false);
+    move_pawn(m.pawn_col, m.pawn_row);
+
+    const bool won_secret = s.last_round_result == 1 && s.round_kind >= 1 && s.round_kind <= kSecrets;
+    if (!s.castle_on && won_secret) {
+        choose_bonus();
+    } else {
+        roll_dice();
+    }
+    if (s.level >= 11 && !s.castle_on) final_level_reached();
+    f.Shape_rad->set_visible(false);
+
+    const bool offer = s.last_round_result == 1 && !s.castle_on;
+    m.hint_frame = static_cast<std::int16_t>(offer ? 0 : -1);
+    f.Pbox_hint->set_visible(offer);
+}
+
+int story_level() {
+    core::CoreState& s = core::state();
+    int count = 1;
+    for (int i = 1; i <= kSecrets; ++i) {
+        if (state().secret_state[static_cast<std::size_t>(i)] == 2) ++count;
+    }
+    s.level_rounds = 0;
+    s.linear_wins = 0;
+    return count;
+}
+
+void final_level_reached() {
+    core::CoreState& s = core::state();
+    ModeState& m = state();
+    s.castle_on = true;
+    show_msg("FINAL LEVEL REACHED!");
+    show_msg("Click to unveil the secret castle...");
+    for (int i = 1; i <= kSecrets; ++i) {
+        if (on_pawn(m, i)) {
+            m.final_secret = static_cast<std::uint8_t>(i);
+            break;
+        }
+    }
+    m.secret_col[kCastle] = kNotPlaced;
+    m.secret_row[kCastle] = kNotPlaced;
+}
+
+void place_castle() {
+    ModeState& m = state();
+    int j = core::rnd_range(1, 9);
+    // The game draws again until the square differs; a sequence that keeps giving the same
+    // number must still not hang the game, so after many tries the next secret is taken.
+    for (int tries = 0; j == m.final_secret; ++tries) {
+        j = tries < 1000 ? core::rnd_range(1, 9) : j % kSecrets + 1;
+    }
+    const auto k = static_cast<std::size_t>(j);
+    m.secret_col[kCastle] = m.secret_col[k];
+    m.secret_row[kCastle] = m.secret_row[k];
+    for (int i = 1; i <= kSecrets; ++i) draw_secret(i, -1, 1);
+    draw_secret(kCastle, 1, 0);
+    draw_secret(kCastle, -1, 1);
+    show_msg("Go inside the castle and solve the puzzle.");
+    show_msg("GOOD LUCK!");
+}
+
+void show_secret_marks() {
+    const ModeState& m = state();
+    platform::PictureBox& board = *ui::mainform().pbox_main;
+    board.draw().set_pen_width(2);
+    const platform::Colour red = platform::rgb(255, 0, 0);
+    for (int i = 1; i <= kSecrets; ++i) {
+        const int px = m.secret_col[static_cast<std::size_t>(i)] * 20 - 16;
+        const int py = m.secret_row[static_cast<std::size_t>(i)] * 20 - 16;
+        board.draw().line(px, py, px + 12, py + 12, red);
+        board.draw().line(px, py + 12, px + 12, py, red);
+    }
+    board.draw().set_pen_width(1);
+    board.set_auto_redraw(false);
+}
 
 }  // namespace modes

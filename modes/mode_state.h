@@ -25,6 +25,14 @@ struct ModeState {
     // The difficulties chosen on the start screens.
     std::uint8_t linear_diff = 0;
     std::uint8_t story_diff = 0;
+
+    // Owned by the map, dice and walking code (declared here until they land)
+    // The secret under the pawn when the castle was unveiled: the castle never goes there.
+    std::uint8_t final_secret = 0;
+    // Frame of the hint icon 0..5; -1 while no hint is on offer.
+    std::int16_t hint_frame = -1;
+    // Idle-bounce frame of the pawn; below 0 the next bounce tick draws nothing.
+    std::int16_t pawn_frame = 0;
 };
 
 ModeState& state();

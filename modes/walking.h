@@ -7,5 +7,7 @@ namespace modes {
 void disable_arrows();
 // The player chose the cursor cell as the next square.
 void choose_path();
+// Puts the pawn on square (col, row) and draws it there.
+void move_pawn(int col, int row);
 
 }  // namespace modes

@@ -14,6 +14,7 @@
 #include "core/utility.h"
 #include "modes/bonus_hints.h"
 #include "modes/dice.h"
+#include "modes/landing.h"
 #include "modes/message_panel.h"
 #include "modes/mode_state.h"
 #include "modes/pawn.h"
@@ -202,6 +203,8 @@ void Label_timer_DblClick() {
 }
 
 void Pbox_hint_Click() { modes::use_hint(); }
+
+void Label_btype_Click(int index) { modes::apply_bonus(index); }
 
 void Label_LEVEL_Click() {
     core::CoreState& s = core::state();

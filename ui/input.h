@@ -17,6 +17,7 @@ void Label_misses_Click();
 void Label_score_DblClick();
 void Label_timer_DblClick();
 void Pbox_hint_Click();
+void Label_btype_Click(int index);
 void Label_LEVEL_Click();
 
 // The typed-word buffer is emptied before a character would make it longer than this.

@@ -23,6 +23,7 @@
 #include "ui/scenes.h"
 #include "ui/transition.h"
 #include "ui/screen_state.h"
+#include "ui/side_panel.h"
 
 namespace ui {
 
@@ -315,10 +316,12 @@ void MainForm::create_panels() {
     Label_btb1->set_alignment(platform::kAlignCentre);
 
     // Panel 2: the bonus chooser.
-    Label8 = make_label(pbox_box[2], 95, 10, 200, 18, "CHOOSE YOUR BONUS", rgb(255, 255, 0), panel);
+    // The chooser stops with its top 74 pixels above the window's bottom edge: all three
+    // choices must lie within them.
+    Label8 = make_label(pbox_box[2], 95, 4, 200, 16, "CHOOSE YOUR BONUS", rgb(255, 255, 0), panel);
     const char* bonus[3] = {"(1) Clear all my misses", "(2) Max allowed misses +1", "(3) Timer +5 seconds"};
     for (int i = 0; i <= 2; ++i) {
-        Label_btype[i] = make_label(pbox_box[2], 95, 35 + 22 * i, 200, 20, bonus[i], rgb(191, 191, 255), panel);
+        Label_btype[i] = make_label(pbox_box[2], 95, 23 + 16 * i, 200, 16, bonus[i], rgb(191, 191, 255), panel);
     }
 }
 
@@ -374,6 +377,9 @@ void MainForm::wire_events() {
     Timer_fw.on_tick = [] { Timer_fw_Timer(); };
     Timer_gamewon.on_tick = [] { Timer_gamewon_Timer(); };
     Timer_pane.on_tick = [] { Timer_pane_Timer(); };
+    // The side panels and the bonus choices.
+    Timer_box.on_tick = [] { Timer_box_Timer(); };
+    for (int i = 0; i <= 2; ++i) Label_btype[i]->on_click = [i] { Label_btype_Click(i); };
     Timer_pmsg.on_tick = [] { Timer_pmsg_Timer(); };
     Timer_timer.on_tick = [] { Timer_timer_Timer(); };
     Timer_gameover.on_tick = [] { Timer_gameover_Timer(); };

@@ -83,6 +83,7 @@ void goto_mainmenu() {
     f.pbox_dice->set_visible(false);
     modes::draw_pawn(-30, -30);
     f.Shape_pawn2->set_visible(false);
+    f.Shape_rad->set_visible(false);  // the hint's radar must not stay over the title
     f.Shape_storymenu->move(280, 325);
     f.pbox_storymenu->move(280, 330);
     for (platform::Timer* t : {&f.Timer_dice, &f.Timer_timer, &f.Timer_pawn, &f.Timer_walk, &f.Timer_gameover}) {

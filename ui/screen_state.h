@@ -69,6 +69,14 @@ struct ScreenState {
     std::int16_t jump_x = 0;
     std::int16_t jump_y = 260;
     std::int16_t jump_step = 0;
+
+    // The side panel slide: frame top at step 0, move per tick, moves of the slide, moves made
+    // (0 when no slide runs) and the sliding panel.
+    std::int16_t panel_y0 = 0;
+    std::int16_t panel_dy = 0;
+    std::uint8_t panel_steps = 0;
+    std::uint8_t panel_step = 0;
+    std::uint8_t panel_sel = 0;
 };
 
 ScreenState& screen();

@@ -121,6 +121,7 @@ void end_game() {
     show_bt(0, 0);
     show_bt(5, 0);
     f.Pbox_hint->set_visible(false);
+    f.Shape_rad->set_visible(false);  // the hint's radar would stay over every later screen
     f.Timer_pawn.set_enabled(false);
     f.Timer_menu.set_enabled(false);
     for (auto* cell : f.pbox_cell) cell->set_visible(false);

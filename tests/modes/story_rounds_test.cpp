@@ -1,0 +1,216 @@
+// The Story rounds' set-up: level grids and recipes, picture rounds, the special round, and a
+// secret picture that cannot be shown.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/grid.h"
+#include "core/hud.h"
+#include "modes/bonus_hints.h"
+#include "modes/story_rounds.h"
+#include "platform/random.h"
+#include "support/layer_fixture.h"
+#include "support/story_fixture.h"
+
+namespace {
+
+using testing_support::DrawLog;
+using testing_support::range;
+using testing_support::StoryTest;
+
+class StoryRounds : public StoryTest {};
+
+struct LevelCase {
+    int level;
+    int cols, rows, pieces;
+    std::vector<core::DrawRecord> opens;  // the recipe's first draws after the glow colours
+};
+
+TEST_F(StoryRounds, LevelPuzzlesGrowWithTheLevel) {
+    const std::vector<core::DrawRecord> kind_1_to_3 = {range(1, 2)};
+    const std::vector<LevelCase> cases = {
+        {0, 6, 5, 1, {range(1, 2), range(30, 20)}},  // below 1 counts as level 1
+        {1, 6, 5, 1, {range(1, 2), range(30, 20)}},
+        {2, 6, 5, 2, {range(1, 2), range(20, 10)}},
+        {3, 6, 5, 2, {range(1, 2), range(30, 20)}},
+        {4, 7, 5, 2, {range(1, 2), range(15, 10)}},
+        {5, 7, 5, 3, {range(1, 3), range(18, 5)}},
+        {6, 7, 6, 3, {range(1, 3), range(18, 5)}},
+        {7, 7, 6, 3, {range(1, 2), range(18, 5)}},
+        {8, 8, 6, 4, {range(1, 2), range(18, 5)}},
+        {9, 8, 6, 4, {range(1, 4), range(18, 5), range(15, 5), range(4, 4), range(10, 10), range(50, 180)}},
+        {10, 8, 7, 3, {range(18, 5), range(15, 5), range(4, 4), range(10, 7)}},
+        {11, 8, 7, 3, {range(4, 4), range(6, 7), range(16, 5), range(12, 5), range(40, 160)}},
+        {12, 8, 8, 3, {range(4, 4), range(6, 7), range(16, 5), range(12, 5), range(40, 160)}},
+    };
+    for (const LevelCase& c : cases) {
+        SCOPED_TRACE(c.level);
+        core::state().level = static_cast<std::int16_t>(c.level);
+        core::state().round_kind = 0;
+        DrawLog log;
+        modes::gen_round_puzzle();
+        const core::CoreState& s = core::state();
+        EXPECT_EQ(s.round_cols, c.cols);
+        EXPECT_EQ(s.round_rows, c.rows);
+        EXPECT_EQ(s.tgt_count, c.pieces);
+        EXPECT_EQ(s.level, c.level < 1 ? 1 : c.level);
+        ASSERT_GE(log.draws.size(), 3 + c.opens.size());
+        const std::vector<core::DrawRecord> glow(log.draws.begin(), log.draws.begin() + 3);
+        EXPECT_EQ(glow, std::vector<core::DrawRecord>(3, range(90, 150)));
+        const std::vector<core::DrawRecord> opens(log.draws.begin() + 3,
+                                                  log.draws.begin() + 3 + static_cast<long>(c.opens.size()));
+        EXPECT_EQ(opens, c.opens);
+    }
+}
+
+TEST_F(StoryRounds, PictureRoundsTakeTheDifficultysGridAndTheSecretsOwnPicture) {
+    const QImage file(QString::fromStdString(platform::data_path("pic/" + core::state().secret_pic[3])));
+    ASSERT_FALSE(file.isNull());
+    const int grids[3][3] = {{7, 6, 2}, {8, 7, 3}, {9, 8, 4}};
+    for (int d = 0; d <= 2; ++d) {
+        SCOPED_TRACE(d);
+        set_difficulty(d);
+        form().Shape_cursor->set_border_style(platform::Shape::kBorderTransparent);
+        core::state().round_kind = 3;
+        modes::gen_round_puzzle();
+        const core::CoreState& s = core::state();
+        EXPECT_EQ(s.round_cols, grids[d][0]);
+        EXPECT_EQ(s.round_rows, grids[d][1]);
+        EXPECT_EQ(s.tgt_count, grids[d][2]);
+        EXPECT_FALSE(form().gridline[0]->visible());
+        EXPECT_EQ(form().Shape_cursor->border_style(), platform::Shape::kBorderSolid);
+        for (int x = 0; x < 420; x += 97) {
+            EXPECT_EQ(form().pbox_temp->pixel(x, 317 - x / 2), platform::from_qrgb(file.pixel(x, 317 - x / 2)));
+        }
+    }
+    EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(StoryRounds, TheSpecialRoundGivesAHundredSecondsAndOneMissBack) {
+    set_difficulty(2);
+    const auto [col, row] = free_square(3);
+    for (int misses : {2, 0}) {
+        SCOPED_TRACE(misses);
+        core::state().misses = static_cast<std::uint8_t>(misses);
+        put_pawn(col, row);
+        modes::land_square();
+        {
+            // Glow colours, then the largest grid: 8 x 7.
+            platform::ScriptedRandom script({0.5f, 0.5f, 0.5f, 0.99999994f, 0.99999994f, 0.3f});
+            ui::Timer_pane_Timer();
+            finish_half();
+        }
+        finish_half();
+        const core::CoreState& s = core::state();
+        EXPECT_EQ(s.round_kind, 21);
+        EXPECT_EQ(s.grid_cols, 8);
+        EXPECT_EQ(s.grid_rows, 7);
+        EXPECT_EQ(s.tgt_count, 4);
+        EXPECT_EQ(s.round_time_left, 100);
+        EXPECT_FALSE(form().gridline[0]->visible());
+        find_every_piece();
+        EXPECT_EQ(s.misses, misses == 0 ? 0 : misses - 1);
+        back_to_map();
+    }
+}
+
+// A picture file that cannot be shown still leaves a round the player can win.
+class SecretPictureTrouble : public StoryTest {
+protected:
+    void SetUp() override {
+        StoryTest::SetUp();
+        ASSERT_TRUE(dir_.isValid());
+        QDir(dir_.path()).mkdir("pic");
+        QImage small(100, 50, QImage::Format_RGB32);
+        small.fill(qRgb(200, 10, 10));
+        small.save(dir_.filePath("pic/small.png"));
+        QImage whole(420, 320, QImage::Format_RGB32);
+        whole.fill(qRgb(10, 200, 10));
+        whole.save(dir_.filePath("secret01.png"));  // beside "pic", not in it
+        QFile bad(dir_.filePath("pic/bad.png"));
+        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write("\x89PNG\r\n\x1a\n but nothing after the signature");
+        bad.close();
+        platform::set_data_folder(dir_.path().toStdString());
+    }
+    void TearDown() override {
+        platform::set_data_folder("");
+        StoryTest::TearDown();
+    }
+
+    // Plays secret 3 under the given picture name and wins it.
+    void play_secret_3(const std::string& name) {
+        core::state().secret_pic[3] = name;
+        modes::state().secret_state[3] = 1;
+        put_pawn_on_secret(3);
+        form().pbox_temp->draw().box(0, 0, 423, 323, kStale, true);
+        modes::land_square();
+        open_round();
+    }
+
+    const platform::Colour kStale = platform::rgb(1, 2, 3);
+    QTemporaryDir dir_;
+};
+
+TEST_F(SecretPictureTrouble, AMissingDamagedOrStrayPictureFallsBackToTheLevelPicture) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"missing.png", "\"pic/missing.png\""},
+        {"bad.png", "\"pic/bad.png\""},
+        {"../secret01.png", "\"../secret01.png\""},
+        {"pic/../../secret01.png", "\"pic/../../secret01.png\""},
+        {"sub\\small.png", "\"sub\\small.png\""},
+        {"", "names no picture for secret round 3"},
+    };
+    for (const auto& [name, named] : cases) {
+        SCOPED_TRACE(name);
+        boxes.calls.clear();
+        modes::state().secret_state[3] = 1;
+        play_secret_3(name);
+        ASSERT_EQ(boxes.calls.size(), 1u);
+        EXPECT_NE(boxes.calls[0].text.find(named), std::string::npos) << boxes.calls[0].text;
+        const core::CoreState& s = core::state();
+        EXPECT_EQ(s.round_kind, 3);
+        EXPECT_EQ(s.grid_cols, 7);
+        EXPECT_EQ(s.grid_rows, 6);
+        EXPECT_EQ(s.tgt_count, 2);
+        int stale = 0;
+        std::set<platform::Colour> colours;
+        for (int y = 0; y < 320; y += 16) {
+            for (int x = 0; x < 420; x += 16) {
+                stale += form().pbox_temp->pixel(x, y) == kStale;
+                colours.insert(form().pbox_temp->pixel(x, y));
+            }
+        }
+        EXPECT_LT(stale, 20) << "the level picture takes the whole board";
+        EXPECT_GT(colours.size(), 5u) << "a generated picture, not a blank board";
+        find_every_piece();
+        EXPECT_EQ(modes::state().secret_state[3], 2);
+        back_to_map();
+        modes::apply_bonus(0);
+        stop_dice();
+    }
+}
+
+TEST_F(SecretPictureTrouble, ASmallerPictureLeavesNothingOfTheLastOne) {
+    play_secret_3("small.png");
+    EXPECT_TRUE(boxes.calls.empty());
+    EXPECT_EQ(form().pbox_temp->pixel(50, 25), platform::rgb(200, 10, 10));
+    EXPECT_NE(form().pbox_temp->pixel(300, 200), kStale);
+    EXPECT_NE(form().pbox_temp->pixel(50, 100), kStale);
+}
+
+TEST(PlainFileName, OnlyANameInsideThePictureFolder) {
+    EXPECT_TRUE(modes::plain_file_name("secret01.png"));
+    EXPECT_TRUE(modes::plain_file_name("my picture.bmp"));
+    for (const char* bad : {"", "..", "../x.png", "a/b.png", "a\\b.png", "C:x.png", "x\n.png"}) {
+        EXPECT_FALSE(modes::plain_file_name(bad)) << bad;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+// A Story game on the shipped map, its secrets placed, driven through landings and rounds.
+#pragma once
+
+#include <utility>
+
+#include "core/game_state.h"
+#include "core/pieces.h"
+#include "modes/dice.h"
+#include "modes/landing.h"
+#include "modes/mode_state.h"
+#include "modes/story_map.h"
+#include "support/round_fixture.h"
+#include "ui/transition.h"
+
+namespace testing_support {
+
+class StoryTest : public RoundTest {
+protected:
+    void SetUp() override {
+        RoundTest::SetUp();
+        core::CoreState& s = core::state();
+        ASSERT_TRUE(s.story_available) << s.map_problem;
+        ui::screen().game_mode = 2;
+        set_difficulty(0);
+        s.last_round_result = -1;
+        s.castle_on = false;
+        s.castle_won = false;
+        s.level = 1;
+        s.misses = 0;
+        modes::ModeState& m = modes::state();
+        // Each secret on its anchor's neighbour in the first direction of its record.
+        for (int i = 1; i <= 10; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            int c = s.anchor_col[k], r = s.anchor_row[k];
+            switch (s.secret_dirs[k].at(0)) {
+                case 'L': --c; break;
+                case 'R': ++c; break;
+                case 'U': --r; break;
+                case 'D': ++r; break;
+                default: break;
+            }
+            m.secret_col[k] = static_cast<std::uint8_t>(c);
+            m.secret_row[k] = static_cast<std::uint8_t>(r);
+            m.secret_state[k] = 0;
+        }
+        m.secret_col[11] = m.secret_row[11] = 99;
+        m.secret_state[11] = 0;
+        m.pawn_col = 11;
+        m.pawn_row = 8;
+    }
+
+    void set_difficulty(int d) {
+        core::CoreState& s = core::state();
+        s.cur_story_diff = s.story_diff_table[static_cast<std::size_t>(d)];
+        s.time_limit = s.cur_story_diff.secs;
+        s.miss_limit = s.cur_story_diff.max_misses;
+    }
+
+    void put_pawn(int col, int row) {
+        modes::state().pawn_col = static_cast<std::int16_t>(col);
+        modes::state().pawn_row = static_cast<std::int16_t>(row);
+    }
+    void put_pawn_on_secret(int i) {
+        const auto k = static_cast<std::size_t>(i);
+        put_pawn(modes::state().secret_col[k], modes::state().secret_row[k]);
+    }
+    bool has_secret(int col, int row) {
+        for (int i = 1; i <= 11; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            if (modes::state().secret_col[k] == col && modes::state().secret_row[k] == row) return true;
+        }
+        return false;
+    }
+    // The first square of the map with this code and no secret on it.
+    std::pair<int, int> free_square(int code) {
+        for (int r = 1; r <= 16; ++r) {
+            for (int c = 1; c <= 21; ++c) {
+                if (core::state().map_grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] == code &&
+                    !has_secret(c, r)) {
+                    return {c, r};
+                }
+            }
+        }
+        ADD_FAILURE() << "no free square of code " << code;
+        return {1, 1};
+    }
+
+    // The player stops the dice. Until the dice's own stop lands, the test stops its timer and
+    // places an unveiled castle as the stop does.
+    void stop_dice() {
+        modes::dice_stopped();
+        if (!form().Timer_dice.enabled()) return;
+        form().Timer_dice.set_enabled(false);
+        core::state().game_state = "walkmap";
+        if (core::state().castle_on && modes::state().secret_col[11] == 99) modes::place_castle();
+    }
+
+    // The round the landing started, prepared and under way.
+    void open_round() {
+        ASSERT_EQ(ui::screen().pane_word, "GENPUZZLE");
+        finish_half();
+        finish_half();
+        ASSERT_EQ(core::state().game_state, "playpuzzle");
+    }
+    void find_every_piece() {
+        for (int i = 1; i <= core::state().tgt_count; ++i) {
+            aim_at(i);
+            core::check_answer();
+        }
+    }
+    // From the end of a round back on the map, up to the start action of "STARTMAP2". The
+    // map's own preparation opens "STARTMAP2" itself; until it does, the test opens it.
+    void back_to_map() {
+        ASSERT_EQ(ui::screen().pane_word, "STARTMAP1");
+        finish_half();
+        if (!form().Timer_pane.enabled()) {
+            modes::start_map(1);
+            ui::pane_open("STARTMAP2");
+        }
+        ASSERT_EQ(ui::screen().pane_word, "STARTMAP2");
+        finish_half();
+    }
+};
+
+}  // namespace testing_support

@@ -1,0 +1,48 @@
+// The side panels: frame and panel positions per tick, and a new slide starting over.
+#include <gtest/gtest.h>
+
+#include "support/game_fixture.h"
+#include "ui/side_panel.h"
+
+namespace {
+
+class SidePanel : public testing_support::GameTest {
+protected:
+    // Frame tops after each tick until the slide stops.
+    std::vector<int> tops(int sel) {
+        std::vector<int> out;
+        while (form().Timer_box.enabled() && out.size() < 50) {
+            form().Timer_box.fire();
+            out.push_back(form().Shape_box->top());
+            EXPECT_EQ(form().Shape_box->left(), 150);
+            EXPECT_EQ(form().pbox_box[static_cast<std::size_t>(sel)]->left(), 155);
+            EXPECT_EQ(form().pbox_box[static_cast<std::size_t>(sel)]->top(), out.back() + 5);
+        }
+        return out;
+    }
+};
+
+TEST_F(SidePanel, InTakesTwelveTicksUpAndOutSevenDown) {
+    ui::start_box_slide(1, 2);
+    EXPECT_EQ(tops(2), (std::vector<int>{419, 412, 405, 398, 391, 384, 377, 370, 363, 356, 349, 342}));
+    EXPECT_EQ(ui::screen().panel_step, 0);
+    ui::start_box_slide(0, 2);
+    EXPECT_EQ(tops(2), (std::vector<int>{356, 370, 384, 398, 412, 426, 440}));
+    EXPECT_TRUE(form().pbox_box[2]->visible()) << "moved out of sight, not hidden";
+}
+
+TEST_F(SidePanel, ANewSlideStartsOverAndShowsOnlyItsPanel) {
+    ui::start_box_slide(1, 0);
+    for (int i = 0; i < 5; ++i) form().Timer_box.fire();
+    ui::start_box_slide(1, 2);
+    EXPECT_FALSE(form().pbox_box[0]->visible());
+    EXPECT_FALSE(form().pbox_box[1]->visible());
+    EXPECT_TRUE(form().pbox_box[2]->visible());
+    form().Timer_box.fire();
+    EXPECT_EQ(form().Shape_box->top(), 419);
+    for (int i = 0; i < 3; ++i) form().Timer_box.fire();
+    ui::start_box_slide(0, 2);
+    EXPECT_EQ(tops(2).front(), 356) << "a slide out starts at 356 wherever the frame was";
+}
+
+}  // namespace
