@@ -9,9 +9,11 @@
 #include "core/hall_of_fame.h"
 #include "core/settings.h"
 #include "core/startup.h"
+#include "modes/dice.h"
 #include "modes/pawn.h"
 #include "modes/story_map.h"
 #include "modes/story_start.h"
+#include "modes/walking.h"
 #include "platform/services.h"
 #include "ui/background.h"
 #include "ui/menu.h"
@@ -167,6 +169,7 @@ void MainForm::create_controls() {
     pbox_icosecret = own(new PictureBox(this, 600, 340, 286, 104, PictureBox::kNoBorder, platform::kWhite));
     pbox_icosecret->set_visible(false);
     pbox_icosecret->set_auto_redraw(true);
+    pbox_icosecret->set_picture(form_clip().icosecret);
     for (int i = 0; i <= 4; ++i) {
         bt_arrow[i] = own(new platform::Button(this, 60 + 20 * i, 345, 19, 19, ""));
         bt_arrow[i]->set_visible(false);
@@ -360,6 +363,15 @@ void MainForm::wire_events() {
     Timer_timer.on_tick = [] { Timer_timer_Timer(); };
     Timer_gameover.on_tick = [] { Timer_gameover_Timer(); };
     Timer_ansclose.on_tick = [] { Timer_ansclose_Timer(); };
+
+    // Story: the start screen, the dice, the walk and the pawn.
+    Timer_menu.on_tick = [] { modes::Timer_menu_Timer(); };
+    Timer_dice.on_tick = [] { modes::Timer_dice_Timer(); };
+    Timer_walk.on_tick = [] { modes::Timer_walk_Timer(); };
+    Timer_pawn.on_tick = [] { modes::Timer_pawn_Timer(); };
+    for (int i = 0; i <= 4; ++i) Img_hotspot[i]->on_click = [i] { modes::Img_hotspot_Click(i); };
+    pbox_dice->on_click = [] { modes::pbox_dice_Click(); };
+    for (int i = 1; i <= 4; ++i) bt_arrow[i]->on_click = [i] { modes::bt_arrow_Click(i); };
 }
 
 std::array<platform::Timer*, 12> MainForm::timers() {
