@@ -191,6 +191,10 @@ void MainForm::create_board_controls() {
 
     Img_changebg = own(new platform::Image(b, 220, 45, 180, 60));
     Img_bgcastle = own(new platform::Image(b, 50, 130, 80, 60));
+    // The story text lies under the start screen's click areas and its difficulty panel: the
+    // laugh that jumps about must never catch their clicks.
+    Label_story = make_label(b, 30, 410, 360, 250, "", platform::kWhite, font("Comic Sans MS", 11, true));
+    Label_story->set_visible(false);
     for (int i = 0; i <= 4; ++i) {
         Img_hotspot[i] = own(new platform::Image(b, 235 + 35 * i, 279, 35, 35));
         Img_hotspot[i]->set_visible(false);
@@ -221,20 +225,20 @@ void MainForm::create_board_controls() {
         Label_linear[i]->set_visible(false);
     }
 
-    Shape_storymenu = own(new Shape(b, 50, 423, 320, 90, Shape::kRoundedRectangle));
+    // One low row: slid up to 228 the panel must end above the characters at 284.
+    Shape_storymenu = own(new Shape(b, 50, 423, 320, 50, Shape::kRoundedRectangle));
     Shape_storymenu->set_fill_style(Shape::kFillSolid);
     Shape_storymenu->set_fill_colour(rgb(0x2B, 0x1B, 0x3D));
-    pbox_storymenu = own(new PictureBox(b, 55, 428, 310, 80, PictureBox::kFixedSingle, rgb(0x2B, 0x1B, 0x3D)));
-    Label_misdiff2 = make_label(pbox_storymenu, 5, 5, 120, 20, "DIFFICULTY", rgb(255, 255, 0), font("Verdana", 9, true));
+    pbox_storymenu = own(new PictureBox(b, 55, 428, 310, 40, PictureBox::kFixedSingle, rgb(0x2B, 0x1B, 0x3D)));
+    Label_misdiff2 = make_label(pbox_storymenu, 8, 10, 100, 20, "DIFFICULTY", rgb(255, 255, 0), font("Verdana", 9, true));
     const char* sd[3] = {"Medium", "Hard", "Crazy!"};
     for (int i = 0; i <= 2; ++i) {
-        Label_misdiff[i] = make_label(pbox_storymenu, 20 + 95 * i, 35, 80, 20, sd[i], platform::kWhite, font("Verdana", 9, true));
+        Label_misdiff[i] = make_label(pbox_storymenu, 118 + 64 * i, 10, 58, 20, sd[i], platform::kWhite, font("Verdana", 9, true));
+        Label_misdiff[i]->set_alignment(platform::kAlignCentre);
     }
-    Shape_misdiff = own(new Shape(pbox_storymenu, 16, 32, 80, 24, Shape::kRoundedRectangle));
+    Shape_misdiff = own(new Shape(pbox_storymenu, 114, 10, 66, 20, Shape::kRoundedRectangle));
     Shape_misdiff->set_border_colour(rgb(255, 255, 0));
 
-    Label_story = make_label(b, 30, 410, 360, 250, "", platform::kWhite, font("Comic Sans MS", 11, true));
-    Label_story->set_visible(false);
     Label_pmsg = make_label(b, 10, 5, 400, 40, "", rgb(255, 255, 0), font("Impact", 20));
     Label_pmsg->set_visible(false);
 
