@@ -1,6 +1,8 @@
 // The Story start screen: blinds, characters, the difficulty panel's slide and the laugh.
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include "core/utility.h"
 #include "support/story_fixture.h"
 #include "ui/picture_store.h"
@@ -126,6 +128,20 @@ TEST_F(StoryStart, LaughJumpsEverySixthFrameAndWrapsFrom120To40) {
     EXPECT_EQ(laughs, want);
     EXPECT_EQ(frames[60], 120);
     EXPECT_EQ(frames[61], 40);
+}
+
+TEST_F(StoryStart, TheJumpingLaughNeverCoversTheScreensClickAreas) {
+    modes::start_story();
+    ticks(30);  // the panel is up and the laugh has jumped
+    ASSERT_TRUE(form().Label_story->visible());
+    QWidget* board = form().pbox_main->client_widget();
+    for (int i = 0; i <= 4; ++i) {
+        EXPECT_EQ(board->childAt(240 + 35 * i + 12, 284 + 12), form().Img_hotspot[static_cast<std::size_t>(i)]->widget()) << i;
+    }
+    for (int i = 0; i <= 2; ++i) {
+        const platform::Label& choice = *form().Label_misdiff[static_cast<std::size_t>(i)];
+        EXPECT_EQ(board->childAt(55 + choice.left() + 20, 233 + choice.top() + 8), choice.widget()) << i;
+    }
 }
 
 TEST_F(StoryStart, AnUnusableMapSaysWhyAndStaysOnTheTitle) {
