@@ -1,6 +1,7 @@
 // Reading the Story map file "mappath.dat" and checking that a Story game can be played on it.
 #include "core/map_file.h"
 
+#include <array>
 #include <charconv>
 #include <optional>
 #include <string>
@@ -202,6 +203,48 @@ Problem check_secret_squares(const CoreState& s) {
     return {};
 }
 
+// A trip may not turn straight back, so a road square with one way out holds the pawn there
+// for good; and a secret the road cannot reach could never be found. Both are judged from the
+// square every Story game starts on.
+Problem check_roads(const CoreState& s) {
+    const Square start{11, 8};
+    if (!walkable(s, start)) {
+        return kFileName + ": the start square " + text_of(start) + " is not on a path.";
+    }
+    std::array<std::array<bool, 18>, 23> seen{};
+    std::vector<Square> todo{start};
+    seen[11][8] = true;
+    while (!todo.empty()) {
+        const Square q = todo.back();
+        todo.pop_back();
+        int ways = 0;
+        for (const char letter : std::string("LRUD")) {
+            const Square n = step_from(q, letter);
+            if (!walkable(s, n)) continue;
+            ++ways;
+            bool& mark = seen[static_cast<std::size_t>(n.col)][static_cast<std::size_t>(n.row)];
+            if (!mark) {
+                mark = true;
+                todo.push_back(n);
+            }
+        }
+        if (ways < 2) {
+            return kFileName + ": square " + text_of(q) + " is a dead end, where the pawn would be trapped.";
+        }
+    }
+    for (int i = 1; i <= kSecretRecords; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        for (const char letter : s.secret_dirs[slot]) {
+            const Square q = step_from({s.anchor_col[slot], s.anchor_row[slot]}, letter);
+            if (!seen[static_cast<std::size_t>(q.col)][static_cast<std::size_t>(q.row)]) {
+                return kFileName + ": record " + std::to_string(i) + " can put its secret on square " + text_of(q) +
+                       ", which the road from the start square " + text_of(start) + " does not reach.";
+            }
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 void load_map() {
@@ -215,6 +258,7 @@ void load_map() {
 
     Problem problem = MapReader(s).read();
     if (problem.empty()) problem = check_secret_squares(s);
+    if (problem.empty()) problem = check_roads(s);
     s.story_available = problem.empty();
     s.map_problem = problem;
 }

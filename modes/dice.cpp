@@ -1,9 +1,79 @@
 // The dice on the Story map.
 #include "modes/dice.h"
 
+#include <algorithm>
+#include <string>
+
+#include "core/game_state.h"
+#include "core/grid.h"
+#include "modes/landing.h"
+#include "modes/message_panel.h"
+#include "modes/mode_state.h"
+#include "modes/walking.h"
+#include "ui/mainform.h"
+#include "ui/picture_store.h"
+#include "ui/screen_state.h"
+
 namespace modes {
 
-// Not built yet: Story mode comes later.
-void dice_stopped() {}
+namespace {
+
+// The castle has been unveiled and waits for the next stop to be placed.
+bool castle_waiting() {
+    const ModeState& s = state();
+    return s.secret_col[11] == 99 && s.secret_row[11] == 99 && core::state().castle_on;
+}
+
+}  // namespace
+
+void roll_dice() {
+    ui::MainForm& f = ui::mainform();
+    f.Shape_cursor->set_visible(false);
+    f.Timer_dice.set_enabled(true);
+    f.Timer_dice.set_interval(core::state().cur_story_diff.dice_ms);
+    core::state().game_state = "rolldice";
+    show_msg("Click on dice to stop");
+}
+
+void Timer_dice_Timer() {
+    ModeState& s = state();
+    ui::MainForm& f = ui::mainform();
+    s.dice_face = static_cast<std::int16_t>(s.dice_face + 1);
+    if (s.dice_face > 6) s.dice_face = 1;
+    f.pbox_dice->set_picture(ui::form_clip().pclip_dice.cell(s.dice_cell[static_cast<std::size_t>(s.dice_face - 1)]));
+    if (!castle_waiting()) return;
+    s.secret_icon_frame = static_cast<std::int16_t>(s.secret_icon_frame + 6);
+    if (s.secret_icon_frame > 24) s.secret_icon_frame = 0;
+    for (int i = 1; i <= 10; ++i) {
+        if (i == s.final_secret) continue;
+        const auto k = static_cast<std::size_t>(i);
+        f.pbox_main->blit(core::cellx(s.secret_col[k]) - 2, core::celly(s.secret_row[k]) - 2, 24, 24,
+                          *f.pbox_icosecret, s.secret_icon_frame, 78);
+    }
+}
+
+void pbox_dice_Click() {
+    // Only a rolling dice stops: a click at any other moment (the bonus chooser open, a walk
+    // under way) would give a trip out of turn.
+    if (core::state().game_state != "rolldice" || !ui::mainform().Timer_dice.enabled()) return;
+    dice_stopped();
+}
+
+void dice_stopped() {
+    ModeState& s = state();
+    ui::MainForm& f = ui::mainform();
+    s.moves_left = s.dice_face;
+    if (ui::screen().debugmode != 0) s.moves_left = static_cast<std::int16_t>(std::max(0, f.Combo1->list_index()));
+    s.dice_face = 0;
+    f.Timer_dice.set_enabled(false);
+    f.pbox_dice->set_enabled(false);
+    f.pbox_main->set_enabled(true);
+    f.Shape_cursor->set_visible(false);
+    core::state().game_state = "walkmap";
+    update_arrows();
+    show_msg("You got a " + std::to_string(s.moves_left));
+    show_msg("please click on your desired path.");
+    if (castle_waiting()) place_castle();
+}
 
 }  // namespace modes

@@ -3,7 +3,13 @@
 
 namespace modes {
 
-// The player stopped the rolling dice.
+// Starts a roll at the difficulty's pace.
+void roll_dice();
+// One face of the roll, and the "?" marks while the castle waits to be placed.
+void Timer_dice_Timer();
+// A click on the dice stops it, but only while it rolls.
+void pbox_dice_Click();
+// The player stopped the rolling dice: the face is the trip's length.
 void dice_stopped();
 // Starts a roll: the faces cycle until the player stops the dice.
 void roll_dice();

@@ -26,13 +26,34 @@ struct ModeState {
     std::uint8_t linear_diff = 0;
     std::uint8_t story_diff = 0;
 
-    // Owned by the map, dice and walking code (declared here until they land)
-    // The secret under the pawn when the castle was unveiled: the castle never goes there.
+    // ---- Story start screen, dice, walking and pawn ----
+    // Frame counter of the Story start screen: +2 per tick, back to 40 once past 120.
+    std::int16_t menu_tick = 0;
+
+    // The dice: the face shown while rolling (0 once stopped), the picture cell of each face,
+    // and the squares still to walk in this trip.
+    std::int16_t dice_face = 0;
+    std::array<std::uint8_t, 7> dice_cell{};
+    std::int16_t moves_left = 0;
+    // The "?" twinkle over the castle's candidate squares: x of the frame in the icon strip,
+    // and the secret under the pawn when the castle was unveiled, which gets no mark.
+    std::int16_t secret_icon_frame = 0;
     std::uint8_t final_secret = 0;
-    // Frame of the hint icon 0..5; -1 while no hint is on offer.
-    std::int16_t hint_frame = -1;
-    // Idle-bounce frame of the pawn; below 0 the next bounce tick draws nothing.
+
+    // Walking: the step being walked (1 left, 2 right, 3 up, 4 down; 0 none), the way back to
+    // the square just left (0: any way allowed), and the slide's frame and pixel offset.
+    std::int16_t walk_dir = 0;
+    std::int16_t back_dir = 0;
+    std::int16_t walk_tick = 0;
+    std::int16_t walk_offx = 0;
+    std::int16_t walk_offy = 0;
+
+    // The pawn sprite: where it was last drawn (-99: nowhere, nothing to put back), its idle
+    // bounce frame (below 0 skips a tick's drawing) and the hint icon's frame (-1: no hint).
+    std::int16_t pawn_lastx = -99;
+    std::int16_t pawn_lasty = -99;
     std::int16_t pawn_frame = 0;
+    std::int16_t hint_frame = -1;
 };
 
 ModeState& state();

@@ -1,11 +1,14 @@
-// The pawn on the Story map.
+// The pawn on the Story map: the masked sprite with the picture it covers saved, and its bounce.
 #pragma once
 
 namespace modes {
 
-// Draws the pawn sprite at (x, y) of the board; (-30, -30) parks it out of sight.
+// Draws the pawn sprite with its top left corner at (x, y) of the board, first putting back
+// what it covered at its last place; (-30, -30) parks it out of sight.
 void draw_pawn(int x, int y);
-// Puts back what the pawn covered.
+// Takes the pawn off the board, putting back what it covered.
 void hide_pawn();
+// The idle bounce on the pawn's square, and the hint icon's frames.
+void Timer_pawn_Timer();
 
 }  // namespace modes

@@ -3,13 +3,18 @@
 
 namespace modes {
 
-// Draws the map with its squares into the work picture.
+// "play game" in Story mode: a new Story game on the map.
+void enter_puzzleland();
+// Everything a new Story game needs: counters, the secrets placed from the map's anchors.
+void init_story();
+// Draws the map with its secrets into the work picture.
 void draw_storymap();
 // state -1 draws secret index in its stored state (onto the board when onscreen != 0, else
 // onto the work picture); any other state is only stored.
 void draw_secret(int index, int state, int onscreen);
-// "play game" in Story mode: a new Story game on the map.
-void enter_puzzleland();
+// Back on the map: flag 1 when the transition is about to reveal it (the map is redrawn), any
+// other value after a landing that keeps the map as it is.
+void start_map(int flag);
 // The map's preparation at full cover of "STARTMAP1".
 void startmap2();
 // Sets the map up for the player's next step; flag 1 also redraws it for the transition to

@@ -1,15 +1,151 @@
 // Walking the pawn across the map, and the direction buttons.
 #include "modes/walking.h"
 
+#include <string>
+
+#include "core/game_state.h"
+#include "core/grid.h"
+#include "modes/landing.h"
+#include "modes/message_panel.h"
+#include "modes/mode_state.h"
+#include "modes/pawn.h"
 #include "ui/mainform.h"
+#include "ui/picture_store.h"
 
 namespace modes {
 
-void disable_arrows() {
-    for (int i = 1; i <= 4; ++i) ui::mainform().bt_arrow[static_cast<std::size_t>(i)]->set_enabled(false);
+namespace {
+
+// The way back from each direction: left <-> right, up <-> down.
+const std::string kBackDirs = "2143";
+
+// Square codes outside the map array count as no path: a pointer dragged off the board can
+// name any cell.
+bool path_square(int col, int row) {
+    if (col < 0 || col > 22 || row < 0 || row > 17) return false;
+    return core::state().map_grid[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)] != 0;
 }
 
-// Not built yet: Story mode comes later.
-void choose_path() {}
+int neighbour_col(int dir) { return state().pawn_col + core::state().dir_dx[static_cast<std::size_t>(dir)]; }
+int neighbour_row(int dir) { return state().pawn_row + core::state().dir_dy[static_cast<std::size_t>(dir)]; }
+
+}  // namespace
+
+void bt_arrow_Click(int index) {
+    // Only a waiting pawn takes a step: during a slide the buttons would restart it from the
+    // old square.
+    if (index < 1 || index > 4 || core::state().game_state != "walkmap") return;
+    ui::MainForm& f = ui::mainform();
+    for (auto* b : f.bt_arrow) b->set_enabled(false);
+    core::CoreState& c = core::state();
+    c.cur_col = static_cast<std::int16_t>(neighbour_col(index));
+    c.cur_row = static_cast<std::int16_t>(neighbour_row(index));
+    choose_path();
+}
+
+void choose_path() {
+    ModeState& s = state();
+    const core::CoreState& c = core::state();
+    ui::MainForm& f = ui::mainform();
+    f.pbox_main->set_enabled(false);
+    s.walk_dir = 0;
+    bool turned_back = false;
+    const bool own_square = c.cur_col == s.pawn_col && c.cur_row == s.pawn_row;
+    if (path_square(c.cur_col, c.cur_row) && !own_square) {
+        for (int i = 1; i <= 4; ++i) {
+            if (c.cur_col == neighbour_col(i) && c.cur_row == neighbour_row(i)) {
+                if (i == s.back_dir) {
+                    turned_back = true;
+                } else {
+                    s.walk_dir = static_cast<std::int16_t>(i);
+                }
+            }
+        }
+    }
+    f.pbox_main->set_enabled(true);
+    if (s.walk_dir >= 1) {
+        start_walk();
+    } else if (turned_back) {
+        show_msg("You are not allowed to turn back!");
+    } else {
+        show_msg("Please click on a valid path next to your pawn");
+    }
+}
+
+void start_walk() {
+    ModeState& s = state();
+    ui::MainForm& f = ui::mainform();
+    s.walk_tick = 0;
+    s.walk_offx = 0;
+    s.walk_offy = 0;
+    show_msg("Moving...");
+    f.pbox_main->set_enabled(false);
+    f.Timer_pawn.set_enabled(false);
+    f.Timer_walk.set_enabled(true);
+    core::state().game_state = "walking";
+}
+
+void Timer_walk_Timer() {
+    ModeState& s = state();
+    const core::CoreState& c = core::state();
+    if (s.walk_dir < 1 || s.walk_dir > 4) {  // no step chosen: nothing to slide
+        ui::mainform().Timer_walk.set_enabled(false);
+        return;
+    }
+    const auto d = static_cast<std::size_t>(s.walk_dir);
+    s.walk_offx = static_cast<std::int16_t>(s.walk_offx + 7 * c.dir_dx[d]);
+    s.walk_offy = static_cast<std::int16_t>(s.walk_offy + 7 * c.dir_dy[d]);
+    s.walk_tick = static_cast<std::int16_t>(s.walk_tick + 1);
+    draw_pawn((s.pawn_col - 1) * c.cell_w + s.walk_offx - 2, (s.pawn_row - 1) * c.cell_h + s.walk_offy - 6);
+    if (s.walk_tick >= 3) walk_step();
+}
+
+void walk_step() {
+    ModeState& s = state();
+    ui::MainForm& f = ui::mainform();
+    s.pawn_frame = 0;
+    core::state().game_state = "walkmap";
+    f.Timer_pawn.set_enabled(true);
+    f.pbox_main->set_enabled(true);
+    f.Timer_walk.set_enabled(false);
+    f.Shape_rad->set_visible(false);
+    move_pawn(neighbour_col(s.walk_dir), neighbour_row(s.walk_dir));
+    s.back_dir = static_cast<std::int16_t>(kBackDirs[static_cast<std::size_t>(s.walk_dir - 1)] - '0');
+    s.moves_left = static_cast<std::int16_t>(s.moves_left - 1);
+    if (s.moves_left >= 1 && s.moves_left <= 9) {
+        if (s.moves_left < 6) f.pbox_dice->set_picture(ui::form_clip().pclip_dice.cell(s.moves_left - 1));
+        show_msg(std::to_string(s.moves_left) + " move(s) to go.");
+        update_arrows();
+    } else {
+        land_square();
+    }
+}
+
+void move_pawn(int col, int row) {
+    const core::CoreState& c = core::state();
+    const int x = (col - 1) * c.cell_w - 2;
+    const int y = (row - 1) * c.cell_h - 2;
+    ui::mainform().Shape_pawn2->move(x, y);
+    draw_pawn(x, y - 8);
+    state().pawn_col = static_cast<std::int16_t>(col);
+    state().pawn_row = static_cast<std::int16_t>(row);
+}
+
+void update_arrows() {
+    ui::MainForm& f = ui::mainform();
+    for (int i = 1; i <= 4; ++i) {
+        platform::Button* b = f.bt_arrow[static_cast<std::size_t>(i)];
+        if (!path_square(neighbour_col(i), neighbour_row(i)) || i == state().back_dir) {
+            b->set_visible(false);
+        } else {
+            b->set_visible(true);
+            b->set_enabled(true);
+        }
+    }
+}
+
+void disable_arrows() {
+    for (int i = 1; i <= 4; ++i) ui::mainform().bt_arrow[static_cast<std::size_t>(i)]->set_visible(false);
+}
 
 }  // namespace modes

@@ -9,9 +9,11 @@
 #include "core/hall_of_fame.h"
 #include "core/settings.h"
 #include "core/startup.h"
+#include "modes/dice.h"
 #include "modes/pawn.h"
 #include "modes/story_map.h"
 #include "modes/story_start.h"
+#include "modes/walking.h"
 #include "platform/services.h"
 #include "ui/background.h"
 #include "ui/fireworks.h"
@@ -172,6 +174,7 @@ void MainForm::create_controls() {
     pbox_icosecret = own(new PictureBox(this, 600, 340, 286, 104, PictureBox::kNoBorder, platform::kWhite));
     pbox_icosecret->set_visible(false);
     pbox_icosecret->set_auto_redraw(true);
+    pbox_icosecret->set_picture(form_clip().icosecret);
     for (int i = 0; i <= 4; ++i) {
         bt_arrow[i] = own(new platform::Button(this, 60 + 20 * i, 345, 19, 19, ""));
         bt_arrow[i]->set_visible(false);
@@ -193,6 +196,10 @@ void MainForm::create_board_controls() {
 
     Img_changebg = own(new platform::Image(b, 220, 45, 180, 60));
     Img_bgcastle = own(new platform::Image(b, 50, 130, 80, 60));
+    // The story text lies under the start screen's click areas and its difficulty panel: the
+    // laugh that jumps about must never catch their clicks.
+    Label_story = make_label(b, 30, 410, 360, 250, "", platform::kWhite, font("Comic Sans MS", 11, true));
+    Label_story->set_visible(false);
     for (int i = 0; i <= 4; ++i) {
         Img_hotspot[i] = own(new platform::Image(b, 235 + 35 * i, 279, 35, 35));
         Img_hotspot[i]->set_visible(false);
@@ -223,20 +230,20 @@ void MainForm::create_board_controls() {
         Label_linear[i]->set_visible(false);
     }
 
-    Shape_storymenu = own(new Shape(b, 50, 423, 320, 90, Shape::kRoundedRectangle));
+    // One low row: slid up to 228 the panel must end above the characters at 284.
+    Shape_storymenu = own(new Shape(b, 50, 423, 320, 50, Shape::kRoundedRectangle));
     Shape_storymenu->set_fill_style(Shape::kFillSolid);
     Shape_storymenu->set_fill_colour(rgb(0x2B, 0x1B, 0x3D));
-    pbox_storymenu = own(new PictureBox(b, 55, 428, 310, 80, PictureBox::kFixedSingle, rgb(0x2B, 0x1B, 0x3D)));
-    Label_misdiff2 = make_label(pbox_storymenu, 5, 5, 120, 20, "DIFFICULTY", rgb(255, 255, 0), font("Verdana", 9, true));
+    pbox_storymenu = own(new PictureBox(b, 55, 428, 310, 40, PictureBox::kFixedSingle, rgb(0x2B, 0x1B, 0x3D)));
+    Label_misdiff2 = make_label(pbox_storymenu, 8, 10, 100, 20, "DIFFICULTY", rgb(255, 255, 0), font("Verdana", 9, true));
     const char* sd[3] = {"Medium", "Hard", "Crazy!"};
     for (int i = 0; i <= 2; ++i) {
-        Label_misdiff[i] = make_label(pbox_storymenu, 20 + 95 * i, 35, 80, 20, sd[i], platform::kWhite, font("Verdana", 9, true));
+        Label_misdiff[i] = make_label(pbox_storymenu, 118 + 64 * i, 10, 58, 20, sd[i], platform::kWhite, font("Verdana", 9, true));
+        Label_misdiff[i]->set_alignment(platform::kAlignCentre);
     }
-    Shape_misdiff = own(new Shape(pbox_storymenu, 16, 32, 80, 24, Shape::kRoundedRectangle));
+    Shape_misdiff = own(new Shape(pbox_storymenu, 114, 10, 66, 20, Shape::kRoundedRectangle));
     Shape_misdiff->set_border_colour(rgb(255, 255, 0));
 
-    Label_story = make_label(b, 30, 410, 360, 250, "", platform::kWhite, font("Comic Sans MS", 11, true));
-    Label_story->set_visible(false);
     Label_pmsg = make_label(b, 10, 5, 400, 40, "", rgb(255, 255, 0), font("Impact", 20));
     Label_pmsg->set_visible(false);
 
@@ -384,6 +391,15 @@ void MainForm::wire_events() {
     Timer_timer.on_tick = [] { Timer_timer_Timer(); };
     Timer_gameover.on_tick = [] { Timer_gameover_Timer(); };
     Timer_ansclose.on_tick = [] { Timer_ansclose_Timer(); };
+
+    // Story: the start screen, the dice, the walk and the pawn.
+    Timer_menu.on_tick = [] { modes::Timer_menu_Timer(); };
+    Timer_dice.on_tick = [] { modes::Timer_dice_Timer(); };
+    Timer_walk.on_tick = [] { modes::Timer_walk_Timer(); };
+    Timer_pawn.on_tick = [] { modes::Timer_pawn_Timer(); };
+    for (int i = 0; i <= 4; ++i) Img_hotspot[i]->on_click = [i] { modes::Img_hotspot_Click(i); };
+    pbox_dice->on_click = [] { modes::pbox_dice_Click(); };
+    for (int i = 1; i <= 4; ++i) bt_arrow[i]->on_click = [i] { modes::bt_arrow_Click(i); };
 }
 
 std::array<platform::Timer*, 12> MainForm::timers() {

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <random>
 #include <set>
 #include <string>
@@ -60,10 +61,13 @@ bool border_is_blank() {
     return true;
 }
 
-// A small map that passes every check: one road along row 8, secret i left of anchor (2i, 8).
+// A small map that passes every check: a ring of road along rows 8 and 12, joined at the
+// edges; secret i left of anchor (2i, 8).
 Lines good_rows() {
     Lines rows(16, "");
     rows[7] = std::string(21, '*');
+    rows[11] = std::string(21, '*');
+    for (std::size_t r = 8; r <= 10; ++r) rows[r] = "*" + std::string(19, ' ') + "*";
     return rows;
 }
 Lines good_records() {
@@ -131,8 +135,8 @@ TEST_F(MapFileTest, RecordFieldsAreReadInOrder) {
     recs[0] = "  +2 , 8.4, \"Toys, trains\", secret01.png, \"L\"";  // rounded, unquoted fields
     recs[3] = "\"8\",7.5,\"\",\"\",\"UD\"";                          // 7.5 rounds to 8
     Lines rows = good_rows();
-    rows[6] = std::string(7, ' ') + "*";  // (8, 7) and (8, 9)
-    rows[8] = std::string(7, ' ') + "*";
+    rows[6] = std::string(6, ' ') + "***";  // (8, 7) and (8, 9), each on a short loop
+    rows[8].replace(6, 3, "***");
     load(join(rows, recs));
     ASSERT_TRUE(core::state().story_available) << core::state().map_problem;
     const core::CoreState& s = core::state();
@@ -179,6 +183,16 @@ TEST_F(MapFileTest, BadFilesMakeStoryUnavailableWithAReason) {
     std::string cut_mid_record = join(rows, Lines(recs.begin(), recs.begin() + 4)) + "9, 8, \"theme\"";
     Lines blank_row8 = rows;
     blank_row8[7] = std::string(3, '*');
+    auto with_rows = [&](const std::function<void(Lines&)>& edit, Lines r_recs) {
+        Lines r = rows;
+        edit(r);
+        return join(r, r_recs);
+    };
+    Lines island_secret = recs;  // a 2 x 2 loop of road in the top left that the ring never meets
+    island_secret[0] = "3, 2, \"t\", \"p\", \"R\"";
+    Lines start_moved = recs;
+    start_moved[5] = "12, 12, \"t\", \"p\", \"L\"";
+    start_moved[10] = "11, 3, \"castle\", \"\", \"LR\"";
 
     const Case cases[] = {
         {"empty file", "", "ends after 0 of its 16 map lines"},
@@ -206,6 +220,13 @@ TEST_F(MapFileTest, BadFilesMakeStoryUnavailableWithAReason) {
         {"secrets share a square", with_record(2, "4, 8, \"t\", \"p\", \"R\""), "records 2 and 3 can both put their secret on square (5, 8)"},
         // An unknown letter leaves the secret on its anchor, which here is record 1's square.
         {"unknown letter", with_record(2, "1, 8, \"t\", \"p\", \"l\""), "records 1 and 2"},
+        // Trips cannot turn straight back, so a spur would hold the pawn for good.
+        {"dead end", with_rows([](Lines& r) { r[6] = "    *"; }, recs), "square (5, 7) is a dead end"},
+        {"broken ring", with_rows([](Lines& r) { r[11][15] = ' '; }, recs), "is a dead end"},
+        {"secret the road never reaches", with_rows([](Lines& r) { r[1] = "  **"; r[2] = "  **"; }, island_secret),
+         "record 1 can put its secret on square (4, 2), which the road from the start square (11, 8) does not reach"},
+        {"start square off the road", with_rows([](Lines& r) { r[7][10] = ' '; }, start_moved),
+         "the start square (11, 8) is not on a path"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

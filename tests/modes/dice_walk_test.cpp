@@ -1,0 +1,246 @@
+// The dice and the walk: faces, stops, steps, refusals, landing, and leaving at any moment.
+#include <gtest/gtest.h>
+
+#include "core/grid.h"
+#include "modes/pawn.h"
+#include "modes/walking.h"
+#include "support/story_trip_fixture.h"
+#include "ui/input.h"
+#include "ui/picture_store.h"
+#include "ui/transition.h"
+
+namespace {
+
+using testing_support::StoryTripTest;
+
+class DiceWalk : public StoryTripTest {
+protected:
+    modes::ModeState& m() { return modes::state(); }
+    // A step from the pawn's square (11, 8): left (10, 8), right (12, 8) and up (11, 7) are road.
+    void click_square(int col, int row) {
+        form().pbox_main->on_mouse_move({0, 0, static_cast<float>(20 * col - 10), static_cast<float>(20 * row - 10)});
+        form().pbox_main->on_click();
+    }
+    int first_open_way() {
+        for (int dir = 1; dir <= 4; ++dir) {
+            if (form().bt_arrow[static_cast<std::size_t>(dir)]->visible()) return dir;
+        }
+        return 0;
+    }
+};
+
+TEST_F(DiceWalk, FacesCycleAtTheDifficultysPaceAndTheStopGivesTheFace) {
+    for (int diff : {0, 2}) {
+        SCOPED_TRACE(diff);
+        enter_map(diff);
+        EXPECT_EQ(form().Timer_dice.interval(), diff == 0 ? 80 : 60);
+        for (int face : {1, 2, 3, 4, 5, 6, 1, 2}) {
+            form().Timer_dice.fire();
+            EXPECT_EQ(m().dice_face, face);
+            EXPECT_EQ(form().pbox_dice->picture(), ui::form_clip().pclip_dice.cell(face - 1));
+        }
+        modes::pbox_dice_Click();
+        EXPECT_EQ(m().moves_left, 2);
+        EXPECT_EQ(m().dice_face, 0);
+        EXPECT_EQ(core::state().game_state, "walkmap");
+        EXPECT_FALSE(form().Timer_dice.enabled());
+        EXPECT_FALSE(form().pbox_dice->enabled());
+        EXPECT_TRUE(form().pbox_main->enabled());
+        EXPECT_EQ(lines()[2], "You got a 2");
+        EXPECT_EQ(lines()[3], "please click on your desired path.");
+        // From the start square: left, right and up.
+        EXPECT_TRUE(form().bt_arrow[1]->visible());
+        EXPECT_TRUE(form().bt_arrow[2]->visible());
+        EXPECT_TRUE(form().bt_arrow[3]->visible());
+        EXPECT_FALSE(form().bt_arrow[4]->visible());
+        ui::end_game();
+        finish_half();
+        finish_half();
+    }
+}
+
+TEST_F(DiceWalk, EnterStopsTheDiceAndAStopBeforeTheFirstFaceGivesNothing) {
+    enter_map();
+    ui::Form_KeyPress(13);
+    EXPECT_EQ(core::state().game_state, "walkmap");
+    EXPECT_EQ(m().moves_left, 0);
+    EXPECT_EQ(lines()[2], "You got a 0");
+}
+
+TEST_F(DiceWalk, TheDiceTakesClicksOnlyWhileItRolls) {
+    enter_map();
+    roll(3);
+    ASSERT_EQ(m().moves_left, 3);
+    modes::pbox_dice_Click();  // stopped already: no 0-move trip
+    EXPECT_EQ(m().moves_left, 3);
+    EXPECT_EQ(lines()[3], "please click on your desired path.");
+
+    // The bonus chooser opens with the dice enabled; a click there must not start a trip.
+    core::state().game_state = "choosebonus";
+    form().pbox_dice->set_enabled(true);
+    modes::pbox_dice_Click();
+    EXPECT_EQ(core::state().game_state, "choosebonus");
+    EXPECT_EQ(m().moves_left, 3);
+}
+
+TEST_F(DiceWalk, TheDebugChooserSetsTheTripLength) {
+    ui::screen().debugmode = -1;
+    enter_map();
+    form().Combo1->set_list_index(10);
+    roll(2);
+    EXPECT_EQ(m().moves_left, 10);
+    int steps = 0;
+    for (; core::state().game_state == "walkmap" && steps < 20; ++steps) {
+        modes::bt_arrow_Click(first_open_way());
+        finish_walk();
+    }
+    EXPECT_EQ(steps, 10);
+    EXPECT_EQ(core::state().game_state, "rolldice");
+
+    form().Combo1->set_list_index(11);
+    roll(1);
+    ASSERT_EQ(m().moves_left, 11);
+    modes::bt_arrow_Click(first_open_way());
+    finish_walk();
+    EXPECT_EQ(core::state().game_state, "rolldice") << "11 ends the trip after its first step";
+}
+
+TEST_F(DiceWalk, StepsCountDownOnTheDiceAndTheLastOneLands) {
+    enter_map();
+    roll(3);
+    modes::bt_arrow_Click(2);
+    EXPECT_EQ(core::state().game_state, "walking");
+    EXPECT_FALSE(form().Timer_pawn.enabled());
+    EXPECT_FALSE(form().bt_arrow[1]->enabled());
+    EXPECT_EQ(last_line(), "Moving...");
+    EXPECT_EQ(finish_walk(), 3);
+    EXPECT_EQ(m().pawn_col, 12);
+    EXPECT_EQ(m().pawn_row, 8);
+    EXPECT_EQ(m().moves_left, 2);
+    EXPECT_EQ(form().pbox_dice->picture(), ui::form_clip().pclip_dice.cell(1));
+    EXPECT_EQ(last_line(), "2 move(s) to go.");
+    EXPECT_TRUE(form().Timer_pawn.enabled());
+    EXPECT_EQ(m().pawn_lastx, 11 * 20 - 2);
+    EXPECT_EQ(m().pawn_lasty, 7 * 20 - 10);
+
+    // Straight back is refused, with the arrow hidden and the moves kept.
+    EXPECT_FALSE(form().bt_arrow[1]->visible());
+    click_square(11, 8);
+    EXPECT_EQ(last_line(), "You are not allowed to turn back!");
+    EXPECT_EQ(m().moves_left, 2);
+    EXPECT_EQ(core::state().game_state, "walkmap");
+
+    click_square(13, 8);  // a board click next to the pawn
+    finish_walk();
+    EXPECT_EQ(m().pawn_col, 13);
+    ui::Form_KeyDown(39, 0);  // the right arrow key
+    finish_walk();
+    EXPECT_EQ(m().pawn_col, 14);
+    EXPECT_EQ(m().moves_left, 0);
+    EXPECT_NE(last_line(), "0 move(s) to go.");
+    EXPECT_EQ(core::state().game_state, "rolldice") << "landed: the dice rolls again";
+    EXPECT_EQ(m().back_dir, 0);
+
+    // The first step of the next trip may go any way, the way just come included.
+    roll(1);
+    EXPECT_TRUE(form().bt_arrow[1]->visible());
+    click_square(13, 8);
+    EXPECT_EQ(core::state().game_state, "walking");
+}
+
+TEST_F(DiceWalk, ChoicesThatAreNotANeighbouringPathAreRefused) {
+    enter_map();
+    roll(4);
+    struct Case { const char* name; int col; int row; };
+    const Case cases[] = {{"own square", 11, 8}, {"diagonal", 12, 7}, {"two away", 13, 8},
+                          {"blank square", 11, 9}, {"left of the map", -3, 8}, {"right of the array", 40, 8},
+                          {"below the array", 11, 300}, {"border column", 0, 8}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        core::state().cur_col = static_cast<std::int16_t>(c.col);
+        core::state().cur_row = static_cast<std::int16_t>(c.row);
+        ui::pbox_main_Click();
+        EXPECT_EQ(last_line(), "Please click on a valid path next to your pawn");
+        EXPECT_EQ(core::state().game_state, "walkmap");
+        EXPECT_EQ(m().moves_left, 4);
+        EXPECT_TRUE(form().pbox_main->enabled());
+    }
+}
+
+TEST_F(DiceWalk, ArrowButtonsDoNothingDuringASlide) {
+    enter_map();
+    roll(3);
+    ui::Form_KeyDown(37, 0);  // a key starts the step: the buttons stay enabled
+    ASSERT_EQ(core::state().game_state, "walking");
+    form().Timer_walk.fire();
+    form().bt_arrow[3]->on_click();
+    EXPECT_EQ(m().walk_dir, 1);
+    EXPECT_EQ(m().walk_tick, 1);
+    finish_walk();
+    EXPECT_EQ(m().pawn_col, 10);
+    EXPECT_EQ(m().pawn_row, 8);
+}
+
+TEST_F(DiceWalk, TheBounceSkipsATickAfterAResetAndTheHintIconCycles) {
+    enter_map();
+    m().pawn_frame = -2;
+    const int x = m().pawn_lastx, y = m().pawn_lasty;
+    form().Timer_pawn.fire();
+    EXPECT_EQ(m().pawn_lastx, x);
+    EXPECT_EQ(m().pawn_lasty, y);
+    form().Timer_pawn.fire();
+    EXPECT_EQ(m().pawn_frame, 0);
+    EXPECT_EQ(m().pawn_lasty, 7 * 20 - 6 + 4);
+    m().hint_frame = 5;
+    form().Timer_pawn.fire();
+    EXPECT_EQ(m().hint_frame, 0);
+    EXPECT_EQ(m().pawn_lasty, 7 * 20 - 6 + 2);
+    EXPECT_EQ(form().Pbox_hint->picture(), ui::form_clip().pclip_hint.cell(0));
+}
+
+TEST_F(DiceWalk, ThePawnPutsBackWhatItCovered) {
+    modes::draw_pawn(100, 100);  // something in the background slot
+    modes::state() = modes::ModeState{};
+    ui::goto_mainmenu();  // parks a pawn never drawn: nothing is put back at (0, 0)
+    const platform::Picture title = form().pbox_main->snapshot();
+    EXPECT_EQ(title, ui::form_clip().pclip_main.cell(0).convertToFormat(QImage::Format_RGB32));
+    modes::draw_pawn(100, 100);
+    EXPECT_NE(form().pbox_main->snapshot(), title);
+    modes::hide_pawn();
+    EXPECT_EQ(form().pbox_main->snapshot(), title);
+    modes::draw_pawn(-2, -10);  // partly off the board
+    modes::draw_pawn(40, 40);
+    modes::hide_pawn();
+    EXPECT_EQ(form().pbox_main->snapshot(), title);
+}
+
+// Leaving from every Story moment ends on a clean title screen.
+TEST_F(DiceWalk, EndGameFromEveryStoryStateLeavesNothingBehind) {
+    const std::function<void()> reach[] = {
+        [&] { modes::start_story(); for (int i = 0; i < 25; ++i) form().Timer_menu.fire(); },
+        [&] { modes::start_story(); ui::Label_bt_Click(2); finish_half(); },  // during the transition
+        [&] { enter_map(); },
+        [&] { enter_map(); roll(3); },
+        [&] { enter_map(); roll(3); modes::bt_arrow_Click(2); form().Timer_walk.fire(); },
+    };
+    const platform::Picture title = ui::form_clip().pclip_main.cell(0);
+    for (std::size_t k = 0; k < std::size(reach); ++k) {
+        SCOPED_TRACE(k);
+        reach[k]();
+        ui::Label_bt_Click(ui::screen().game_mode == 2 && core::state().game_state == "mainmenu" ? 1 : 0);
+        finish_half();
+        finish_half();
+        EXPECT_EQ(core::state().game_state, "mainmenu");
+        for (platform::Timer* t : form().timers()) EXPECT_FALSE(t->enabled());
+        for (int i = 1; i <= 4; ++i) EXPECT_FALSE(form().bt_arrow[static_cast<std::size_t>(i)]->visible()) << i;
+        EXPECT_FALSE(form().pbox_dice->visible());
+        EXPECT_FALSE(form().Label_msgbox->visible());
+        EXPECT_FALSE(form().Img_hotspot[0]->visible());
+        EXPECT_FALSE(form().Label_story->visible());
+        EXPECT_EQ(form().pbox_storymenu->top(), 330);
+        EXPECT_EQ(form().pbox_main->snapshot(), title.convertToFormat(QImage::Format_RGB32)) << "no pawn, no map";
+        for (int i = 1; i <= 11; ++i) EXPECT_EQ(modes::state().secret_state[static_cast<std::size_t>(i)], 0);
+    }
+}
+
+}  // namespace
