@@ -1,5 +1,6 @@
 // The per-user settings store: one INI file per application, replaced whole by every save.
 #include <QDir>
+#include <QStringList>
 #include <QStandardPaths>
 #include <cerrno>
 #include <climits>
@@ -119,6 +120,16 @@ bool may_write(const std::string& path, const struct stat& st) {
     return ::access(path.c_str(), W_OK) == 0 && (st.st_mode & 0222) != 0;
 }
 
+// The folder of a file and its own name.
+std::pair<std::string, std::string> split_path(const std::string& file) {
+    const std::size_t slash = file.rfind('/');
+    if (slash == std::string::npos) return {".", file};
+    return {file.substr(0, slash == 0 ? 1 : slash), file.substr(slash + 1)};
+}
+
+// The half-written copies of a save are hidden beside the file: ".quorvel.ini.XXXXXX".
+std::string temp_prefix(const std::string& name) { return "." + name + "."; }
+
 bool write_all(int fd, const std::string& text) {
     std::size_t done = 0;
     while (done < text.size()) {
@@ -133,10 +144,7 @@ bool write_all(int fd, const std::string& text) {
 // Writes the text beside the file and renames it over the file: a reader, or the next run
 // after a crash, finds either the old file or the new one, never a mixture.
 bool replace_file(const std::string& file, const std::string& text, std::string& why) {
-    const std::size_t slash = file.rfind('/');
-    const std::string dir = slash == std::string::npos ? "." : file.substr(0, slash == 0 ? 1 : slash);
-    const std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
-
+    const auto [dir, name] = split_path(file);
     struct stat old {};
     const bool exists = ::stat(file.c_str(), &old) == 0;
     if (exists && !may_write(file, old)) {
@@ -149,7 +157,7 @@ bool replace_file(const std::string& file, const std::string& text, std::string&
         return false;
     }
 
-    std::string tmp = dir + "/." + name + ".XXXXXX";
+    std::string tmp = dir + "/" + temp_prefix(name) + "XXXXXX";
     const int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
     if (fd < 0) {
         why = error_text(errno);
@@ -188,6 +196,17 @@ bool replace_file(const std::string& file, const std::string& text, std::string&
         ::close(dfd);
     }
     return true;
+}
+
+// A save cut short by a crash leaves its half-written copy beside the file. Under the folder
+// lock no other save is running, so every such copy is a leftover.
+void remove_leftovers(const std::string& file) {
+    const auto [dir, name] = split_path(file);
+    const std::string prefix = temp_prefix(name);
+    const QStringList names = QDir(QString::fromStdString(dir))
+                                  .entryList({QString::fromStdString(prefix) + QStringLiteral("??????")},
+                                             QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& n : names) ::unlink((dir + "/" + n.toStdString()).c_str());
 }
 
 // Holds the settings folder for one read-change-write, so that two copies of the game saving
@@ -265,6 +284,7 @@ bool update_settings(const std::string& app, const std::function<void(SettingsEn
         } else if (place.kind == Place::kFile && !read_whole(place.target, text, why)) {
             unusable = true;
         } else {
+            remove_leftovers(place.target);
             SettingsEntry entry = parse_settings_ini(text);
             change(entry);
             if (replace_file(place.target, settings_ini_text(entry), why)) return true;
