@@ -3,7 +3,6 @@
 #include <QStringList>
 #include <QStandardPaths>
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
