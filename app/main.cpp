@@ -1,6 +1,7 @@
 // The program: one window, driven by its events until the player leaves.
 #include <QApplication>
 
+#include "core/settings.h"
 #include "platform/services.h"
 #include "ui/mainform.h"
 
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     platform::register_font_substitutes();
     platform::set_program_title("Quorvel Infinite");
+    // A logout ends the game the way its exit button does once the player says Yes.
+    platform::on_end_signals([] { core::save_and_quit(); });
 
     ui::MainForm& form = ui::create_mainform();
     form.Form_Load();

@@ -1,7 +1,10 @@
 // The Hall of Fame: where a score would place, inserting it, and the end-of-game step.
 #include "core/hall_of_fame.h"
 
+#include <vector>
+
 #include "core/game_state.h"
+#include "core/settings.h"
 #include "core/utility.h"
 #include "ui/side_windows.h"
 
@@ -23,8 +26,38 @@ bool hof_insert() {
         s.hof_table[static_cast<std::size_t>(i)] = s.hof_table[static_cast<std::size_t>(i - 1)];
     }
     s.hof_table[static_cast<std::size_t>(p)] = s.hof_table[0];
+    save_hall_of_fame();
     fill_topten_labels();
     return true;
+}
+
+namespace {
+bool same_entry(const HofRec& a, const HofRec& b) {
+    return a.score == b.score && a.name == b.name && a.mode == b.mode;
+}
+}  // namespace
+
+HofTable hof_merged(const HofTable& ours, const HofTable& theirs) {
+    std::vector<HofRec> rows(ours.begin() + 1, ours.end());
+    // An entry of theirs that matches one of ours not matched yet is the same game; any
+    // other is a game only they know, placed the way hof_insert places a new one.
+    std::vector<bool> matched(rows.size(), false);
+    for (std::size_t t = 1; t < theirs.size(); ++t) {
+        const HofRec& e = theirs[t];
+        bool known = false;
+        for (std::size_t i = 0; i < matched.size() && !known; ++i) {
+            if (!matched[i] && same_entry(rows[i], e)) known = matched[i] = true;
+        }
+        if (known) continue;
+        std::size_t at = 0;
+        while (at < rows.size() && e.score <= rows[at].score) ++at;
+        rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at), e);
+        matched.insert(matched.begin() + static_cast<std::ptrdiff_t>(at), true);
+    }
+    HofTable out;
+    out[0] = ours[0];
+    for (std::size_t i = 1; i < out.size(); ++i) out[i] = rows[i - 1];
+    return out;
 }
 
 void check_highscore() {

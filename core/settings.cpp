@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/game_state.h"
+#include "core/hall_of_fame.h"
 #include "core/rounding.h"
 #include "core/scramble.h"
 #include "platform/services.h"
@@ -17,13 +18,7 @@ namespace {
 const char* const kGeneral = "general";
 const char* const kTable = "t10";
 
-std::string read(const char* section, const std::string& key, const std::string& def) {
-    return platform::get_setting(state().app_name, section, key, def);
-}
-
-void write(const char* section, const std::string& key, const std::string& value) {
-    platform::save_setting(state().app_name, section, key, value);
-}
+const std::string& app() { return state().app_name; }
 
 // A stored number that is not a number, or lies outside lo..hi, reads as 0: a damaged value
 // must neither fail the start nor wrap into something the game cannot use.
@@ -32,6 +27,41 @@ long long stored_whole(std::string raw, long long lo, long long hi) {
     if (!std::isfinite(v)) return 0;
     const long long n = round_to<long long>(v);
     return (n < lo || n > hi) ? 0 : n;
+}
+
+// The stored table, read in the game's order; false when none is stored.
+bool read_table(const platform::SettingsEntry& stored, HofTable& table) {
+    if (stored.get(kTable, "SCORE1", "-1") == "-1") return false;
+    for (int i = 1; i <= 10; ++i) {
+        const std::string n = std::to_string(i);
+        std::string name = stored.get(kTable, "NAME" + n, "K");
+        std::string mode = stored.get(kTable, "MODE" + n, "K");
+        std::string score = stored.get(kTable, "SCORE" + n, "K");
+        HofRec& e = table[static_cast<std::size_t>(i)];
+        e.name = unscramble_value(name);
+        e.score = static_cast<std::int32_t>(stored_whole(score, std::numeric_limits<std::int32_t>::min(),
+                                                          std::numeric_limits<std::int32_t>::max()));
+        e.mode = unscramble_value(mode);
+    }
+    return true;
+}
+
+// Merges this run's table with the stored one and sets the merged table in both.
+void write_table(platform::SettingsEntry& stored) {
+    CoreState& s = state();
+    HofTable theirs;
+    if (read_table(stored, theirs)) s.hof_table = hof_merged(s.hof_table, theirs);
+    for (int i = 1; i <= 10; ++i) {
+        const std::string n = std::to_string(i);
+        const HofRec& e = s.hof_table[static_cast<std::size_t>(i)];
+        stored.set(kTable, "NAME" + n, scramble_value(e.name));
+        stored.set(kTable, "MODE" + n, scramble_value(e.mode));
+        stored.set(kTable, "SCORE" + n, scramble_number(e.score));
+    }
+}
+
+void write_background(platform::SettingsEntry& stored) {
+    stored.set(kGeneral, "BG", scramble_number(state().bg_index));
 }
 
 }  // namespace
@@ -48,42 +78,29 @@ void default_hall_of_fame() {
 
 void load_settings() {
     CoreState& s = state();
-    std::string raw = read(kGeneral, "STORYWON", "-");
+    // One reading of the file for every value: a large file is parsed once, not 33 times.
+    const platform::SettingsEntry stored = platform::read_settings(app());
+    std::string raw = stored.get(kGeneral, "STORYWON", "-");
     s.stories_won = raw == "-" ? 0 : static_cast<std::int16_t>(stored_whole(raw, 0, 32767));
-    raw = read(kGeneral, "BG", "-");
+    raw = stored.get(kGeneral, "BG", "-");
     s.bg_index = raw == "-" ? 0 : static_cast<std::int16_t>(stored_whole(raw, 0, 9));
-
-    raw = read(kTable, "SCORE1", "-1");
-    if (raw == "-1") {
-        default_hall_of_fame();
-        return;
-    }
-    for (int i = 1; i <= 10; ++i) {
-        const std::string n = std::to_string(i);
-        std::string name = read(kTable, "NAME" + n, "K");
-        std::string mode = read(kTable, "MODE" + n, "K");
-        std::string score = read(kTable, "SCORE" + n, "K");
-        HofRec& e = s.hof_table[static_cast<std::size_t>(i)];
-        e.name = unscramble_value(name);
-        e.score = static_cast<std::int32_t>(stored_whole(score, std::numeric_limits<std::int32_t>::min(),
-                                                          std::numeric_limits<std::int32_t>::max()));
-        e.mode = unscramble_value(mode);
-    }
+    if (!read_table(stored, s.hof_table)) default_hall_of_fame();
 }
 
 void save_settings() {
-    const CoreState& s = state();
-    for (int i = 1; i <= 10; ++i) {
-        const std::string n = std::to_string(i);
-        const HofRec& e = s.hof_table[static_cast<std::size_t>(i)];
-        write(kTable, "NAME" + n, scramble_value(e.name));
-        write(kTable, "MODE" + n, scramble_value(e.mode));
-        write(kTable, "SCORE" + n, scramble_number(e.score));
-    }
-    write(kGeneral, "BG", scramble_number(s.bg_index));
+    platform::update_settings(app(), [](platform::SettingsEntry& stored) {
+        write_table(stored);
+        write_background(stored);
+    });
 }
 
-void save_stories_won() { write(kGeneral, "STORYWON", scramble_number(state().stories_won)); }
+void save_hall_of_fame() { platform::update_settings(app(), write_table); }
+
+void save_background() { platform::update_settings(app(), write_background); }
+
+void save_stories_won() {
+    platform::save_setting(app(), kGeneral, "STORYWON", scramble_number(state().stories_won));
+}
 
 void save_and_quit() {
     save_settings();

@@ -5,13 +5,21 @@ namespace core {
 
 // Reads everything at start-up; a first run gets the built-in Hall of Fame.
 void load_settings();
-// Writes the Hall of Fame and the background.
+// Writes the Hall of Fame and the background, in one save.
 void save_settings();
 // Saves, then ends the program at once.
 [[noreturn]] void save_and_quit();
 // Deletes every saved setting after asking, then ends the program without saving.
 void clear_all_settings();
-// Writes the number of stories won (the moment a story is won).
+
+// Each value also reaches the disk the moment it changes, so that a run ended by a logout, a
+// lost display or a crash keeps it.
+// The Hall of Fame, merged with the table stored now: another copy of the game may have
+// placed entries since this one started. The merged table becomes this run's table too.
+void save_hall_of_fame();
+// The background scheme.
+void save_background();
+// The number of stories won (the moment a story is won).
 void save_stories_won();
 
 // The built-in Hall of Fame.

@@ -1,6 +1,7 @@
 // Message boxes with the old style numbers and results, shown as modal Qt boxes.
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <cstdio>
 #include <utility>
@@ -47,17 +48,20 @@ int show_real_box(const MsgBoxCall& call) {
         std::fprintf(stderr, "%s: %s\n", call.title.c_str(), call.text.c_str());
         return yes_no ? kMsgResultNo : kMsgResultOk;
     }
-    QMessageBox box(icon_for(call.style), QString::fromStdString(call.title),
-                    shown_text(call.text),
-                    yes_no ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);  // the game's text is never markup
-    box.setWindowModality(Qt::ApplicationModal);
+    // On the heap and watched: its parent window may take it apart while it is open (the
+    // toolkit ending the program under it), and a parent deletes its children with delete.
+    QPointer<QMessageBox> box = new QMessageBox(icon_for(call.style), QString::fromStdString(call.title),
+                                                shown_text(call.text),
+                                                yes_no ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
+                                                QApplication::activeWindow());
+    box->setTextFormat(Qt::PlainText);  // the game's text is never markup
+    box->setWindowModality(Qt::ApplicationModal);
     if (yes_no) {
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);  // closing the box must not count as Yes
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::No);  // closing the box must not count as Yes
     }
-    const int pressed = box.exec();
+    const int pressed = box->exec();
+    delete box.data();
     if (!yes_no) return kMsgResultOk;
     return pressed == QMessageBox::Yes ? kMsgResultYes : kMsgResultNo;
 }

@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -37,20 +39,56 @@ std::int32_t open_document(const std::string& path);
 void set_open_document_handler(std::function<std::int32_t(const std::string&)> handler);
 
 // ---- Settings store ------------------------------------------------------------------------
-// Text values addressed by application, section and key, kept per user. Every save reaches the
-// disk before it returns.
+// Text values addressed by application, section and key, kept per user in one INI file per
+// application. Nothing is cached: every read sees the file as it is now, so a value written by
+// another copy of the game is seen at once.
+
+// One application's entry as read from its file: its sections and keys in file order.
+class SettingsEntry {
+public:
+    // The value stored under section/key, or default_value when there is none.
+    std::string get(const std::string& section, const std::string& key,
+                    const std::string& default_value) const;
+    // Sets a value in this copy; update_settings writes it.
+    void set(const std::string& section, const std::string& key, const std::string& value);
+    bool empty() const { return sections_.empty(); }
+
+    struct Section {
+        std::string name;
+        std::vector<std::pair<std::string, std::string>> values;  // key, text, in file order
+        std::unordered_map<std::string, std::size_t> index;       // key -> place in values
+    };
+    const std::vector<Section>& sections() const { return sections_; }
+
+private:
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> index_;  // section name -> place in sections_
+};
+
+// Reads the whole entry at once (empty when there is no file or it cannot be used).
+SettingsEntry read_settings(const std::string& app);
 std::string get_setting(const std::string& app, const std::string& section,
                         const std::string& key, const std::string& default_value);
-void save_setting(const std::string& app, const std::string& section, const std::string& key,
+// Reads the entry as it is on disk now, lets `change` edit it and writes it back as one
+// replacement of the file: after a crash at any moment the file holds the old entry or the
+// new one, whole. Other copies of the game wait while one of them does this. Returns whether
+// the new entry reached the disk.
+bool update_settings(const std::string& app, const std::function<void(SettingsEntry&)>& change);
+bool save_setting(const std::string& app, const std::string& section, const std::string& key,
                   const std::string& value);
 // Deletes the whole application entry; deleting one that does not exist is not an error.
 // Returns whether it is gone afterwards.
 bool delete_settings(const std::string& app);
 // Where the entries live: one file per application in this folder. Tests point it at a
-// scratch folder; the default is the user's configuration folder.
+// scratch folder; the default is the user's configuration folder. Setting it also forgets
+// that the player was told about a settings file that cannot be used.
 void set_settings_folder(const std::string& folder);
 std::string settings_folder();
 std::string settings_file(const std::string& app);
+
+// The settings file is only ever read or replaced when it is a regular file, or a symbolic
+// link to one. Anything else in its place (a folder, a pipe, a device) reads as no settings,
+// is never written, and the player is told once; so is the first save that fails.
 
 // ---- Files beside the program --------------------------------------------------------------
 // The folder the data files are read from (the program's own folder unless replaced).
@@ -94,6 +132,10 @@ void notify_read(const std::string& kind, const std::string& what);
 [[noreturn]] void end_program();
 struct ProgramEnded {};
 void set_end_program_handler(std::function<void()> handler);
+// From now on SIGTERM and SIGHUP (a logout, a kill request) call `handler` from the event
+// loop, where it may save and end the game as its own exit does. Needs the application object;
+// returns whether the signals are taken.
+bool on_end_signals(std::function<void()> handler);
 
 // ---- Fonts ---------------------------------------------------------------------------------
 // Maps the font names the game uses onto free fonts that are installed.

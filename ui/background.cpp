@@ -2,6 +2,7 @@
 #include "ui/background.h"
 
 #include "core/game_state.h"
+#include "core/settings.h"
 #include "core/utility.h"
 #include "ui/mainform.h"
 #include "ui/picture_store.h"
@@ -12,6 +13,7 @@ void draw_bg(std::int16_t& bg) {
     if (bg == -1) bg = static_cast<std::int16_t>(core::rnd_range(0, 9));
     // A damaged saved scheme names no tile: paint scheme 0 and keep that.
     if (bg < 0 || bg > 9) bg = 0;
+    const bool changed = bg != core::state().bg_index;
     core::state().bg_index = bg;
 
     MainForm& f = mainform();
@@ -44,6 +46,8 @@ void draw_bg(std::int16_t& bg) {
     for (platform::Label* twin : {f.label_rounds, f.Label_LEVELS, f.Label_timers, f.Label_missest, f.Label_scores}) {
         twin->set_fore_colour(shadow);
     }
+    // Kept at once: a run that ends without the exit button still starts on this scheme next time.
+    if (changed) core::save_background();
 }
 
 }  // namespace ui

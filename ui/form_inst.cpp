@@ -42,6 +42,21 @@ const char* const kInstructions[4] = {
 constexpr int kInstTop[4] = {0, 55, 150, 190};
 constexpr int kInstHeight[4] = {52, 93, 38, 45};
 
+// The answer box lays out a long unbroken line in time that grows with the square of its
+// length (a quarter of a megabyte froze it for seconds). The shipped answers are a few hundred
+// characters a line and a few thousand in all; anything past these bounds is cut.
+constexpr std::size_t kMaxHelpLine = 8000;
+constexpr std::size_t kMaxHelpAnswer = 64000;
+const char* const kCutMark = " ...";
+
+// At most kMaxHelpLine bytes of a line, never ending inside a UTF-8 character.
+std::string bounded_line(const std::string& line) {
+    if (line.size() <= kMaxHelpLine) return line;
+    std::size_t cut = kMaxHelpLine;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+    return line.substr(0, cut) + kCutMark;
+}
+
 std::string trim_blanks(const std::string& s) {
     const auto first = s.find_first_not_of(' ');
     if (first == std::string::npos) return "";
@@ -63,12 +78,16 @@ FaqSection faq_section(const std::string& tag) {
     }
     FaqSection out;
     if (at == 0) return out;
-    if (at + 1 <= kept) out.title = line(at + 1);
+    if (at + 1 <= kept) out.title = bounded_line(line(at + 1));
     // The line after the title is a rule for whoever edits the file; it is not shown.
     for (int k = at + 3; k <= kept; ++k) {
         const std::string& body = line(k);
         if (!body.empty() && body[0] == '[') break;
-        out.text += body + "\r\n";
+        if (out.text.size() >= kMaxHelpAnswer) {
+            out.text += std::string(kCutMark + 1) + "\r\n";
+            break;
+        }
+        out.text += bounded_line(body) + "\r\n";
     }
     return out;
 }

@@ -13,7 +13,9 @@ namespace ui {
 // the tag do not count): the title is the line after the header, the text every line from the
 // third after it up to the next line that starts with "[", each ended by CR LF. A missing
 // section, or one cut short by the end of the file, gives empty parts; nothing past the lines
-// read is looked at.
+// read is looked at. So that the window opens at once whatever the file holds, a line longer
+// than 8000 bytes is cut and marked " ...", and an answer ends with a line "..." once it holds
+// 64000 bytes.
 struct FaqSection {
     std::string title;
     std::string text;

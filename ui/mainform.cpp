@@ -2,6 +2,7 @@
 #include "ui/mainform.h"
 
 #include <string>
+#include <utility>
 
 #include "core/board.h"
 #include "core/game_state.h"
@@ -46,8 +47,10 @@ constexpr Colour kEndingPanelBlue = rgb(0, 0, 192);
 constexpr int kClientW = 569;
 constexpr int kClientH = 421;
 
-std::unique_ptr<MainForm>& instance() {
-    static std::unique_ptr<MainForm> form;
+// Not owned by a static: when the toolkit ends the program itself (its display gone), static
+// destructors run after the toolkit's own, too late to take a window apart.
+MainForm*& instance() {
+    static MainForm* form = nullptr;
     return form;
 }
 
@@ -546,9 +549,12 @@ int confirm_exit() {
 MainForm& mainform() { return *instance(); }
 bool mainform_exists() { return instance() != nullptr; }
 MainForm& create_mainform() {
-    instance() = std::make_unique<MainForm>();
-    return *instance();
+    auto* made = new MainForm;
+    delete std::exchange(instance(), made);
+    return *made;
 }
-void destroy_mainform() { instance().reset(); }
+void destroy_mainform() {
+    delete std::exchange(instance(), nullptr);
+}
 
 }  // namespace ui

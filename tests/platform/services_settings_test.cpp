@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <random>
 #include <string>
@@ -44,13 +45,32 @@ TEST_F(SettingsTest, AwkwardValuesSurviveTheFile) {
     int i = 0;
     for (const auto& v : values) save_setting("Game", "Values", "V" + std::to_string(i++), v);
 
-    // The store caches what it wrote; a copy under another name can only be read from disk.
+    // A copy under another name can only be read from its file.
     ASSERT_TRUE(QFile::copy(file_of("Game"), file_of("Copy")));
     i = 0;
     for (const auto& v : values) {
         SCOPED_TRACE(v);
         EXPECT_EQ(get_setting("Copy", "Values", "V" + std::to_string(i++), "default"), v);
     }
+}
+
+TEST_F(SettingsTest, FilesThatQtSettingsWroteReadTheSame) {
+    // Older builds saved through QSettings; their files must keep working.
+    const std::string values[] = {"plain", "a,b", " lead", "trail ", "\"q\"", "back\\slash", "semi;colon",
+                                  "x=y", "@at", "", "ünï", "tab\there"};
+    {
+        QSettings old(file_of("Old"), QSettings::IniFormat);
+        int i = 0;
+        for (const auto& v : values) old.setValue("Values/V" + QString::number(i++), QString::fromStdString(v));
+        old.setValue("Odd key=;/x/y", "nested");
+        old.sync();
+    }
+    int i = 0;
+    for (const auto& v : values) {
+        SCOPED_TRACE(v);
+        EXPECT_EQ(get_setting("Old", "Values", "V" + std::to_string(i++), "default"), v);
+    }
+    EXPECT_EQ(get_setting("Old", "Odd key=;", "x/y", ""), "nested");
 }
 
 TEST_F(SettingsTest, SectionsAndKeysKeepTheirCaseAndSpelling) {

@@ -1,0 +1,76 @@
+// A second copy of the game's saving, run by the settings tests to restart, kill or signal it.
+//   settings_child FOLDER churn   saves ever newer tables until killed; prints "saving" first
+//   settings_child FOLDER term    places an entry, sets background 6 in memory only, prints
+//                                 "ready" and waits for SIGTERM or SIGHUP
+//   settings_child FOLDER run     loads, saves three ways and prints what it loaded
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "core/game_state.h"
+#include "core/hall_of_fame.h"
+#include "core/settings.h"
+#include "platform/services.h"
+
+namespace {
+
+void say(const char* line) {
+    std::fputs(line, stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+// Table k beats every entry of table k - 1, so that merging with the stored table before each
+// save leaves exactly table k: the file must always hold one whole generation.
+[[noreturn]] void churn() {
+    core::load_settings();
+    // Carries on from the generation a killed run left.
+    const std::string& last = core::state().hof_table[1].name;
+    const int first = last.rfind("G", 0) == 0 ? std::stoi(last.substr(1)) + 1 : 1;
+    for (int k = first;; ++k) {
+        core::CoreState& s = core::state();
+        for (int i = 1; i <= 10; ++i) {
+            s.hof_table[static_cast<std::size_t>(i)] = {"G" + std::to_string(k) + "-" + std::to_string(i),
+                                                        1000 * k + 10 - i, "Linear - G" + std::to_string(k)};
+        }
+        s.bg_index = static_cast<std::int16_t>(k % 10);
+        core::save_settings();
+        if (k == first) say("saving");
+    }
+}
+
+int term(QCoreApplication& app) {
+    core::load_settings();
+    core::state().hof_table[0] = {"Signalled", 99999, "Linear - Crazy!"};
+    core::hof_insert();
+    core::state().bg_index = 6;
+    platform::on_end_signals([] { core::save_and_quit(); });
+    say("ready");
+    return app.exec();
+}
+
+int run() {
+    core::load_settings();
+    const core::CoreState& s = core::state();
+    std::printf("first=%s bg=%d won=%d\n", s.hof_table[1].name.c_str(), s.bg_index, s.stories_won);
+    std::fflush(stdout);
+    core::save_settings();
+    core::save_background();
+    core::save_stories_won();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) return 2;
+    QCoreApplication app(argc, argv);
+    platform::set_settings_folder(argv[1]);
+    core::state().app_name = "quorvel";
+    const std::string mode = argv[2];
+    if (mode == "churn") churn();
+    if (mode == "term") return term(app);
+    if (mode == "run") return run();
+    return 2;
+}

@@ -1,0 +1,363 @@
+// Saved data across real restarts: a second process, kills in the middle of saves, logouts,
+// odd things in place of the settings file and two copies of the game saving in turn.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <chrono>
+#include <csignal>
+#include <functional>
+#include <random>
+#include <sys/stat.h>
+#include <thread>
+
+#include "core/game_state.h"
+#include "core/hall_of_fame.h"
+#include "core/scramble.h"
+#include "core/settings.h"
+#include "platform/services.h"
+#include "support/game_fixture.h"
+
+namespace {
+
+using core::HofRec;
+using core::HofTable;
+
+// The output of a settings_child run. The timeouts only keep a broken build from hanging the
+// suite: a child that blocks fails the test instead.
+struct ChildRun {
+    bool finished = false;
+    bool normal_exit = false;
+    int code = -1;
+    std::string out, err;
+};
+
+QProcess* start_child(QProcess& p, const QString& folder, const char* mode) {
+    p.start(QStringLiteral(QUORVEL_SETTINGS_CHILD), {folder, QString::fromLatin1(mode)});
+    return p.waitForStarted(20000) ? &p : nullptr;
+}
+
+ChildRun finish(QProcess& p) {
+    ChildRun r;
+    r.finished = p.waitForFinished(20000);
+    if (!r.finished) {
+        p.kill();
+        p.waitForFinished(5000);
+    }
+    r.normal_exit = p.exitStatus() == QProcess::NormalExit;
+    r.code = p.exitCode();
+    r.out = p.readAllStandardOutput().toStdString();
+    r.err = p.readAllStandardError().toStdString();
+    return r;
+}
+
+bool wait_for_line(QProcess& p, const QByteArray& line) {
+    while (!p.canReadLine()) {
+        if (!p.waitForReadyRead(20000)) return false;
+    }
+    return p.readLine().trimmed() == line;
+}
+
+int count_of(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+class SavedData : public testing_support::GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        folder_ = QString::fromStdString(platform::settings_folder());
+        core::state().app_name = "quorvel";
+    }
+    // A fresh run reading what the file holds now (the store keeps nothing between reads).
+    void restart() {
+        core::state() = core::CoreState{};
+        core::state().app_name = "quorvel";
+        core::load_settings();
+    }
+    QString file() const { return folder_ + "/quorvel.ini"; }
+    QString folder_;
+};
+
+// ---- Restarts ------------------------------------------------------------------------------
+
+TEST_F(SavedData, ASecondProcessReadsEveryValueAndTheFileStaysClean) {
+    core::load_settings();
+    core::state().bg_index = 7;
+    core::state().stories_won = 3;
+    core::state().hof_table[1] = {"First, \"quoted\"; = \\", 123456, "Linear - Crazy!"};
+    core::save_settings();
+    core::save_stories_won();
+    core::save_settings();  // a second save must not add a second section
+
+    QProcess p;
+    ASSERT_TRUE(start_child(p, folder_, "run"));
+    const ChildRun r = finish(p);
+    ASSERT_TRUE(r.finished && r.normal_exit && r.code == 0) << r.err;
+    EXPECT_EQ(r.out, "first=First, \"quoted\"; = \\ bg=7 won=3\n");
+
+    QFile f(file());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    EXPECT_EQ(text.count("[general]"), 1) << text.toStdString();
+    EXPECT_EQ(text.count("[t10]"), 1);
+    EXPECT_FALSE(text.contains("%General"));
+}
+
+TEST_F(SavedData, FilesWithTheOldGeneralSectionsAreReadAndRewrittenClean) {
+    // As older builds left it: each run appended another [%General]; the last one is newest.
+    const std::string old_bg = core::scramble_number(2), new_bg = core::scramble_number(8);
+    const std::string won = core::scramble_number(5), name = core::scramble_value("Kept");
+    QFile f(file());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(("[%General]\nBG=" + old_bg + "\nSTORYWON=" + won + "\n\n[t10]\nNAME1=" + name + "\nSCORE1=" +
+             core::scramble_number(77) + "\n\n[%General]\nBG=" + new_bg + "\n")
+                .c_str());
+    f.close();
+    restart();
+    EXPECT_EQ(core::state().bg_index, 8);
+    EXPECT_EQ(core::state().stories_won, 5);
+    EXPECT_EQ(core::state().hof_table[1].name, "Kept");
+
+    core::save_settings();
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    EXPECT_EQ(text.count("[general]"), 1) << text.toStdString();
+    EXPECT_FALSE(text.contains("%General"));
+    restart();
+    EXPECT_EQ(core::state().bg_index, 8);
+    EXPECT_EQ(core::state().stories_won, 5);
+}
+
+// ---- Kills and signals ---------------------------------------------------------------------
+
+TEST_F(SavedData, AKillAtAnyMomentOfASaveLeavesOneWholeTable) {
+    std::mt19937 gen(12);
+    for (int round = 0; round < 30; ++round) {
+        SCOPED_TRACE(round);
+        QProcess p;
+        ASSERT_TRUE(start_child(p, folder_, "churn"));
+        ASSERT_TRUE(wait_for_line(p, "saving"));
+        std::this_thread::sleep_for(std::chrono::microseconds(gen() % 4000));
+        ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
+        ASSERT_TRUE(p.waitForFinished(20000));
+
+        restart();
+        // Every entry and the background come from the same save.
+        const std::string& first = core::state().hof_table[1].name;
+        ASSERT_EQ(first.rfind("G", 0), 0u) << first;
+        const int k = std::stoi(first.substr(1));
+        for (int i = 1; i <= 10; ++i) {
+            const HofRec& e = core::state().hof_table[static_cast<std::size_t>(i)];
+            EXPECT_EQ(e.name, "G" + std::to_string(k) + "-" + std::to_string(i));
+            EXPECT_EQ(e.score, 1000 * k + 10 - i);
+            EXPECT_EQ(e.mode, "Linear - G" + std::to_string(k));
+        }
+        EXPECT_EQ(core::state().bg_index, k % 10);
+    }
+    // What a killed save left half-written goes with the next save.
+    core::save_settings();
+    EXPECT_EQ(QDir(folder_).entryList(QDir::Files | QDir::Hidden), QStringList{"quorvel.ini"});
+}
+
+class EndSignals : public SavedData, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EndSignals, EndTheGameThroughItsExitSave) {
+    QProcess p;
+    ASSERT_TRUE(start_child(p, folder_, "term"));
+    ASSERT_TRUE(wait_for_line(p, "ready"));
+    ::kill(static_cast<pid_t>(p.processId()), GetParam());
+    const ChildRun r = finish(p);
+    ASSERT_TRUE(r.finished) << "the signal did not end the game";
+    EXPECT_TRUE(r.normal_exit && r.code == 0) << r.err;
+    restart();
+    EXPECT_EQ(core::state().hof_table[1].name, "Signalled");
+    EXPECT_EQ(core::state().hof_table[2].name, "Player A");
+    EXPECT_EQ(core::state().bg_index, 6) << "only the exit save writes what was never saved";
+}
+
+INSTANTIATE_TEST_SUITE_P(TermAndHangUp, EndSignals, ::testing::Values(SIGTERM, SIGHUP));
+
+// ---- Odd things in place of the file -------------------------------------------------------
+
+struct OddCase {
+    const char* name;
+    std::function<void(const QString& folder, const QString& file)> make;
+    const char* first;   // the first name the child loads
+    const char* notice;  // what the one message says
+    std::function<void(const QString& folder, const QString& file)> check;
+};
+
+TEST_F(SavedData, OddSettingsFilesAreNeverWrittenAndThePlayerIsToldOnce) {
+    core::load_settings();
+    core::state().hof_table[1].name = "Stored";
+    core::save_settings();
+    QFile stored(file());
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const QByteArray stored_text = stored.readAll();
+
+    auto unchanged = [stored_text](const QString&, const QString& f) {
+        QFile in(f);
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        EXPECT_EQ(in.readAll(), stored_text);
+    };
+    auto with_stored = [this](const QString& folder, const QString&) {
+        ASSERT_TRUE(QFile::copy(file(), folder + "/quorvel.ini"));
+    };
+    const std::vector<OddCase> cases = {
+        {"pipe", [](const QString&, const QString& f) { ASSERT_EQ(::mkfifo(f.toLocal8Bit().constData(), 0600), 0); },
+         "Player A", "cannot be used",
+         [](const QString&, const QString& f) {
+             struct stat st {};
+             ASSERT_EQ(::lstat(f.toLocal8Bit().constData(), &st), 0);
+             EXPECT_TRUE(S_ISFIFO(st.st_mode));
+         }},
+        {"link to a device", [](const QString&, const QString& f) { ASSERT_TRUE(QFile::link("/dev/null", f)); },
+         "Player A", "cannot be used",
+         [](const QString&, const QString& f) {
+             EXPECT_EQ(QFileInfo(f).symLinkTarget(), "/dev/null");
+             struct stat st {};
+             ASSERT_EQ(::stat("/dev/null", &st), 0);
+             EXPECT_TRUE(S_ISCHR(st.st_mode));
+         }},
+        {"folder", [](const QString&, const QString& f) { ASSERT_TRUE(QDir().mkpath(f + "/inside")); },
+         "Player A", "cannot be used",
+         [](const QString&, const QString& f) { EXPECT_TRUE(QFileInfo(f + "/inside").isDir()); }},
+        {"read-only file",
+         [with_stored](const QString& d, const QString& f) {
+             with_stored(d, f);
+             ASSERT_TRUE(QFile::setPermissions(f, QFile::ReadOwner | QFile::ReadUser));
+         },
+         "Stored", "could not be saved", unchanged},
+        {"read-only folder",
+         [with_stored](const QString& d, const QString& f) {
+             with_stored(d, f);
+             ASSERT_EQ(::chmod(d.toLocal8Bit().constData(), 0555), 0);
+         },
+         "Stored", "could not be saved",
+         [unchanged](const QString& d, const QString& f) {
+             unchanged(d, f);
+             EXPECT_EQ(QDir(d).entryList(QDir::Files | QDir::Hidden).size(), 1);
+             ::chmod(d.toLocal8Bit().constData(), 0700);
+         }},
+    };
+    for (const OddCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString f = dir.path() + "/quorvel.ini";
+        c.make(dir.path(), f);
+        QProcess p;
+        ASSERT_TRUE(start_child(p, dir.path(), "run"));
+        const ChildRun r = finish(p);
+        ASSERT_TRUE(r.finished) << "the game hung on the settings file";
+        EXPECT_TRUE(r.normal_exit && r.code == 0) << r.err;
+        EXPECT_EQ(r.out, std::string("first=") + c.first + " bg=0 won=0\n");
+        // Three saves, one message (the child has no windows: it says it on stderr).
+        EXPECT_EQ(count_of(r.err, c.notice), 1) << r.err;
+        EXPECT_EQ(count_of(r.err, "\n"), 1) << r.err;
+        c.check(dir.path(), f);
+    }
+}
+
+TEST_F(SavedData, ALinkToAFileIsReadAndWrittenThroughAndStaysALink) {
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.path() + "/real.ini";
+    {
+        QFile t(target);
+        ASSERT_TRUE(t.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QFile::link(target, file()));
+    core::load_settings();
+    core::state().bg_index = 4;
+    core::save_settings();
+    EXPECT_TRUE(QFileInfo(file()).isSymLink());
+    restart();
+    EXPECT_EQ(core::state().bg_index, 4);
+    EXPECT_TRUE(boxes.calls.empty());
+}
+
+// ---- When values are written ---------------------------------------------------------------
+
+TEST_F(SavedData, APlacedEntryAndANewSchemeAreOnDiskAtOnce) {
+    core::load_settings();
+    core::state().score = 5000;
+    core::check_highscore();
+    restart();
+    EXPECT_EQ(core::state().hof_table[3].score, 5000);
+    EXPECT_EQ(core::state().hof_table[4].name, "Player C");
+
+    for (int tries = 0; tries < 50 && core::state().bg_index == 0; ++tries) form().Img_changebg->on_click();
+    const std::int16_t chosen = core::state().bg_index;
+    ASSERT_NE(chosen, 0);
+    restart();
+    EXPECT_EQ(core::state().bg_index, chosen);
+}
+
+// ---- Two copies ----------------------------------------------------------------------------
+
+TEST_F(SavedData, TwoCopiesSavingInTurnKeepEachOthersEntries) {
+    core::load_settings();
+    core::CoreState copy_b = core::state();  // started together, the same table
+    core::CoreState copy_a = core::state();
+
+    core::state() = copy_a;
+    core::state().hof_table[0] = {"Alice", 7000, "Linear - Easy"};
+    ASSERT_TRUE(core::hof_insert());
+    copy_a = core::state();
+
+    core::state() = copy_b;
+    core::state().hof_table[0] = {"Bob", 6000, "Story - Hard"};
+    ASSERT_TRUE(core::hof_insert());
+    EXPECT_EQ(core::state().hof_table[2].name, "Alice") << "B's table now holds A's entry too";
+    core::save_settings();  // B leaves
+
+    core::state() = copy_a;
+    core::save_settings();  // A leaves later, with its older table
+    restart();
+    const auto& t = core::state().hof_table;
+    EXPECT_EQ(t[1].name, "Player A");
+    EXPECT_EQ(t[2].name, "Alice");
+    EXPECT_EQ(t[3].name, "Bob");
+    EXPECT_EQ(t[4].name, "Player B");
+    EXPECT_EQ(t[10].name, "Player H");
+}
+
+HofTable table(std::initializer_list<HofRec> rows) {
+    HofTable t;
+    std::size_t i = 1;
+    for (const HofRec& r : rows) t[i++] = r;
+    for (; i < t.size(); ++i) t[i] = {"-", 0, ""};
+    return t;
+}
+
+TEST(HofMerged, BestTenOfBothWithSharedEntriesOnce) {
+    const HofRec a{"A", 900, "m"}, b{"B", 800, "m"}, c{"C", 700, "m"}, x{"X", 850, "m"}, y{"Y", 800, "n"};
+    struct Case {
+        const char* what;
+        HofTable ours, theirs, merged;
+    };
+    const Case cases[] = {
+        {"same table", table({a, b, c}), table({a, b, c}), table({a, b, c})},
+        {"an entry each", table({a, c}), table({x, a, c}), table({a, x, c})},
+        {"equal scores: ours first", table({b}), table({y}), table({b, y})},
+        {"an entry twice in one game's table stays twice", table({b, b}), table({b}), table({b, b})},
+        {"only ten", table({a, a, a, a, a, a}), table({b, b, b, b, b, b}), table({a, a, a, a, a, a, b, b, b, b})},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        const HofTable m = core::hof_merged(k.ours, k.theirs);
+        for (std::size_t i = 1; i <= 10; ++i) {
+            EXPECT_EQ(m[i].name, k.merged[i].name) << i;
+            EXPECT_EQ(m[i].score, k.merged[i].score) << i;
+            EXPECT_EQ(m[i].mode, k.merged[i].mode) << i;
+        }
+    }
+}
+
+}  // namespace
