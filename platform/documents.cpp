@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 #include <utility>
 
@@ -28,12 +30,34 @@ bool is_web_address(const QString& address) {
     return false;
 }
 
+// How long a click on a link may wait to learn whether the opener failed.
+constexpr int kOpenerVerdictMs = 2000;
+
+// The toolkit starts xdg-open detached and calls that success, so a desktop without a browser
+// would swallow the click in silence. Watching the opener for a moment catches its quick
+// failures; one still running by then is busy starting the program, and is left to it.
+std::int32_t open_with_xdg(const QString& opener, const QUrl& url) {
+    auto* proc = new QProcess(QCoreApplication::instance());
+    QObject::connect(proc, &QProcess::finished, proc, &QObject::deleteLater);
+    QObject::connect(proc, &QProcess::errorOccurred, proc, [proc](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) proc->deleteLater();
+    });
+    proc->setProcessChannelMode(QProcess::ForwardedChannels);
+    proc->start(opener, {url.toString(QUrl::FullyEncoded)});
+    if (!proc->waitForStarted(kOpenerVerdictMs)) return kNoAssociation;
+    if (!proc->waitForFinished(kOpenerVerdictMs)) return kOpened;
+    const bool ok = proc->exitStatus() == QProcess::NormalExit && proc->exitCode() == 0;
+    return ok ? kOpened : kNoAssociation;
+}
+
 std::int32_t open_with_desktop(const std::string& target) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return kNoAssociation;
     const QString address = QString::fromStdString(target);
     const QUrl url = is_web_address(address) ? QUrl(address, QUrl::StrictMode)
                                              : QUrl::fromLocalFile(address);
     if (!url.isValid()) return kNoAssociation;
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) return open_with_xdg(opener, url);
     return QDesktopServices::openUrl(url) ? kOpened : kNoAssociation;
 }
 

@@ -171,4 +171,27 @@ TEST_F(OpenDocumentTest, TheOpenersFailureIsPassedOn) {
     EXPECT_EQ(platform::open_document("faq.txt"), 31);
 }
 
+// Without a handler the desktop's own opener is asked; a fake one on PATH stands in for it.
+TEST(DesktopOpener, AnOpenerThatFailsIsReportedAsAFailure) {
+    QTemporaryDir bin;
+    ASSERT_TRUE(bin.isValid());
+    const QByteArray old_path = qgetenv("PATH");
+    struct Case { const char* script; bool opened; };
+    for (const Case& c : {Case{"#!/bin/sh\nexit 3\n", false}, Case{"#!/bin/sh\nexit 0\n", true},
+                          Case{"#!/bin/sh\necho \"$1\" > \"${0%/*}/seen\"\n", true}}) {
+        QFile f(bin.filePath("xdg-open"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.script);
+        f.close();
+        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("PATH", bin.path().toUtf8());
+        const std::int32_t r = platform::open_document("https://example.org/page?a=1");
+        qputenv("PATH", old_path);
+        EXPECT_EQ(r > 32, c.opened) << c.script;
+    }
+    QFile seen(bin.filePath("seen"));
+    ASSERT_TRUE(seen.open(QIODevice::ReadOnly));
+    EXPECT_EQ(seen.readAll().trimmed(), "https://example.org/page?a=1");
+}
+
 }  // namespace
