@@ -44,7 +44,7 @@ void tell_unusable(const std::string& path, const std::string& why) {
 
 void tell_not_saved(const std::string& path, const std::string& why) {
     tell_once("The settings could not be saved to " + path + ": " + why +
-              ".\rThe Hall of Fame and the other settings of this game will not be kept.");
+              ".\rNew Hall of Fame entries and other changes cannot be saved until this is mended.");
 }
 
 std::string error_text(int err) { return std::strerror(err); }
