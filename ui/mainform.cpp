@@ -172,6 +172,9 @@ void MainForm::create_controls() {
 
     Pbox_hint = own(new PictureBox(this, 311, 141, 25, 30, PictureBox::kNoBorder));
     Pbox_hint->set_visible(false);
+    // Its first frame, so the icon never shows empty before the pawn timer's first tick.
+    Pbox_hint->set_picture(form_clip().pclip_hint.cell(0));
+    Pbox_hint->set_tool_tip("Click for game hint!");
     pbox_dice = own(new PictureBox(this, 160, 345, 64, 54, PictureBox::kFixedSingle));
     pbox_dice->set_visible(false);
     pbox_icosecret = own(new PictureBox(this, 600, 340, 286, 104, PictureBox::kNoBorder, platform::kWhite));

@@ -153,6 +153,7 @@ TEST_F(Hint, TheNearestHiddenSecretsDistanceAndRadar) {
 }
 
 TEST_F(Hint, OnTopOfASecretOrNoneLeftGivesNoRadar) {
+    EXPECT_EQ(form().Pbox_hint->tool_tip(), "Click for game hint!");
     one_hidden_secret(0, 0);
     offer();
     ui::Pbox_hint_Click();

@@ -1,6 +1,8 @@
 // The side panels: frame and panel positions per tick, and a new slide starting over.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/game_fixture.h"
 #include "ui/side_panel.h"
 
@@ -43,6 +45,23 @@ TEST_F(SidePanel, ANewSlideStartsOverAndShowsOnlyItsPanel) {
     for (int i = 0; i < 3; ++i) form().Timer_box.fire();
     ui::start_box_slide(0, 2);
     EXPECT_EQ(tops(2).front(), 356) << "a slide out starts at 356 wherever the frame was";
+}
+
+TEST_F(SidePanel, TheBonusChooserShowsEveryChoiceWhereItStops) {
+    form().arrange_controls();
+    ui::start_box_slide(1, 2);
+    tops(2);
+    const platform::PictureBox& panel = *form().pbox_box[2];
+    ASSERT_EQ(panel.border_style(), platform::PictureBox::kNoBorder);
+    std::vector<platform::Label*> words(form().Label_btype.begin(), form().Label_btype.end());
+    words.push_back(form().Label8);
+    for (const platform::Label* l : words) {
+        SCOPED_TRACE(l->caption());
+        const int bottom = panel.top() + l->top() + l->height();
+        EXPECT_LE(bottom, form().client_height()) << "below the window's edge";
+        EXPECT_LE(l->top() + l->height(), panel.height());
+        EXPECT_GE(l->left(), 10 + 75) << "clear of the gift box";
+    }
 }
 
 }  // namespace
