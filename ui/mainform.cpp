@@ -268,6 +268,7 @@ void MainForm::create_board_controls() {
         shape_fwa[i] = own(new platform::Line(b, 0, 0, 0, 0, platform::kWhite));
         shape_fwa[i]->set_visible(false);
         Shape_fwb[i] = own(new Shape(b, 0, 0, 10, 10, Shape::kCircle));
+        Shape_fwb[i]->set_border_style(Shape::kBorderDashDotDot);
         Shape_fwb[i]->set_visible(false);
     }
 
