@@ -101,7 +101,7 @@ void story_end_anim() {
 
 void show_endstory() {
     ui::MainForm& f = ui::mainform();
-    f.Label_endstory->set_fore_colour(f.pbox_box[0]->back_colour());
+    f.Label_endstory->set_fore_colour(f.Shape_box->back_colour());
     const std::uint8_t page = ui::screen().ending_page;
     f.Label_endstory->set_caption(page >= 1 && page <= 6 ? kEndingPages[page] : "");
 }

@@ -52,6 +52,19 @@ Qt::BrushStyle hatch_for(int fill_style) {
     }
 }
 
+// The outline's pen: the broken styles only at one pixel, as the old toolkit's pens were
+// drawn; anything wider, and any number it did not know, is solid.
+Qt::PenStyle pen_for(int border_style, int width) {
+    if (width > 1) return Qt::SolidLine;
+    switch (border_style) {
+        case Shape::kBorderDash: return Qt::DashLine;
+        case Shape::kBorderDot: return Qt::DotLine;
+        case Shape::kBorderDashDot: return Qt::DashDotLine;
+        case Shape::kBorderDashDotDot: return Qt::DashDotDotLine;
+        default: return Qt::SolidLine;
+    }
+}
+
 }  // namespace
 
 std::string line_breaks_to_lf(const std::string& s) {
@@ -224,6 +237,7 @@ void Shape::paint(QPainter& p) {
     }
     if (outlined) {
         QPen pen(qcolour(border_colour_), bw);
+        pen.setStyle(pen_for(border_style_, bw));
         pen.setJoinStyle(Qt::MiterJoin);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);

@@ -63,7 +63,9 @@ public:
     enum Kind { kRectangle = 0, kSquare = 1, kOval = 2, kCircle = 3, kRoundedRectangle = 4,
                 kRoundedSquare = 5 };
     enum FillStyle { kFillSolid = 0, kFillTransparent = 1, kFillDiagonalCross = 7 };
-    enum BorderStyle { kBorderTransparent = 0, kBorderSolid = 1 };
+    // The old numbers. The broken styles draw only one pixel wide: a wider border is solid.
+    enum BorderStyle { kBorderTransparent = 0, kBorderSolid = 1, kBorderDash = 2, kBorderDot = 3,
+                       kBorderDashDot = 4, kBorderDashDotDot = 5, kBorderInsideSolid = 6 };
 
     Shape(Container* c, int x, int y, int w, int h, int kind = kRectangle);
     int kind() const { return kind_; }

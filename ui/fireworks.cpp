@@ -161,7 +161,6 @@ void Timer_fw_Timer() {
 
 void Label_btc_Click(int index) {
     ScreenState& s = screen();
-    if (core::state().game_state != "playfirework") return;
     if (index == 1 && s.fw_count < kMostShells) ++s.fw_count;
     if (index == 0 && s.fw_count > kFewestShells) --s.fw_count;
     mainform().Label_fwtotal->set_caption(std::to_string(s.fw_count));
@@ -170,7 +169,6 @@ void Label_btc_Click(int index) {
 
 void pbox_pal_MouseMove(const platform::MouseArgs& args) {
     if (args.button != platform::kLeftButton) return;
-    if (core::state().game_state != "playfirework") return;
     ScreenState& s = screen();
     platform::PictureBox& pal = *mainform().pbox_pal;
     pal.clear();

@@ -271,6 +271,7 @@ void MainForm::create_board_controls() {
         shape_fwa[i] = own(new platform::Line(b, 0, 0, 0, 0, platform::kWhite));
         shape_fwa[i]->set_visible(false);
         Shape_fwb[i] = own(new Shape(b, 0, 0, 10, 10, Shape::kCircle));
+        Shape_fwb[i]->set_border_style(Shape::kBorderDashDotDot);
         Shape_fwb[i]->set_visible(false);
     }
 
@@ -287,9 +288,10 @@ void MainForm::create_board_controls() {
 }
 
 void MainForm::create_panels() {
+    // The frame is the ending panel's dark blue: each ending page starts in the frame's colour.
     Shape_box = own(new Shape(this, 250, 430, 320, 160, Shape::kRoundedRectangle));
-    Shape_box->set_fill_style(Shape::kFillSolid);
-    Shape_box->set_fill_colour(rgb(0x2B, 0x1B, 0x3D));
+    Shape_box->set_back_colour(kEndingPanelBlue);
+    Shape_box->set_back_opaque(true);
     for (int i = 0; i <= 2; ++i) {
         pbox_box[i] = own(new PictureBox(this, 255, 435, 310, 150, PictureBox::kFixedSingle, rgb(0x2B, 0x1B, 0x3D)));
         pbox_box[i]->set_auto_redraw(true);

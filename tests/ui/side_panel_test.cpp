@@ -64,4 +64,27 @@ TEST_F(SidePanel, TheBonusChooserShowsEveryChoiceWhereItStops) {
     }
 }
 
+// Slid in, a panel shows only down to the window's bottom edge: the ending's page and ">>", and
+// every fireworks control, must lie in that part.
+TEST_F(SidePanel, TheEndingAndFireworksControlsLieInThePartThatComesIntoView) {
+    ui::MainForm& f = form();
+    const std::vector<std::vector<platform::Control*>> panels = {
+        {f.Label_endstory, f.Label_btb0, f.shape_btb0},
+        {f.Label7, f.pbox_pal, f.Label2, f.Label_fwtotal, f.Label_btc[0], f.Label_btc[1], f.Shape_btc[0],
+         f.Shape_btc[1], f.Label_btb1, f.shape_btb1},
+    };
+    for (int sel = 0; sel <= 1; ++sel) {
+        ui::start_box_slide(1, sel);
+        tops(sel);
+        const platform::PictureBox& box = *f.pbox_box[static_cast<std::size_t>(sel)];
+        const int seen = f.client_height() - box.top();
+        EXPECT_GT(seen, 60) << sel;
+        for (const platform::Control* c : panels[static_cast<std::size_t>(sel)]) {
+            EXPECT_GE(c->top(), 0) << sel;
+            EXPECT_LE(c->top() + c->height(), seen) << sel << " at " << c->left() << "," << c->top();
+            EXPECT_LE(c->left() + c->width(), box.width()) << sel << " at " << c->left() << "," << c->top();
+        }
+    }
+}
+
 }  // namespace
