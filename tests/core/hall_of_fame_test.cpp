@@ -72,10 +72,4 @@ TEST_F(HallOfFame, TheEndOfGameStepEntersAPlacingScoreOnly) {
     EXPECT_EQ(at(1).mode, "Linear - Crazy!");
 }
 
-TEST_F(HallOfFame, FillingRowsWithTheWindowClosedDoesNothing) {
-    ASSERT_FALSE(ui::form_topten_open());
-    core::fill_topten_labels();
-    EXPECT_FALSE(ui::form_topten_open()) << "the rows wait for the window to open";
-}
-
 }  // namespace

@@ -76,19 +76,6 @@ TEST_F(Pieces, TheCountIsKeptWithinTheSlotsAndTheGrid) {
     EXPECT_EQ(cells.size(), 3u);
 }
 
-TEST_F(Pieces, EdgeColumnsComeUpHalfAsOften) {
-    grid(5, 4);
-    platform::seed_random(99);
-    std::array<int, 6> counts{};
-    for (int i = 0; i < 20000; ++i) {
-        core::pick_targets(1);
-        ++counts[static_cast<std::size_t>(core::state().tgt_col[1])];
-    }
-    EXPECT_NEAR(counts[1] / 20000.0, 0.125, 0.015);
-    EXPECT_NEAR(counts[3] / 20000.0, 0.25, 0.015);
-    EXPECT_NEAR(counts[5] / 20000.0, 0.125, 0.015);
-}
-
 TEST_F(Pieces, AHitGlowsScoresAndSlidesThePieceAway) {
     start_round();
     core::state().tgt_count = 1;

@@ -1,6 +1,8 @@
 // A round from preparation to its end: wins, time-outs, the round limit, glow and quotes.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "core/hud.h"
 #include "core/pieces.h"
 #include "pictures/picture_state.h"
@@ -99,15 +101,15 @@ TEST_F(RoundFlow, GlowColoursComeFromTheRamp) {
     EXPECT_EQ(s.glow_colour[10], platform::rgb(54, 99, 144));
 }
 
-TEST_F(RoundFlow, QuotesAreDrawnWithHalfWeightEnds) {
+TEST_F(RoundFlow, QuotesAreDrawnFromTheFirstToTheLast) {
     core::state().quote_count = 4;
     for (int i = 1; i <= 4; ++i) core::state().quote[static_cast<std::size_t>(i)] = std::to_string(i);
-    platform::seed_random(5);
-    std::map<std::string, int> counts;
-    for (int i = 0; i < 30000; ++i) ++counts[core::random_quote()];
-    EXPECT_NEAR(counts["1"] / 30000.0, 1.0 / 6, 0.015);
-    EXPECT_NEAR(counts["2"] / 30000.0, 1.0 / 3, 0.015);
-    EXPECT_NEAR(counts["4"] / 30000.0, 1.0 / 6, 0.015);
+    // One draw over 1 + 3 x r: both ends are reachable.
+    for (const auto& [r, want] : {std::pair{0.0f, "1"}, {0.5f, "3"}, {0.99999994f, "4"}}) {
+        platform::ScriptedRandom script({r});
+        EXPECT_EQ(core::random_quote(), want) << r;
+        EXPECT_EQ(script.taken(), 1u);
+    }
     core::state().quote_count = 1;
     EXPECT_EQ(core::random_quote(), "1");
 }

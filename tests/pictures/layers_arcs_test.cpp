@@ -165,18 +165,4 @@ TEST_F(GenScribbles, OneClosedTriangle) {
     }
 }
 
-TEST_F(GenArcs, SameSeedAndPictureGiveTheSameLayer) {
-    expect_repeatable([] {
-        double c = -1, r = -1, g = 0, b = 0, s = -1, z = -1;
-        pictures::gen_arcs(c, r, g, b, s, z);
-    });
-}
-
-TEST_F(GenScribbles, SameSeedAndPictureGiveTheSameLayer) {
-    expect_repeatable([] {
-        double c = -1, r = -1, g = 0, b = 0, s = -1;
-        pictures::gen_scribbles(c, r, g, b, s);
-    });
-}
-
 }  // namespace

@@ -90,19 +90,6 @@ TEST_F(GenDots, DotsAreRoundPenWideAndMayStraddleTheEdge) {
     EXPECT_EQ(pixel(419, 319), rgb(110, 10, 10));  // the edge dot shows its inner quarter
 }
 
-TEST_F(GenDots, SameSeedAndStateGiveTheSamePicture) {
-    auto paint = [this](std::uint32_t seed) {
-        pictures::state() = pictures::PictureState{};
-        platform::seed_random(seed);
-        double count = -1, r = -1, g = 0, b = 0, spread = -1;
-        pictures::gen_dots(count, r, g, b, spread);
-        return form().pbox_temp->snapshot();
-    };
-    const platform::Picture first = paint(7);
-    EXPECT_EQ(paint(7), first);
-    EXPECT_NE(paint(8), first);
-}
-
 // ---- mesh ----
 
 class GenMesh : public LayerTest {};
@@ -251,19 +238,6 @@ TEST_F(GenMesh, CellCountsOutsideTheTablesAreHeldTo1To29) {
         EXPECT_EQ(count_kind(list, Primitive::Kind::Line),
                   static_cast<std::size_t>(2 * c.want_nx * c.want_ny));
     }
-}
-
-TEST_F(GenMesh, SameSeedAndStateGiveTheSamePicture) {
-    auto paint = [this](std::uint32_t seed) {
-        pictures::state() = pictures::PictureState{};
-        platform::seed_random(seed);
-        double nx = -1, ny = -1, width = -1, r = -1, g = 0, b = 0;
-        pictures::gen_mesh(nx, ny, width, r, g, b);
-        return form().pbox_temp->snapshot();
-    };
-    const platform::Picture first = paint(11);
-    EXPECT_EQ(paint(11), first);
-    EXPECT_NE(paint(12), first);
 }
 
 }  // namespace

@@ -94,20 +94,6 @@ TEST_F(GenGradientBoxes, CountsOutsideWhatTheListHoldsAreClamped) {
     }
 }
 
-TEST_F(GenGradientBoxes, SameSeedAndStateGiveTheSamePicture) {
-    auto paint = [this](std::uint32_t seed) {
-        pictures::state() = pictures::PictureState{};
-        platform::seed_random(seed);
-        double nx = -1, ny = -1, r1 = -1, g1 = 0, b1 = 0, r2 = -2, g2 = 0, b2 = 0;
-        pictures::gen_gradient_boxes(nx, ny, r1, g1, b1, r2, g2, b2);
-        return form().pbox_temp->snapshot();
-    };
-    surface().set_recorder(nullptr);
-    const platform::Picture first = paint(21);
-    EXPECT_EQ(paint(21), first);
-    EXPECT_NE(paint(22), first);
-}
-
 // ---- stripes ----
 
 class GenGradientStripes : public GradientLayerTest {};
@@ -176,20 +162,6 @@ TEST_F(GenGradientStripes, RecordsABackgroundNearColourOneWithoutPaintingIt) {
     EXPECT_EQ(ps().bg_b, 220);
     EXPECT_EQ(ps().grad_count, 58);
     EXPECT_EQ(surface().pen_width(), 11);
-}
-
-TEST_F(GenGradientStripes, SameSeedAndStateGiveTheSamePicture) {
-    auto paint = [this](std::uint32_t seed) {
-        pictures::state() = pictures::PictureState{};
-        platform::seed_random(seed);
-        double w = -1, dir = -1, r1 = -1, g1 = 0, b1 = 0, r2 = -1, g2 = 0, b2 = 0;
-        pictures::gen_gradient_stripes(w, dir, r1, g1, b1, r2, g2, b2);
-        return form().pbox_temp->snapshot();
-    };
-    surface().set_recorder(nullptr);
-    const platform::Picture first = paint(31);
-    EXPECT_EQ(paint(31), first);
-    EXPECT_NE(paint(32), first);
 }
 
 }  // namespace

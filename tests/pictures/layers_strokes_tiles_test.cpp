@@ -136,20 +136,6 @@ TEST_F(GenStrokes, StepsThatCannotAdvance) {
     }
 }
 
-TEST_F(GenStrokes, SameSeedAndStateGiveTheSamePicture) {
-    auto paint = [this](std::uint32_t seed) {
-        pictures::state() = pictures::PictureState{};
-        platform::seed_random(seed);
-        double step = -1, w = -1, dir = -1, r = -1, g = 0, b = 0, spread = 70;
-        pictures::gen_strokes(step, w, dir, r, g, b, spread);
-        return form().pbox_temp->snapshot();
-    };
-    surface().set_recorder(nullptr);
-    const platform::Picture first = paint(3);
-    EXPECT_EQ(paint(3), first);
-    EXPECT_NE(paint(4), first);
-}
-
 // ---- tiles ----
 
 class GenTiles : public StrokeLayerTest {};
@@ -199,20 +185,6 @@ TEST_F(GenTiles, SizesThatRoundToNothingTakeTheDefault) {
     EXPECT_EQ(h, 12);
     EXPECT_EQ(draws.front(), range(10, 20));
     EXPECT_EQ(of_kind(Primitive::Kind::FilledBox).size(), 1u + 22 * 27);
-}
-
-TEST_F(GenTiles, SameSeedAndStateGiveTheSamePicture) {
-    auto paint = [this](std::uint32_t seed) {
-        pictures::state() = pictures::PictureState{};
-        platform::seed_random(seed);
-        double w = -1, h = -1, r = -1, g = 0, b = 0, spread = 80;
-        pictures::gen_tiles(w, h, r, g, b, spread);
-        return form().pbox_temp->snapshot();
-    };
-    surface().set_recorder(nullptr);
-    const platform::Picture first = paint(5);
-    EXPECT_EQ(paint(5), first);
-    EXPECT_NE(paint(6), first);
 }
 
 }  // namespace

@@ -538,7 +538,7 @@ protected:
     }
 };
 
-TEST_F(EnterNameAtGameEnd, ThePlayerIsEnteredShownSavedAndReadBack) {
+TEST_F(EnterNameAtGameEnd, ThePlayerIsEnteredAndShown) {
     core::CoreState& s = core::state();
     ui::start_linear();
     ui::leave_menu();
@@ -586,15 +586,6 @@ TEST_F(EnterNameAtGameEnd, ThePlayerIsEnteredShownSavedAndReadBack) {
     EXPECT_EQ(s.hof_table[k].name, "Grace H");
     EXPECT_EQ(s.hof_table[k].score, final_score);
 
-    core::save_settings();
-    const auto saved = s.hof_table;
-    core::default_hall_of_fame();
-    core::load_settings();
-    for (std::size_t i = 1; i <= 10; ++i) {
-        EXPECT_EQ(s.hof_table[i].name, saved[i].name) << i;
-        EXPECT_EQ(s.hof_table[i].score, saved[i].score) << i;
-        EXPECT_EQ(s.hof_table[i].mode, saved[i].mode) << i;
-    }
 }
 
 }  // namespace
