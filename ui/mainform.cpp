@@ -178,8 +178,12 @@ void MainForm::create_controls() {
     pbox_icosecret->set_visible(false);
     pbox_icosecret->set_auto_redraw(true);
     pbox_icosecret->set_picture(form_clip().icosecret);
+    // The direction buttons form a cross in the free space under the misses, each on the side
+    // it points to, so the ways left open read at a glance; 0 (never shown) sits in the middle.
+    const int ax[5] = {58, 38, 78, 58, 58};
+    const int ay[5] = {316, 316, 316, 296, 336};
     for (int i = 0; i <= 4; ++i) {
-        bt_arrow[i] = own(new platform::Button(this, 60 + 20 * i, 345, 19, 19, ""));
+        bt_arrow[i] = own(new platform::Button(this, ax[i], ay[i], 19, 19, ""));
         bt_arrow[i]->set_visible(false);
     }
 
