@@ -11,7 +11,5 @@ void Timer_dice_Timer();
 void pbox_dice_Click();
 // The player stopped the rolling dice: the face is the trip's length.
 void dice_stopped();
-// Starts a roll: the faces cycle until the player stops the dice.
-void roll_dice();
 
 }  // namespace modes

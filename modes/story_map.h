@@ -17,8 +17,5 @@ void draw_secret(int index, int state, int onscreen);
 void start_map(int flag);
 // The map's preparation at full cover of "STARTMAP1".
 void startmap2();
-// Sets the map up for the player's next step; flag 1 also redraws it for the transition to
-// reveal, any other value leaves the screen as it is.
-void start_map(int flag);
 
 }  // namespace modes

@@ -181,8 +181,12 @@ void MainForm::create_controls() {
     pbox_icosecret->set_visible(false);
     pbox_icosecret->set_auto_redraw(true);
     pbox_icosecret->set_picture(form_clip().icosecret);
+    // The direction buttons form a cross in the free space under the misses, each on the side
+    // it points to, so the ways left open read at a glance; 0 (never shown) sits in the middle.
+    const int ax[5] = {58, 38, 78, 58, 58};
+    const int ay[5] = {316, 316, 316, 296, 336};
     for (int i = 0; i <= 4; ++i) {
-        bt_arrow[i] = own(new platform::Button(this, 60 + 20 * i, 345, 19, 19, ""));
+        bt_arrow[i] = own(new platform::Button(this, ax[i], ay[i], 19, 19, ""));
         bt_arrow[i]->set_visible(false);
     }
 
@@ -241,13 +245,15 @@ void MainForm::create_board_controls() {
     Shape_storymenu->set_fill_style(Shape::kFillSolid);
     Shape_storymenu->set_fill_colour(rgb(0x2B, 0x1B, 0x3D));
     pbox_storymenu = own(new PictureBox(b, 55, 428, 310, 40, PictureBox::kFixedSingle, rgb(0x2B, 0x1B, 0x3D)));
-    Label_misdiff2 = make_label(pbox_storymenu, 8, 10, 100, 20, "DIFFICULTY", rgb(255, 255, 0), font("Verdana", 9, true));
+    Label_misdiff2 = make_label(pbox_storymenu, 8, 11, 100, 20, "DIFFICULTY", rgb(255, 255, 0), font("Verdana", 9, true));
     const char* sd[3] = {"Medium", "Hard", "Crazy!"};
     for (int i = 0; i <= 2; ++i) {
-        Label_misdiff[i] = make_label(pbox_storymenu, 118 + 64 * i, 10, 58, 20, sd[i], platform::kWhite, font("Verdana", 9, true));
+        Label_misdiff[i] = make_label(pbox_storymenu, 118 + 64 * i, 11, 58, 20, sd[i], platform::kWhite, font("Verdana", 9, true));
         Label_misdiff[i]->set_alignment(platform::kAlignCentre);
     }
-    Shape_misdiff = own(new Shape(pbox_storymenu, 114, 10, 66, 20, Shape::kRoundedRectangle));
+    // The frame sits at its word's top, where the word's first row of ink begins: it is only
+    // as tall as the word, so the word does not look pushed up against it.
+    Shape_misdiff = own(new Shape(pbox_storymenu, 114, 11, 66, 17, Shape::kRoundedRectangle));
     Shape_misdiff->set_border_colour(rgb(255, 255, 0));
 
     Label_pmsg = make_label(b, 10, 5, 400, 40, "", rgb(255, 255, 0), font("Impact", 20));

@@ -4,6 +4,7 @@
 #include "core/grid.h"
 #include "modes/pawn.h"
 #include "modes/walking.h"
+#include "platform/random.h"
 #include "support/story_trip_fixture.h"
 #include "ui/input.h"
 #include "ui/picture_store.h"
@@ -212,6 +213,62 @@ TEST_F(DiceWalk, ThePawnPutsBackWhatItCovered) {
     modes::draw_pawn(40, 40);
     modes::hide_pawn();
     EXPECT_EQ(form().pbox_main->snapshot(), title);
+}
+
+// The character words act on the map only, at the first key in "rolldice" or "walkmap": the
+// name in slot i gives sprite row i - 1 and slot i's saying; "?" draws a row 0..17; a 0 switches
+// nothing and keeps the word, which then blocks later words.
+TEST_F(DiceWalk, CharacterWordsSwitchThePawnOnTheMap) {
+    auto type = [](const std::string& word) {
+        for (char ch : word) ui::Form_KeyPress(static_cast<unsigned char>(ch));
+    };
+    const core::CoreState& s = core::state();
+    enter_map();
+    roll(3);
+    modes::bt_arrow_Click(first_open_way());
+    ASSERT_EQ(s.game_state, "walking");
+    type("cadgepiggy");
+    EXPECT_EQ(m().pawn_char, 0) << "not while the pawn slides";
+    finish_walk();
+    ASSERT_EQ(s.game_state, "walkmap");
+    type(" ");
+    EXPECT_EQ(m().pawn_char, 2);
+    EXPECT_EQ(last_line(), s.char_saying[3]);
+    EXPECT_EQ(ui::screen().typed, "");
+    EXPECT_TRUE(form().Timer_pawn.enabled());
+    form().Timer_pawn.fire();
+    const platform::Canvas& sheet = ui::form_clip().pbox_pawn;
+    for (int y = 0; y < 25; ++y) {
+        for (int x = 0; x < 25; ++x) {
+            if (sheet.pixel(25 + x, 50 + y) != platform::kBlack) continue;
+            EXPECT_EQ(form().pbox_main->pixel(m().pawn_lastx + x, m().pawn_lasty + y), sheet.pixel(x, 50 + y));
+        }
+    }
+
+    struct Case { float r; int row; };
+    for (const Case c : {Case{0.5f, 8}, Case{0.99f, 17}, Case{0.12f, 2}}) {
+        SCOPED_TRACE(c.r);
+        platform::ScriptedRandom script({c.r});
+        type("cadge?");
+        EXPECT_EQ(script.taken(), 1u);
+        EXPECT_EQ(m().pawn_char, c.row);
+        EXPECT_EQ(last_line(), s.char_saying[static_cast<std::size_t>(c.row + 1)]);
+    }
+    {
+        platform::ScriptedRandom script({0.01f});
+        type("cadge?");
+        EXPECT_EQ(m().pawn_char, 2) << "a draw of 0 switches nothing";
+        EXPECT_EQ(ui::screen().typed, "cadge?");
+    }
+    ui::screen().typed.clear();
+    type("cadgeturtle");
+    type("cadgepuppy");
+    EXPECT_EQ(m().pawn_char, 2) << "the first character's word gives 0 and blocks the later word";
+
+    ui::screen().typed.clear();
+    type("jz");
+    EXPECT_EQ(ui::screen().typed, "");
+    EXPECT_FALSE(form().pbox_main->auto_redraw());
 }
 
 // Leaving from every Story moment ends on a clean title screen.

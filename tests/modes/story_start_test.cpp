@@ -144,6 +144,33 @@ TEST_F(StoryStart, TheJumpingLaughNeverCoversTheScreensClickAreas) {
     }
 }
 
+// A second visit starts over: "Medium" and the first character, whatever the last game chose,
+// so that "play game" before the characters appear plays character 0.
+TEST_F(StoryStart, EveryVisitStartsFromMediumAndTheFirstCharacter) {
+    modes::start_story();
+    ticks(30);
+    form().Img_hotspot[4]->on_click();
+    form().Label_misdiff[2]->on_click();
+    ASSERT_EQ(modes::state().story_diff, 2);
+    ui::Label_bt_Click(1);
+    finish_half();
+    finish_half();
+    ASSERT_EQ(core::state().game_state, "mainmenu");
+
+    modes::start_story();
+    EXPECT_EQ(modes::state().story_diff, 0);
+    EXPECT_EQ(form().Shape_misdiff->left(), form().Label_misdiff[0]->left() - 4);
+    EXPECT_EQ(modes::state().pawn_char, 0);
+    EXPECT_EQ(modes::state().menu_tick, 0);
+    EXPECT_FALSE(form().Img_changebg->visible());
+    EXPECT_FALSE(form().Label_ver->visible());
+    const platform::PictureBox& intro = *form().pbox_cell[0];
+    EXPECT_TRUE(intro.visible());
+    EXPECT_EQ(intro.width(), 424);
+    EXPECT_EQ(intro.height(), 324);
+    EXPECT_EQ(intro.picture(), ui::form_clip().PCLIP_story.cell(0));
+}
+
 TEST_F(StoryStart, AnUnusableMapSaysWhyAndStaysOnTheTitle) {
     core::state().story_available = false;
     core::state().map_problem = "mappath.dat: square (5, 7) is a dead end, where the pawn would be trapped.";

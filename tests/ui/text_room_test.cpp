@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "modes/story_start.h"
 #include "platform/fonts.h"
 #include "support/game_fixture.h"
 #include "ui/form_about.h"
@@ -106,6 +107,60 @@ TEST_F(TextRoom, ButtonCaptionsFitInsideTheirButtons) {
     expect_room(*about.ok.label, *about.ok.shape);
     ui::FormTopten topten;
     expect_room(*topten.ok.label, *topten.ok.shape);
+}
+
+// The Story start screen's difficulty panel, once slid up: every word inside the panel with the
+// margin, each choice inside its highlight frame, no frame touching a neighbour's word, and the
+// panel ending above the characters' click areas so that none of them is hidden.
+TEST_F(TextRoom, TheStoryDifficultyPanelHoldsItsWordsAboveTheCharacters) {
+    modes::start_story();
+    for (int i = 0; i < 30; ++i) form().Timer_menu.fire();
+    const platform::PictureBox& panel = *form().pbox_storymenu;
+    const platform::Shape& frame_shape = *form().Shape_storymenu;
+    ASSERT_EQ(panel.top(), 228);
+    EXPECT_LE(frame_shape.top() + frame_shape.height(), form().Img_hotspot[0]->top());
+    EXPECT_LE(frame_shape.left() + frame_shape.width(), 420);
+
+    std::vector<const platform::Label*> words = {form().Label_misdiff2};
+    words.insert(words.end(), form().Label_misdiff.begin(), form().Label_misdiff.end());
+    for (const platform::Label* l : words) {
+        const QRect r = text_rect(*l);
+        SCOPED_TRACE(l->caption());
+        EXPECT_GE(r.left(), kMargin);
+        EXPECT_GE(r.top(), kMargin);
+        EXPECT_LE(r.right(), panel.width() - 1 - kMargin);
+        EXPECT_LE(r.bottom(), panel.height() - 1 - kMargin);
+    }
+    const platform::Shape& chosen = *form().Shape_misdiff;
+    for (int d = 0; d <= 2; ++d) {
+        ui::select_story_difficulty(d);
+        const QRect frame(chosen.left(), chosen.top(), chosen.width(), chosen.height());
+        const QRect inside = frame.adjusted(2, 0, -2, 0);
+        for (const platform::Label* l : words) {
+            SCOPED_TRACE(std::to_string(d) + ": " + l->caption());
+            const QRect r = text_rect(*l);
+            if (l == form().Label_misdiff[static_cast<std::size_t>(d)]) {
+                EXPECT_TRUE(inside.contains(r)) << "the chosen word lies inside its frame";
+            } else {
+                EXPECT_FALSE(frame.intersects(r)) << "the frame touches another word";
+            }
+        }
+    }
+}
+
+// Every line the map writes fits on one row of the message panel, the characters' sayings too.
+TEST_F(TextRoom, TheMapsMessagesFitOnAPanelRow) {
+    const platform::Label& row = *form().Label_msg[0];
+    const QFontMetrics fm(platform::qfont(row.font()));
+    std::vector<std::string> texts = {"You are now in the realm of PuzzleLand.", "Click on dice to stop",
+                                      "You got a 10", "please click on your desired path.",
+                                      "You are not allowed to turn back!",
+                                      "Please click on a valid path next to your pawn", "Moving...",
+                                      "9 move(s) to go."};
+    for (std::size_t i = 1; i < core::state().char_saying.size(); ++i) texts.push_back(core::state().char_saying[i]);
+    for (const std::string& t : texts) {
+        EXPECT_LE(fm.horizontalAdvance(QString::fromStdString(t)), row.width() - kMargin) << t;
+    }
 }
 
 platform::FontSpec spec(const char* name, double size, bool bold = false) {
