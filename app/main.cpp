@@ -6,7 +6,9 @@
 #include "ui/mainform.h"
 
 int main(int argc, char** argv) {
+    platform::begin_reading_font_configuration();
     QApplication app(argc, argv);
+    platform::begin_listing_fonts();
     QApplication::setApplicationName("quorvel");
     // The game ends only through its own exit, which saves first.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QVariant>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
@@ -24,10 +23,13 @@ using glue::old_shift;
 
 // Labels, shapes, lines and images were drawn on their container in the old toolkit, so they
 // always lay beneath its windowed controls (boxes, buttons, lists, text boxes) whatever the
-// order of creation. The widgets carry this mark to keep that layering.
-constexpr const char* kLightweight = "platform_lightweight";
-
-bool is_lightweight(const QWidget* w) { return w->property(kLightweight).toBool(); }
+// order of creation. Their widgets say so by their kind. Asked of every sibling each time a
+// control is made, so it must stay cheap: a named property lookup here cost the start-up
+// milliseconds.
+bool is_lightweight(const QWidget* w) {
+    const auto* painted = dynamic_cast<const glue::PaintedWidget*>(w);
+    return painted && painted->kind() == glue::PaintedWidget::kLightweight;
+}
 
 // The lowest windowed sibling of w, or nullptr.
 QWidget* lowest_windowed_sibling(QWidget* w) {
@@ -170,6 +172,10 @@ Control::Control(Container* container, QWidget* widget) : widget_(widget), conta
     if (is_lightweight(widget_)) {
         if (QWidget* w = lowest_windowed_sibling(widget_)) widget_->stackUnder(w);
     }
+    // Every control is placed and sized right after this. Shown without a size, Qt would first
+    // measure the widget's contents to size it (a push button lays out its caption, loading
+    // a font), only for that size to be thrown away.
+    if (!widget_->testAttribute(Qt::WA_Resized)) widget_->resize(0, 0);
     widget_->show();
 }
 

@@ -1,6 +1,9 @@
 // Free stand-ins for the font names the game asks for.
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
+#include <mutex>
 
 #include "platform/fonts.h"
 #include "platform/services.h"
@@ -10,6 +13,41 @@ namespace platform {
 namespace {
 
 const QString kImpact = QStringLiteral("Impact");
+
+std::mutex g_faces_mutex;
+QHash<QString, QString> g_faces;  // game font name -> installed face, as first asked for
+
+// The face Qt settles on for a game font name: the name itself when it is installed, else the
+// first of its stand-ins that is. Asking Qt for that face by its own name draws the same
+// letters, but a name Qt has to look up through its stand-ins makes it ask fontconfig for the
+// whole fallback list of every face at once (tens of milliseconds at start-up); for the face
+// itself that list is only drawn up if a character is missing from it.
+QString installed_face(const QString& name) {
+    const std::lock_guard lock(g_faces_mutex);
+    if (const auto it = g_faces.constFind(name); it != g_faces.cend()) return *it;
+    await_font_preload();
+    const QStringList installed = QFontDatabase::families();
+    // A face that several foundries make is listed once for each, as "Name [Foundry]".
+    auto has = [&](const QString& face) {
+        const QString with_foundry = face + QStringLiteral(" [");
+        for (const QString& listed : installed) {
+            if (listed.compare(face, Qt::CaseInsensitive) == 0 || listed.startsWith(with_foundry, Qt::CaseInsensitive))
+                return true;
+        }
+        return false;
+    };
+    QString face = name;
+    if (!has(name)) {
+        for (const QString& stand_in : QFont::substitutes(name)) {
+            if (has(stand_in)) {
+                face = stand_in;
+                break;
+            }
+        }
+    }
+    g_faces.insert(name, face);
+    return face;
+}
 
 }  // namespace
 
@@ -30,15 +68,18 @@ void register_font_substitutes() {
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
                                {QStringLiteral("Comic Neue"), dejavu, liberation});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {liberation, dejavu});
+    const std::lock_guard lock(g_faces_mutex);
+    g_faces.clear();
 }
 
 QFont qfont(const FontSpec& f) {
-    QFont font(QString::fromStdString(f.name));
+    const QString name = QString::fromStdString(f.name);
+    QFont font(installed_face(name));
     font.setPointSizeF(f.size > 0 ? f.size : 8.0);  // a size of 0 or less would make Qt warn
     font.setBold(f.bold);
     // Impact comes in one weight, a heavy one; its stand-in also has light ones, so the name
     // always asks for the heaviest.
-    if (font.family() == kImpact) font.setWeight(QFont::Black);
+    if (name == kImpact) font.setWeight(QFont::Black);
     font.setItalic(f.italic);
     font.setUnderline(f.underline);
     return font;

@@ -10,4 +10,8 @@ namespace platform {
 // The font a label or text box with this description draws in.
 QFont qfont(const FontSpec& f);
 
+// Waits for the fonts read ahead at start-up, if that was begun: reading them again meanwhile
+// would only do the same work twice.
+void await_font_preload();
+
 }  // namespace platform

@@ -48,10 +48,18 @@ bool clip_copy(int& dx, int& dy, int& w, int& h, int& sx, int& sy, int dst_w, in
 
 // ---- Canvas --------------------------------------------------------------------------------
 
+// The transient layer gets its pixels when first drawn on: most boxes never use it, and
+// allocating and clearing one for each at start-up cost the first screen milliseconds. Until
+// then it is empty, which reads as see-through everywhere, as a cleared one does.
 Canvas::Canvas(int w, int h, Colour back)
-    : image_(std::max(0, w), std::max(0, h), back, false),
-      transient_(std::max(0, w), std::max(0, h), back, true),
-      back_(back) {}
+    : image_(std::max(0, w), std::max(0, h), back, false), transient_(0, 0, back, true), back_(back) {}
+
+Surface& Canvas::transient_in_use() {
+    transient_used_ = true;
+    if (transient_.width() != image_.width() || transient_.height() != image_.height())
+        transient_.resize(image_.width(), image_.height());
+    return transient_;
+}
 
 void Canvas::changed() {
     if (on_changed) on_changed();
@@ -73,8 +81,7 @@ void Canvas::set_auto_redraw(bool on) {
 Surface& Canvas::draw() {
     changed();
     if (auto_redraw_) return image_;
-    transient_used_ = true;
-    return transient_;
+    return transient_in_use();
 }
 
 void Canvas::drop_transient() {
@@ -159,7 +166,7 @@ void Canvas::resize_canvas(int w, int h) {
         if (w > old_w) image_.blit(old_w, 0, w - old_w, h, picture_, old_w, 0);
         if (h > old_h) image_.blit(0, old_h, std::min(w, old_w), h - old_h, picture_, 0, old_h);
     }
-    transient_.resize(w, h);
+    if (!transient_.image().isNull()) transient_.resize(w, h);
     drop_transient();
     changed();
 }
@@ -191,7 +198,7 @@ void Canvas::blit_clipped(int dx, int dy, int w, int h, const Picture& src, int 
         return;
     }
     if (op == RasterOp::Copy) {
-        transient_.blit(dx, dy, w, h, src, sx, sy, RasterOp::Copy);
+        transient_in_use().blit(dx, dy, w, h, src, sx, sy, RasterOp::Copy);
     } else {
         // A mask or sprite combines with what the box shows there, both layers. Only the
         // pixels it changes land in the transient layer; the rest stay see-through. Two
@@ -214,10 +221,10 @@ void Canvas::blit_clipped(int dx, int dy, int w, int h, const Picture& src, int 
                 v[x] = changes ? r : kBlack32;
             }
         }
-        transient_.blit(dx, dy, w, h, clear_changed, 0, 0, RasterOp::And);
-        transient_.blit(dx, dy, w, h, set_changed, 0, 0, RasterOp::Paint);
+        Surface& transient = transient_in_use();
+        transient.blit(dx, dy, w, h, clear_changed, 0, 0, RasterOp::And);
+        transient.blit(dx, dy, w, h, set_changed, 0, 0, RasterOp::Paint);
     }
-    transient_used_ = true;
     changed();
 }
 

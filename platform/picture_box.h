@@ -67,6 +67,8 @@ public:
 
 private:
     void changed();
+    // The transient layer at the canvas size, marked as drawn on.
+    Surface& transient_in_use();
     void drop_transient();
     // Both layers composed over a rectangle that lies inside the canvas.
     Picture composed_region(int x, int y, int w, int h) const;

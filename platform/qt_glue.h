@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QPainter>
-#include <QVariant>
 #include <QWidget>
 #include <functional>
 #include <utility>
@@ -11,16 +10,16 @@
 
 namespace platform::glue {
 
-// A widget that leaves its painting to the control that owns it. Lightweight ones carry the
-// mark control.cpp reads to keep them beneath the windowed controls of their container.
+// A widget that leaves its painting to the control that owns it. Lightweight ones are kept
+// beneath the windowed controls of their container (control.cpp reads the kind).
 class PaintedWidget : public QWidget {
 public:
     enum Kind { kWindowed, kLightweight };
     explicit PaintedWidget(std::function<void(QPainter&)> paint, Kind kind = kWindowed,
                            QWidget* parent = nullptr)
-        : QWidget(parent), paint_(std::move(paint)) {
-        setProperty("platform_lightweight", kind == kLightweight);
-    }
+        : QWidget(parent), paint_(std::move(paint)), kind_(kind) {}
+
+    Kind kind() const { return kind_; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -30,6 +29,7 @@ protected:
 
 private:
     std::function<void(QPainter&)> paint_;
+    Kind kind_;
 };
 
 inline int old_buttons(Qt::MouseButtons bs) {

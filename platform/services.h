@@ -140,5 +140,12 @@ bool on_end_signals(std::function<void()> handler);
 // ---- Fonts ---------------------------------------------------------------------------------
 // Maps the font names the game uses onto free fonts that are installed.
 void register_font_substitutes();
+// Start-up reads the fonts on a thread while the window is being built, so that the first
+// text drawn does not wait for them. The first call goes first thing, before the application
+// object (the system's font configuration: making the application waits mostly on the
+// display, leaving the processor free); the second right after it (the toolkit's list of the
+// installed fonts, which needs the application).
+void begin_reading_font_configuration();
+void begin_listing_fonts();
 
 }  // namespace platform

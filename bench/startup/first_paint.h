@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <functional>
+#include <utility>
 
 namespace probe {
 
@@ -29,14 +31,16 @@ inline long long start_ns() {
 // start and ends the process at once, skipping the tear-down.
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(long long start) : start_(start) {}
+    explicit FirstPaint(long long start, std::function<void()> before_report = {})
+        : start_(start), before_report_(std::move(before_report)) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && !seen_) {
             seen_ = true;
             const long long start = start_;
-            QTimer::singleShot(0, [start] {
+            QTimer::singleShot(0, [start, before = before_report_] {
+                if (before) before();
                 std::printf("%lld\n", now_ns() - start);
                 std::fflush(stdout);
                 std::_Exit(0);
@@ -47,6 +51,7 @@ protected:
 
 private:
     long long start_;
+    std::function<void()> before_report_;
     bool seen_ = false;
 };
 

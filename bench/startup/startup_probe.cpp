@@ -5,6 +5,8 @@
 //                                prints the median, quartiles and the ratio game / bare
 //   startup_probe child          one launch of the game; prints the nanoseconds between the
 //                                parent's spawn and the end of the window's first paint
+//   startup_probe stages         one launch that also tells on stderr when each stage of the
+//                                start-up ended, to see where the time goes
 //
 // The bare window is startup_bare beside this program, a Qt Widgets program and nothing more.
 //
@@ -19,6 +21,7 @@
 #include <cstdlib>
 #include <spawn.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -33,20 +36,33 @@ namespace {
 
 using probe::now_ns;
 
-int child(int argc, char** argv) {
+int child(int argc, char** argv, bool stages) {
     const long long start = probe::start_ns();
+    auto stage = [&](const char* name) {
+        if (!stages) return;
+        rusage use{};
+        getrusage(RUSAGE_SELF, &use);
+        std::fprintf(stderr, "%-22s %7.2f ms %6ld page faults\n", name, static_cast<double>(now_ns() - start) / 1e6,
+                     use.ru_minflt + use.ru_majflt);
+    };
+    platform::begin_reading_font_configuration();
     QApplication app(argc, argv);
-    probe::FirstPaint report(start);
+    platform::begin_listing_fonts();
+    stage("application");
+    probe::FirstPaint report(start, [&] { stage("painted"); });
     // The program's own start, as app/main.cpp runs it.
     QApplication::setApplicationName("quorvel");
     QApplication::setQuitOnLastWindowClosed(false);
     platform::register_font_substitutes();
     platform::set_program_title("Quorvel Infinite");
     ui::MainForm& form = ui::create_mainform();
+    stage("controls");
     form.Form_Load();
+    stage("Form_Load");
     form.centre_on_screen();
     form.widget()->installEventFilter(&report);
     form.show();
+    stage("show");
     return QApplication::exec();
 }
 
@@ -92,7 +108,8 @@ double quantile(std::vector<long long> v, double q) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && std::string(argv[1]) == "child") return child(argc, argv);
+    if (argc >= 2 && std::string(argv[1]) == "child") return child(argc, argv, false);
+    if (argc >= 2 && std::string(argv[1]) == "stages") return child(argc, argv, true);
     const int rounds = argc >= 2 ? std::max(3, std::atoi(argv[1])) : 21;
     // Never touch the player's own settings.
     QTemporaryDir config;

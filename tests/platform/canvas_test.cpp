@@ -4,6 +4,7 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "platform/picture_box.h"
 
@@ -66,6 +67,28 @@ TEST(CanvasLayers, TransientLayerIsDroppedByEveryRuleThatDropsIt) {
         EXPECT_EQ(c.transient_layer().pixel(3, 3), -1) << k.what;
         const bool keeps_image = std::string(k.what) == "resize" || std::string(k.what) == "auto_redraw on";
         EXPECT_EQ(c.pixel(7, 7), keeps_image ? kBlue : kGrey) << k.what;
+    }
+}
+
+// The transient layer is only given pixels when first drawn on; whenever that happens, it
+// must cover the canvas as it is then, grown or shrunk.
+TEST(CanvasLayers, TransientLayerCoversTheCanvasAtItsSizeWhenDrawnOn) {
+    platform::Picture red(2, 2, QImage::Format_RGB32);
+    red.fill(platform::to_qrgb(kRed));
+    for (const bool drawn_before : {false, true}) {
+        for (const auto& [w, h] : {std::pair{20, 15}, std::pair{6, 5}}) {
+            SCOPED_TRACE(std::to_string(w) + (drawn_before ? " drawn before" : " fresh"));
+            Canvas c(10, 10, kGrey);
+            if (drawn_before) c.draw().set_pixel(1, 1, kBlue);
+            c.resize_canvas(w, h);
+            c.draw().set_pixel(w - 1, h - 1, kRed);
+            c.blit(w - 4, h - 2, 2, 2, red, 0, 0);
+            EXPECT_EQ(c.transient_layer().width(), w);
+            EXPECT_EQ(c.transient_layer().height(), h);
+            EXPECT_EQ(c.pixel(w - 1, h - 1), kRed);
+            EXPECT_EQ(c.pixel(w - 3, h - 1), kRed);
+            EXPECT_EQ(c.pixel(1, 1), kGrey);  // resizing dropped what was drawn before
+        }
     }
 }
 
