@@ -246,6 +246,9 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     EXPECT_EQ(core::state().hof_table[1].mode, "Story - Medium");
     EXPECT_EQ(core::state().stories_won, stories_before + 1);
     EXPECT_TRUE(player.show_seen);
+    EXPECT_EQ(ui::screen().fw_count, 12) << "one rocket more";
+    EXPECT_FALSE(ui::screen().fw_randcolour) << "a colour picked from the palette";
+    EXPECT_EQ(ui::screen().fw_hmax, 220) << "the height from the press on the sky";
     ui::MainForm& f = form();
     EXPECT_EQ(core::state().game_state, "mainmenu");
     EXPECT_EQ(ui::screen().game_mode, 0);

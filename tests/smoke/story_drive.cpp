@@ -81,7 +81,9 @@ std::string status() {
     for (std::size_t i = 1; i <= 10; ++i) won += std::to_string(modes::state().secret_state[i]);
     return "state " + s.game_state + " mode " + std::to_string(sc.game_mode) + " level " + std::to_string(s.level) +
            " secrets " + won + " round " + std::to_string(s.round_kind) + " page " + std::to_string(sc.ending_page) +
-           " stories " + std::to_string(s.stories_won) + " fw " + (ui::mainform().Timer_fw.enabled() ? "on" : "off");
+           " stories " + std::to_string(s.stories_won) + " fw " + (ui::mainform().Timer_fw.enabled() ? "on" : "off") +
+           " count " + std::to_string(sc.fw_count) + " colour " + (sc.fw_randcolour ? "random" : "picked") +
+           " hmax " + std::to_string(sc.fw_hmax) + " castle " + std::to_string(ui::mainform().Img_bgcastle->mouse_pointer());
 }
 
 }  // namespace
