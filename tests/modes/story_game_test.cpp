@@ -160,6 +160,15 @@ protected:
             ASSERT_FALSE(f.Label_msgbox->visible());
             for (int i = 1; i <= 4; ++i) ASSERT_FALSE(f.bt_arrow[static_cast<std::size_t>(i)]->visible()) << i;
         }
+        // The castle stands on one of the secrets, never the one whose win unveiled it.
+        if (s.castle_on && m.secret_col[11] != 99) {
+            int secret_under = 0;
+            for (std::size_t i = 1; i <= 10; ++i) {
+                if (m.secret_col[i] == m.secret_col[11] && m.secret_row[i] == m.secret_row[11]) secret_under = static_cast<int>(i);
+            }
+            ASSERT_NE(secret_under, 0) << "the castle off the secrets";
+            ASSERT_NE(secret_under, m.final_secret) << "the castle on the secret just won";
+        }
         // Each secret is hidden, then revealed, then won, once; only the won story hides them all.
         for (std::size_t i = 1; i <= 10; ++i) {
             if (m.secret_state[i] != last_state_[i]) {

@@ -298,6 +298,10 @@ private:
             return type(game_window(), "jz");
         }
         if (shot_due("map")) return shot("map");
+        const int under = secret_at(pawn());
+        if (under != 0 && modes::state().secret_state[static_cast<std::size_t>(under)] == 1 && shot_due("revealed")) {
+            return shot("revealed");
+        }
         if (s.castle_on && !castle_placed()) {
             // The "?" marks twinkle over the castle's candidate squares until the dice stops.
             if (!waited("twinkle", 600)) return {};
@@ -348,6 +352,7 @@ private:
             return click(f.Pbox_hint, "the hint on the map");
         }
         if (radar_shown && shot_due("radar")) return shot("radar");
+        if (castle_placed() && shot_due("castle_placed")) return shot("castle_placed");
         const Square to = trip_.front();
         const int dc = to.first - pawn().first, dr = to.second - pawn().second;
         const int dir = dc < 0 ? 1 : dc > 0 ? 2 : dr < 0 ? 3 : 4;
