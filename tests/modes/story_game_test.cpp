@@ -196,6 +196,8 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     const std::int16_t stories_before = core::state().stories_won;
     testing_support::StoryPlan plan;
     plan.lose_secret_round = 2;
+    plan.difficulty = 2;  // the window test plays the first difficulty
+    plan.character = 4;
     StoryAutopilot player(plan);
     std::vector<std::string> shots;
     int inputs = 0;
@@ -252,7 +254,7 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     EXPECT_EQ(name_entries, 1);
     EXPECT_EQ(other_windows, 1) << "the Hall of Fame after the name entry";
     EXPECT_GT(core::state().hof_table[1].score, 10);
-    EXPECT_EQ(core::state().hof_table[1].mode, "Story - Medium");
+    EXPECT_EQ(core::state().hof_table[1].mode, "Story - Crazy!");
     EXPECT_EQ(core::state().stories_won, stories_before + 1);
     EXPECT_TRUE(player.show_seen);
     EXPECT_EQ(ui::screen().fw_count, 12) << "one rocket more";
