@@ -1,138 +1,307 @@
-// A whole Story game on the shipped map and pictures, from the first landing to the castle.
+// A whole Story game played only through a player's inputs, from "Start Story Game" on the title
+// screen through all ten secrets, the castle and the ending to the fireworks show and back,
+// with what must always hold checked after every input and every tick.
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <QWheelEvent>
+#include <QWindow>
 #include <deque>
+#include <map>
 #include <set>
-#include <utility>
 
-#include "modes/bonus_hints.h"
 #include "platform/random.h"
-#include "support/story_fixture.h"
+#include "support/game_fixture.h"
+#include "support/story_autopilot.h"
+#include "ui/picture_store.h"
 
 namespace {
 
-using testing_support::StoryTest;
+using testing_support::PlayerAction;
+using testing_support::StoryAutopilot;
 
-class StoryGame : public StoryTest {
+class StoryGame : public testing_support::GameTest {
 protected:
-    int won() {
+    void SetUp() override {
+        GameTest::SetUp();
+        platform::Form::set_modal_runner([this](platform::Form& f) {
+            if (auto* entry = dynamic_cast<ui::FormEntername*>(&f)) {
+                ++name_entries;
+                entry->ok_click();
+            } else {
+                ++other_windows;
+                f.close();
+            }
+        });
+        form().Form_Load();
+        ASSERT_TRUE(core::state().story_available) << core::state().map_problem;
+        // An earlier player's Hall of Fame with room for this game's score.
+        for (int i = 1; i <= 10; ++i) core::state().hof_table[static_cast<std::size_t>(i)].score = 11 - i;
+        form().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form().widget()));
+    }
+    void TearDown() override {
+        form().hide();
+        GameTest::TearDown();
+    }
+
+    // Time passes: every running timer ticks as often as its interval says.
+    void pass(int ms) {
+        for (int i = 0; i < ms; ++i) {
+            ++now_;
+            for (platform::Timer* t : form().timers()) {
+                if (!t->enabled() || t->period() == 0) {
+                    due_.erase(t);
+                    continue;
+                }
+                auto [it, fresh] = due_.emplace(t, now_ + t->period());
+                if (fresh || now_ < it->second) continue;
+                it->second = now_ + t->period();
+                t->fire();
+            }
+        }
+    }
+
+    // Delivers the input as the window system would: pointer events at a window point go to
+    // whatever lies there, so a control covering the target takes the click instead.
+    void perform(const PlayerAction& a) {
+        QWidget* top = form().widget();
+        QWindow* window = top->windowHandle();
+        const QPoint p = a.widget ? a.widget->mapTo(top, a.at) : QPoint();
+        if (a.widget && (a.kind == PlayerAction::kWheel || a.kind == PlayerAction::kClick || a.kind == PlayerAction::kDoubleClick || a.kind == PlayerAction::kPress)) {
+            QWidget* hit = top->childAt(p);
+            ASSERT_TRUE(hit == a.widget || a.widget->isAncestorOf(hit))
+                << a.what << ": the pointer at " << p.x() << "," << p.y() << " meets "
+                << (hit ? hit->metaObject()->className() : "nothing") << " first";
+        }
+        switch (a.kind) {
+            case PlayerAction::kClick:
+                QTest::mouseMove(window, p);
+                QTest::mouseClick(window, Qt::LeftButton, {}, p);
+                break;
+            case PlayerAction::kWheel:
+                QTest::mouseMove(window, p);
+                for (int i = 0; i < std::abs(a.key); ++i) {
+                    QWheelEvent turn(QPointF(a.at), QPointF(a.widget->mapToGlobal(a.at)), {}, QPoint(0, a.key > 0 ? -120 : 120),
+                                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                    QApplication::sendEvent(a.widget, &turn);
+                }
+                break;
+            case PlayerAction::kDoubleClick: QTest::mouseDClick(window, Qt::LeftButton, {}, p); break;
+            case PlayerAction::kPress:
+                QTest::mouseMove(window, p);
+                QTest::mousePress(window, Qt::LeftButton, {}, p);
+                break;
+            case PlayerAction::kRelease: QTest::mouseRelease(window, Qt::LeftButton, {}, p); break;
+            case PlayerAction::kDrag: {
+                const QPoint q = a.to_widget->mapTo(top, a.to);
+                QTest::mousePress(window, Qt::LeftButton, {}, p);
+                QTest::mouseMove(window, q);
+                QTest::mouseRelease(window, Qt::LeftButton, {}, q);
+                break;
+            }
+            case PlayerAction::kKey: QTest::keyClick(a.widget, static_cast<Qt::Key>(a.key)); break;
+            case PlayerAction::kType: QTest::keyClicks(a.widget, QString::fromStdString(a.text)); break;
+            default: break;
+        }
+    }
+
+    void click(platform::Control* c) {
+        PlayerAction a;
+        a.kind = PlayerAction::kClick;
+        a.widget = c->widget();
+        a.at = QPoint(c->width() / 2, c->height() / 2);
+        a.what = "a click";
+        perform(a);
+    }
+    // Lets time pass until the game is in this state with no transition running.
+    void wait_for(const std::string& state) {
+        for (int i = 0; i < 500 && (form().Timer_pane.enabled() || core::state().game_state != state); ++i) pass(16);
+        ASSERT_EQ(core::state().game_state, state);
+    }
+
+    int won() const {
         int n = 0;
         for (std::size_t i = 1; i <= 10; ++i) n += modes::state().secret_state[i] == 2;
         return n;
     }
 
-    // What must hold whenever the player could act.
-    void check_invariants(const char* where) {
-        SCOPED_TRACE(where);
+    // What must hold whatever the player has just done.
+    void check(const char* when) {
         const core::CoreState& s = core::state();
+        const modes::ModeState& m = modes::state();
+        ui::MainForm& f = form();
         const std::string& st = s.game_state;
-        EXPECT_EQ(form().Timer_dice.enabled(), st == "rolldice") << st;
-        EXPECT_EQ(form().Timer_timer.enabled(), st == "playpuzzle") << st;
-        EXPECT_FALSE(form().Timer_walk.enabled());
-        EXPECT_FALSE(form().Timer_pane.enabled());
-        EXPECT_LE(s.misses, s.miss_limit);
+        const bool on_map = st == "rolldice" || st == "walkmap" || st == "choosebonus";
+        const bool pane = st == "paneclose" || st == "paneopen";
+        SCOPED_TRACE(std::string(when) + " in \"" + st + "\"");
+        ASSERT_EQ(f.Timer_pane.enabled(), pane);
+        ASSERT_EQ(f.Timer_dice.enabled(), st == "rolldice");
+        ASSERT_EQ(f.Timer_walk.enabled(), st == "walking");
+        ASSERT_EQ(f.Timer_timer.enabled(), st == "playpuzzle");
+        ASSERT_EQ(f.Timer_menu.enabled(), st == "mainmenu" && ui::screen().game_mode == 2);
+        ASSERT_EQ(f.Timer_pawn.enabled(), on_map);
+        ASSERT_EQ(f.Timer_gamewon.enabled(), st == "gamewon");
+        ASSERT_TRUE(!f.Timer_fw.enabled() || st == "gamewon" || st == "playfirework");
+        ASSERT_FALSE(f.Timer_gameover.enabled());
+        ASSERT_LT(s.misses, s.miss_limit) << "the game must never be lost";
+        if (on_map) {
+            ASSERT_EQ(s.level, 1 + won());
+            ASSERT_NE(core::state().map_grid[static_cast<std::size_t>(m.pawn_col)][static_cast<std::size_t>(m.pawn_row)], 0)
+                << "the pawn left the road at " << m.pawn_col << "," << m.pawn_row;
+            ASSERT_TRUE(std::none_of(f.bt_arrow.begin() + 1, f.bt_arrow.end(), [&](auto* b) { return b->visible(); }) ||
+                        st == "walkmap")
+                << "arrows shown while the pawn cannot walk";
+        }
+        if (st == "gamewon" || st == "playfirework" || st == "mainmenu") {
+            ASSERT_FALSE(f.pbox_dice->visible());
+            ASSERT_FALSE(f.Pbox_hint->visible());
+            ASSERT_FALSE(f.Shape_rad->visible());
+            ASSERT_FALSE(f.Label_msgbox->visible());
+            for (int i = 1; i <= 4; ++i) ASSERT_FALSE(f.bt_arrow[static_cast<std::size_t>(i)]->visible()) << i;
+        }
+        // The castle stands on one of the secrets, never the one whose win unveiled it.
+        if (s.castle_on && m.secret_col[11] != 99) {
+            int secret_under = 0;
+            for (std::size_t i = 1; i <= 10; ++i) {
+                if (m.secret_col[i] == m.secret_col[11] && m.secret_row[i] == m.secret_row[11]) secret_under = static_cast<int>(i);
+            }
+            ASSERT_NE(secret_under, 0) << "the castle off the secrets";
+            ASSERT_NE(secret_under, m.final_secret) << "the castle on the secret just won";
+        }
+        // Each secret is hidden, then revealed, then won, once; only the won story hides them all.
         for (std::size_t i = 1; i <= 10; ++i) {
-            EXPECT_GE(modes::state().secret_state[i], last_states_[i]) << "secret " << i << " went back";
-            last_states_[i] = modes::state().secret_state[i];
-        }
-        if (st == "rolldice" || st == "choosebonus") {
-            EXPECT_EQ(s.level, 1 + won());
-        }
-    }
-
-    // Every square the pawn can reach from the start along the roads.
-    std::set<std::pair<int, int>> reachable() {
-        std::set<std::pair<int, int>> seen{{11, 8}};
-        std::deque<std::pair<int, int>> todo{{11, 8}};
-        while (!todo.empty()) {
-            const auto [c, r] = todo.front();
-            todo.pop_front();
-            for (const auto& [dc, dr] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
-                const int nc = c + dc, nr = r + dr;
-                if (nc < 1 || nc > 21 || nr < 1 || nr > 16) continue;
-                if (core::state().map_grid[static_cast<std::size_t>(nc)][static_cast<std::size_t>(nr)] == 0) continue;
-                if (seen.insert({nc, nr}).second) todo.push_back({nc, nr});
+            if (m.secret_state[i] != last_state_[i]) {
+                const bool forward = m.secret_state[i] == last_state_[i] + 1;
+                const bool story_over = st == "gamewon" || (pane && won_seen_ == 10);
+                ASSERT_TRUE(forward || (m.secret_state[i] == 0 && story_over))
+                    << "secret " << i << " went from " << last_state_[i] << " to " << m.secret_state[i];
+                if (m.secret_state[i] == 2) ++wins_of_[i];
+                last_state_[i] = m.secret_state[i];
             }
         }
-        return seen;
+        won_seen_ = std::max(won_seen_, won());
     }
 
-    void play_round(bool with_a_miss) {
-        open_round();
-        check_invariants("round");
-        if (with_a_miss && core::state().misses + 1 < core::state().miss_limit) {
-            aim_beside();
-            core::check_answer();
-        }
-        find_every_piece();
-    }
-
-    std::array<std::int16_t, 13> last_states_{};
+    std::int64_t now_ = 0;
+    std::map<platform::Timer*, std::int64_t> due_;
+    std::array<std::int16_t, 11> last_state_{};
+    std::array<int, 11> wins_of_{};
+    int won_seen_ = 0;
+    int name_entries = 0, other_windows = 0;
 };
 
-TEST_F(StoryGame, AllTenSecretsThenTheCastle) {
-    platform::seed_random(11);
-    const auto roads = reachable();
-    for (int i = 1; i <= 10; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        ASSERT_TRUE(roads.count({modes::state().secret_col[k], modes::state().secret_row[k]})) << "secret " << i;
-    }
-    const auto level_square = free_square(2);
-    const auto special_square = free_square(3);
-
-    for (int i = 1; i <= 10; ++i) {
-        SCOPED_TRACE("secret " + std::to_string(i));
-        // A level puzzle on the way, and now and then the special round or a round lost on time.
-        put_pawn(level_square.first, level_square.second);
-        modes::land_square();
-        EXPECT_EQ(core::state().round_kind, 0);
-        if (i % 4 == 0) {
-            open_round();
-            core::round_time_up();
+TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack) {
+    platform::seed_random(2024);
+    const std::int16_t stories_before = core::state().stories_won;
+    testing_support::StoryPlan plan;
+    plan.lose_secret_round = 2;
+    plan.difficulty = 2;  // the window test plays the first difficulty
+    plan.character = 4;
+    StoryAutopilot player(plan);
+    std::vector<std::string> shots;
+    int inputs = 0;
+    bool secrets_checked = false;
+    for (;;) {
+        const PlayerAction a = player.next(now_);
+        ASSERT_NE(a.kind, PlayerAction::kStuck) << a.text;
+        if (a.kind == PlayerAction::kDone) break;
+        if (a.kind == PlayerAction::kWait) {
+            pass(16);
+            ASSERT_LT(now_, 20 * 60 * 1000) << "the game never came to an end";
+        } else if (a.kind == PlayerAction::kShot) {
+            shots.push_back(a.text);
         } else {
-            play_round(i % 2 == 1);
+            ASSERT_LT(++inputs, 3000);
+            perform(a);
         }
-        back_to_map();
-        check_invariants("after a level round");
-        stop_dice();
-        if (i == 5) {
-            put_pawn(special_square.first, special_square.second);
-            modes::land_square();
-            play_round(false);
-            back_to_map();
-            stop_dice();
+        ASSERT_NO_FATAL_FAILURE(check(a.what.c_str()));
+        // Once on the map: every secret lies on the road (the player then walks to each).
+        if (!secrets_checked && core::state().game_state == "rolldice") {
+            secrets_checked = true;
+            for (int i = 1; i <= 10; ++i) {
+                const auto k = static_cast<std::size_t>(i);
+                ASSERT_NE(core::state().map_grid[modes::state().secret_col[k]][modes::state().secret_row[k]], 0) << i;
+            }
+            EXPECT_EQ(modes::state().pawn_char, plan.character);
+            EXPECT_EQ(core::state().cur_story_diff.name, core::state().story_diff_table[static_cast<std::size_t>(plan.difficulty)].name);
         }
-
-        put_pawn_on_secret(i);
-        modes::land_square();
-        EXPECT_EQ(modes::state().secret_state[static_cast<std::size_t>(i)], 1);
-        check_invariants("after the reveal");
-        stop_dice();
-        modes::land_square();
-        EXPECT_EQ(core::state().round_kind, i);
-        play_round(true);
-        EXPECT_EQ(modes::state().secret_state[static_cast<std::size_t>(i)], 2);
-        back_to_map();
-        EXPECT_EQ(core::state().game_state, "choosebonus");
-        check_invariants("at the chooser");
-        EXPECT_EQ(core::state().castle_on, i == 10);
-        modes::apply_bonus(i % 3);
-        check_invariants("after the bonus");
-        stop_dice();
     }
 
-    // The castle stands on one of the other nine secrets; landing there plays its round.
-    EXPECT_EQ(won(), 10);
+    // Every secret won exactly once, the lost round and the extra rounds on the way.
+    for (std::size_t i = 1; i <= 10; ++i) EXPECT_EQ(wins_of_[i], 1) << "secret " << i;
+    const std::vector<int>& kinds = player.round_kinds;
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 2), 2) << "secret 2 lost on time, then won";
+    EXPECT_EQ(player.rounds_lost, 1);
+    EXPECT_EQ(kinds.front(), 0) << "a level round first";
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 21), 1) << "the special round";
+    EXPECT_EQ(kinds.back(), 11) << "the castle round last";
+    EXPECT_GT(player.misses_made, 0);
+
+    // Every way of playing was used.
+    EXPECT_GT(player.stops_by_click, 0);
+    EXPECT_GT(player.stops_by_enter, 0);
+    EXPECT_GT(player.steps_by_button, 0);
+    EXPECT_GT(player.steps_by_key, 0);
+    EXPECT_GT(player.steps_by_board, 0);
+    EXPECT_GT(player.bonus_by_key, 0);
+    EXPECT_GT(player.bonus_by_click, 0);
+    EXPECT_TRUE(player.dice_slowed);
+    EXPECT_TRUE(player.radar_shown);
+
+    // The ending: six pages, one Hall of Fame check, one more story won; back on the title.
+    EXPECT_EQ(player.pages_turned, 6);
+    EXPECT_EQ(name_entries, 1);
+    EXPECT_EQ(other_windows, 1) << "the Hall of Fame after the name entry";
+    EXPECT_GT(core::state().hof_table[1].score, 10);
+    EXPECT_EQ(core::state().hof_table[1].mode, "Story - Crazy!");
+    EXPECT_EQ(core::state().stories_won, stories_before + 1);
+    EXPECT_TRUE(player.show_seen);
+    EXPECT_EQ(ui::screen().fw_count, 12) << "one rocket more";
+    EXPECT_FALSE(ui::screen().fw_randcolour) << "a colour picked from the palette";
+    EXPECT_EQ(ui::screen().fw_hmax, 220) << "the height from the press on the sky";
+    ui::MainForm& f = form();
+    EXPECT_EQ(core::state().game_state, "mainmenu");
+    EXPECT_EQ(ui::screen().game_mode, 0);
+    EXPECT_EQ(f.Img_bgcastle->picture(), ui::form_clip().pclip_bgcastle.cell(1));
+    for (platform::Timer* t : f.timers()) {
+        if (t != &f.Timer_pmsg && t != &f.Timer_ansclose) {
+            EXPECT_FALSE(t->enabled()) << t->interval();
+        }
+    }
+    for (auto* box : f.pbox_box) EXPECT_TRUE(!box->visible() || box->top() >= 426) << "a side panel left in sight";
+    EXPECT_FALSE(f.gridline[0]->visible());
+    for (const char* shot : {"start_screen", "map", "level_round", "secret_round", "bonus_chooser", "radar",
+                             "castle_unveiled", "castle_round", "ending_page6", "golden_castle", "fireworks"}) {
+        EXPECT_NE(std::find(shots.begin(), shots.end(), shot), shots.end()) << shot << " was never seen";
+    }
+
+    // The next story starts afresh: nothing of the won one is left on the map.
+    click(f.Label_mi[1]);
+    pass(800);
+    click(f.Label_bt[2]);
+    ASSERT_NO_FATAL_FAILURE(wait_for("rolldice"));
+    ASSERT_NO_FATAL_FAILURE(check("a second story"));
     const modes::ModeState& m = modes::state();
-    ASSERT_NE(m.secret_col[11], 99);
-    EXPECT_FALSE(m.secret_col[11] == m.secret_col[10] && m.secret_row[11] == m.secret_row[10]);
-    put_pawn(m.secret_col[11], m.secret_row[11]);
-    modes::land_square();
-    EXPECT_EQ(core::state().round_kind, 11);
-    play_round(false);
-    EXPECT_TRUE(core::state().castle_won);
-    EXPECT_EQ(ui::screen().pane_word, "GAMEWON1");
-    EXPECT_EQ(core::state().round_no, 10 + 10 + 1 + 1) << "level, secret, special and castle rounds";
+    for (std::size_t i = 1; i <= 10; ++i) EXPECT_EQ(m.secret_state[i], 0) << i;
+    EXPECT_EQ(m.secret_col[11], 99) << "no castle on the new map";
+    EXPECT_FALSE(core::state().castle_on);
+    EXPECT_EQ(core::state().level, 1);
+    EXPECT_EQ(core::state().misses, 0);
+    EXPECT_EQ(core::state().round_no, 0);
+    EXPECT_EQ(core::state().score, 0);
+    EXPECT_EQ(core::state().miss_limit, core::state().story_diff_table[0].max_misses);
+    EXPECT_EQ(core::state().time_limit, core::state().story_diff_table[0].secs);
+    EXPECT_EQ(f.Timer_dice.interval(), core::state().story_diff_table[0].dice_ms);
+    EXPECT_EQ(m.pawn_col, 11);
+    EXPECT_EQ(m.pawn_row, 8);
+    EXPECT_FALSE(f.Pbox_hint->visible());
+    EXPECT_TRUE(f.Label_bt[0]->visible()) << "end game";
+    for (auto* box : f.pbox_box) EXPECT_TRUE(!box->visible() || box->top() >= 426) << "a side panel left in sight";
+    click(f.Label_bt[0]);
+    ASSERT_NO_FATAL_FAILURE(wait_for("mainmenu"));
+    ASSERT_NO_FATAL_FAILURE(check("the title again"));
+    EXPECT_FALSE(f.Label_bt[0]->visible());
 }
 
 }  // namespace

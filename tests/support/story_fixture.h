@@ -85,14 +85,11 @@ protected:
         return {1, 1};
     }
 
-    // The player stops the dice. Until the dice's own stop lands, the test stops its timer and
-    // places an unveiled castle as the stop does.
+    // The player stops the dice: the walk may begin (and an unveiled castle is placed).
     void stop_dice() {
         modes::dice_stopped();
-        if (!form().Timer_dice.enabled()) return;
-        form().Timer_dice.set_enabled(false);
-        core::state().game_state = "walkmap";
-        if (core::state().castle_on && modes::state().secret_col[11] == 99) modes::place_castle();
+        ASSERT_EQ(core::state().game_state, "walkmap");
+        ASSERT_FALSE(form().Timer_dice.enabled());
     }
 
     // The round the landing started, prepared and under way.
@@ -108,17 +105,14 @@ protected:
             core::check_answer();
         }
     }
-    // From the end of a round back on the map, up to the start action of "STARTMAP2". The
-    // map's own preparation opens "STARTMAP2" itself; until it does, the test opens it.
+    // From the end of a round back on the map: the map is drawn behind the closed board and
+    // revealed, and the start action of "STARTMAP2" has run.
     void back_to_map() {
         ASSERT_EQ(ui::screen().pane_word, "STARTMAP1");
         finish_half();
-        if (!form().Timer_pane.enabled()) {
-            modes::start_map(1);
-            ui::pane_open("STARTMAP2");
-        }
         ASSERT_EQ(ui::screen().pane_word, "STARTMAP2");
         finish_half();
+        ASSERT_FALSE(form().Timer_pane.enabled());
     }
 };
 
