@@ -177,6 +177,8 @@ void MainForm::create_controls() {
     Pbox_hint->set_tool_tip("Click for game hint!");
     pbox_dice = own(new PictureBox(this, 160, 345, 64, 54, PictureBox::kFixedSingle));
     pbox_dice->set_visible(false);
+    // The dice has a face from the start: the first map reveal comes before the first roll tick.
+    pbox_dice->set_picture(form_clip().pclip_dice.cell(0));
     pbox_icosecret = own(new PictureBox(this, 600, 340, 286, 104, PictureBox::kNoBorder, platform::kWhite));
     pbox_icosecret->set_visible(false);
     pbox_icosecret->set_auto_redraw(true);

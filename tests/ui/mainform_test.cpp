@@ -6,6 +6,7 @@
 #include "core/utility.h"
 #include "platform/random.h"
 #include "support/game_fixture.h"
+#include "ui/picture_store.h"
 
 namespace {
 
@@ -28,6 +29,8 @@ TEST_F(MainWindow, StartUpLeavesTheTitleScreenQuiet) {
     EXPECT_EQ(core::state().game_state, "mainmenu");
     EXPECT_EQ(ui::screen().game_mode, 0);
     EXPECT_EQ(ui::screen().debugmode, 0);
+    // The map is revealed before the dice's first tick: it must already show a face.
+    EXPECT_EQ(form().pbox_dice->picture(), ui::form_clip().pclip_dice.cell(0));
 }
 
 TEST_F(MainWindow, DiceChooserListsZeroToElevenWithTheirBlank) {
