@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the game and the tests need, and only those missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libx11-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libx11-dev libfontconfig-dev
   libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
   fonts-dejavu-core fonts-liberation fonts-comic-neue fonts-roboto-unhinted fonts-urw-base35
   xdg-utils)
