@@ -5,7 +5,7 @@
 #include "modes/pawn.h"
 #include "modes/walking.h"
 #include "platform/random.h"
-#include "support/story_trip_fixture.h"
+#include "support/story_fixture.h"
 #include "ui/input.h"
 #include "ui/picture_store.h"
 #include "ui/transition.h"

@@ -19,17 +19,6 @@ using testing_support::StoryTest;
 
 class Landing : public StoryTest {
 protected:
-    std::vector<std::string> lines() {
-        std::vector<std::string> out;
-        for (auto* l : form().Label_msg) out.push_back(l->caption());
-        return out;
-    }
-    bool said(const std::string& text) {
-        for (const std::string& l : lines()) {
-            if (l == text) return true;
-        }
-        return false;
-    }
     void win_secrets(int n) {
         for (int i = 1; i <= n; ++i) modes::state().secret_state[static_cast<std::size_t>(i)] = 2;
     }

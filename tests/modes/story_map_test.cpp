@@ -4,7 +4,7 @@
 #include "core/utility.h"
 #include "modes/story_map.h"
 #include "platform/random.h"
-#include "support/story_trip_fixture.h"
+#include "support/story_fixture.h"
 #include "ui/picture_store.h"
 
 namespace {

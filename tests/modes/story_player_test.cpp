@@ -6,7 +6,7 @@
 #include "core/pieces.h"
 #include "modes/bonus_hints.h"
 #include "modes/walking.h"
-#include "support/story_trip_fixture.h"
+#include "support/story_fixture.h"
 #include "ui/input.h"
 #include "ui/transition.h"
 

@@ -1,7 +1,12 @@
-// A Story game on the shipped map, its secrets placed, driven through landings and rounds.
+// Story games on the shipped map driven by hand-fired timers: StoryTripTest starts at the title
+// screen and plays trips as a player would; StoryTest starts on the map with the secrets placed,
+// for landings and rounds.
 #pragma once
 
+#include <algorithm>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "core/game_state.h"
 #include "core/pieces.h"
@@ -9,17 +14,66 @@
 #include "modes/landing.h"
 #include "modes/mode_state.h"
 #include "modes/story_map.h"
+#include "modes/story_start.h"
 #include "support/round_fixture.h"
+#include "ui/menu.h"
 #include "ui/transition.h"
 
 namespace testing_support {
 
-class StoryTest : public RoundTest {
+class StoryTripTest : public RoundTest {
 protected:
     void SetUp() override {
         RoundTest::SetUp();
+        ui::screen().game_mode = 0;  // the title screen
+        ASSERT_TRUE(core::state().story_available) << core::state().map_problem;
+    }
+
+    // "Start Story Game", "play game", and the map revealed: the dice is rolling.
+    void enter_map(int difficulty = 0) {
+        modes::start_story();
+        ui::select_story_difficulty(difficulty);
+        ui::Label_bt_Click(2);
+        finish_half();
+        finish_half();
+    }
+    // Lets the dice show `faces` faces, then stops it with a click.
+    void roll(int faces) {
+        for (int i = 0; i < faces; ++i) form().Timer_dice.fire();
+        modes::pbox_dice_Click();
+    }
+    // Fires the slide until the step ends; returns the frames it took.
+    int finish_walk() {
+        int ticks = 0;
+        while (form().Timer_walk.enabled() && ticks < 10) {
+            form().Timer_walk.fire();
+            ++ticks;
+        }
+        return ticks;
+    }
+    std::uint8_t code_at(int col, int row) const {
+        return core::state().map_grid[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
+    }
+    std::vector<std::string> lines() {
+        std::vector<std::string> out;
+        for (auto* l : form().Label_msg) out.push_back(l->caption());
+        return out;
+    }
+    bool said(const std::string& text) {
+        const std::vector<std::string> all = lines();
+        return std::find(all.begin(), all.end(), text) != all.end();
+    }
+    const std::string& last_line() {
+        return form().Label_msg[static_cast<std::size_t>(std::max<int>(0, modes::state().msg_line))]->caption();
+    }
+};
+
+class StoryTest : public StoryTripTest {
+protected:
+    void SetUp() override {
+        StoryTripTest::SetUp();
+        if (HasFatalFailure()) return;
         core::CoreState& s = core::state();
-        ASSERT_TRUE(s.story_available) << s.map_problem;
         ui::screen().game_mode = 2;
         set_difficulty(0);
         s.last_round_result = -1;
@@ -75,8 +129,7 @@ protected:
     std::pair<int, int> free_square(int code) {
         for (int r = 1; r <= 16; ++r) {
             for (int c = 1; c <= 21; ++c) {
-                if (core::state().map_grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] == code &&
-                    !has_secret(c, r)) {
+                if (code_at(c, r) == code && !has_secret(c, r)) {
                     return {c, r};
                 }
             }
