@@ -1,4 +1,4 @@
-// The Story rounds' set-up: level puzzles, secret rounds, castle and special rounds.
+// The Story rounds' set-up: level puzzles, secret rounds, castle and star rounds.
 #pragma once
 
 #include <string>
@@ -6,11 +6,11 @@
 namespace modes {
 
 // Decides the grid and pieces of the coming Story round and paints its picture into the work
-// picture, by round_kind: 0 level puzzle, 1..10 secret round, 11 castle, 21 special round.
+// picture, by round_kind: 0 level puzzle, 1..10 secret round, 11 castle, 21 star round.
 void gen_round_puzzle();
 void gen_level_puzzle();
 void gen_picture_round();
-void gen_special_round();
+void gen_star_round();
 
 // Runs the picture recipe of a Story level (kinds 1 to 8, then the three Story recipes).
 void paint_level_picture(int level);

@@ -109,7 +109,7 @@ void Label::set_transparent(bool t) {
     if (widget()) widget()->update();
 }
 
-void Label::set_font(const FontSpec& f) {
+void Label::set_font(const FontDesc& f) {
     font_ = f;
     if (widget()) widget()->update();
 }
@@ -479,7 +479,7 @@ void TextBox::set_locked(bool read_only) {
     if (auto* e = qobject_cast<QPlainTextEdit*>(w)) e->setReadOnly(read_only);
 }
 
-void TextBox::set_font(const FontSpec& f) {
+void TextBox::set_font(const FontDesc& f) {
     if (QWidget* w = widget()) w->setFont(qfont(f));
 }
 

@@ -10,7 +10,7 @@
 
 namespace platform {
 
-struct FontSpec {
+struct FontDesc {
     std::string name = "Tahoma";
     double size = 8.0;  // points
     bool bold = false;
@@ -36,8 +36,8 @@ public:
     void set_back_colour(Colour c);
     bool transparent() const { return transparent_; }
     void set_transparent(bool t);
-    const FontSpec& font() const { return font_; }
-    void set_font(const FontSpec& f);
+    const FontDesc& font() const { return font_; }
+    void set_font(const FontDesc& f);
     void set_font_size(double pt);
     void set_font_bold(bool b);
     int alignment() const { return align_; }
@@ -51,7 +51,7 @@ private:
     Colour fore_ = kBlack;
     Colour back_ = rgb(0xC0, 0xC0, 0xC0);
     bool transparent_ = false;
-    FontSpec font_;
+    FontDesc font_;
     int align_ = kAlignLeft;
     bool border_ = false;
 };
@@ -175,7 +175,7 @@ public:
     void set_text(const std::string& s);
     void set_max_length(int n);
     void set_locked(bool read_only);
-    void set_font(const FontSpec& f);
+    void set_font(const FontDesc& f);
     void set_colours(Colour fore, Colour back);
     void set_focus();
     bool multiline() const { return multiline_; }

@@ -72,7 +72,7 @@ void register_font_substitutes() {
     g_faces.clear();
 }
 
-QFont qfont(const FontSpec& f) {
+QFont qfont(const FontDesc& f) {
     const QString name = QString::fromStdString(f.name);
     QFont font(installed_face(name));
     font.setPointSizeF(f.size > 0 ? f.size : 8.0);  // a size of 0 or less would make Qt warn

@@ -8,7 +8,7 @@
 namespace platform {
 
 // The font a label or text box with this description draws in.
-QFont qfont(const FontSpec& f);
+QFont qfont(const FontDesc& f);
 
 // Waits for the fonts read ahead at start-up, if that was begun: reading them again meanwhile
 // would only do the same work twice.

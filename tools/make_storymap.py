@@ -391,7 +391,7 @@ def draw_road(m):
 
 
 def draw_marks(m):
-    """Round squares carry a red counter, special round squares a gold star."""
+    """Round squares carry a red counter, star squares a gold star."""
     out = []
     for (c, r), code in sorted(m.grid.items()):
         cx, cy = (c - 1) * CELL + 10, (r - 1) * CELL + 10

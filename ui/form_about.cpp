@@ -35,15 +35,15 @@ FormAbout::FormAbout() : SideWindow("About this Game", kClientW, kClientH) {
     Label_ver = label(this, 348, 12, 62, 31, "VERSION 1.10", platform::kYellow, side_font("Tahoma", 9.75, true));
 
     // Each heading's line (28 px in its face) ends before the text under it begins.
-    const platform::FontSpec heading = side_font("Impact", 18);
-    const platform::FontSpec bold = side_font("Verdana", 9.75, true);
+    const platform::FontDesc heading = side_font("Impact", 18);
+    const platform::FontDesc bold = side_font("Verdana", 9.75, true);
     label(this, 15, 100, 190, 30, "Created by:", rgb(128, 128, 128), heading);
     label(this, 40, 134, 170, 36, "The Quorvel Infinite team", platform::kWhite, bold);
 
     label(this, 215, 146, 120, 30, "Website:", rgb(128, 128, 128), heading);
     Label10 = label(this, 215, 180, 225, 18, shown_address(kWebsite), platform::kWhite, bold);
     Label10->on_mouse_down = [this](const platform::MouseArgs&) {
-        platform::FontSpec f = Label10->font();
+        platform::FontDesc f = Label10->font();
         f.underline = true;
         Label10->set_font(f);
         Label10->set_fore_colour(platform::kYellow);

@@ -108,7 +108,7 @@ FormInst::FormInst() : SideWindow("Help and FAQ", kClientW, kClientH) {
     Shape_cs->set_back_opaque(true);
     Shape_cs->set_border_colour(rgb(0, 0, 192));
 
-    const platform::FontSpec small = side_font("Tahoma", 8.25);
+    const platform::FontDesc small = side_font("Tahoma", 8.25);
     for (int i = 0; i < kQuestions; ++i) {
         const Question& q = kQuestionList[static_cast<std::size_t>(i)];
         platform::Label* l = label(this, 50, q.top, 120, q.height, q.caption, rgb(0, 255, 255), small);
@@ -125,7 +125,7 @@ FormInst::FormInst() : SideWindow("Help and FAQ", kClientW, kClientH) {
         box = own(new platform::PictureBox(this, 185, 35, 345, 235, platform::PictureBox::kNoBorder, platform::kBlack));
         box->set_visible(false);
     }
-    const platform::FontSpec text = side_font("Verdana", 9);
+    const platform::FontDesc text = side_font("Verdana", 9);
     for (int i = 0; i < 4; ++i) {
         Label_inst[static_cast<std::size_t>(i)] =
             label(PBOX[0], 5, kInstTop[i], 210, kInstHeight[i], kInstructions[i], platform::kWhite, text);

@@ -35,16 +35,16 @@ FormTopten::FormTopten() : SideWindow("Hall of Fame", kClientW, kClientH) {
     banner->set_picture(form_clip().hof_banner);
 
     // The big words lie behind everything else.
-    const platform::FontSpec big = side_font("Impact", 72);
+    const platform::FontDesc big = side_font("Impact", 72);
     label(this, 85, 40, 200, 116, "TOP", rgb(64, 64, 64), big);
     label(this, 205, 115, 200, 116, "TEN", rgb(64, 64, 64), big);
 
     // Each column caption starts where its column does, and its letters end above the first row.
-    const platform::FontSpec caption = side_font("Impact", 18);
+    const platform::FontDesc caption = side_font("Impact", 18);
     label(this, kScoreX, 3, 80, 31, "SCORE", rgb(128, 128, 128), caption);
     label(this, kModeX, 3, 80, 31, "MODE", rgb(128, 128, 128), caption);
 
-    const platform::FontSpec row = side_font("Verdana", 9, true);
+    const platform::FontDesc row = side_font("Verdana", 9, true);
     const char* podium[3] = {"1st", "2nd", "3rd"};
     for (int i = 1; i <= 10; ++i) {
         const auto k = static_cast<std::size_t>(i);

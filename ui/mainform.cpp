@@ -31,7 +31,7 @@
 namespace ui {
 
 using platform::Colour;
-using platform::FontSpec;
+using platform::FontDesc;
 using platform::Label;
 using platform::PictureBox;
 using platform::rgb;
@@ -63,7 +63,7 @@ T* mainform_owned(T* control) {
 }
 
 Label* make_label(platform::Container* c, int x, int y, int w, int h, const std::string& text,
-                  Colour fore, const FontSpec& font, bool transparent = true) {
+                  Colour fore, const FontDesc& font, bool transparent = true) {
     auto* l = mainform_owned(new Label(c, x, y, w, h, text));
     l->set_fore_colour(fore);
     l->set_font(font);
@@ -71,8 +71,8 @@ Label* make_label(platform::Container* c, int x, int y, int w, int h, const std:
     return l;
 }
 
-FontSpec font(const char* name, double size, bool bold = false) {
-    FontSpec f;
+FontDesc font(const char* name, double size, bool bold = false) {
+    FontDesc f;
     f.name = name;
     f.size = size;
     f.bold = bold;
@@ -117,8 +117,8 @@ void MainForm::create_controls() {
     }
 
     // HUD: each twin is made before its value so that the value lies above it.
-    const FontSpec caption_font = font("Verdana", 8, true);
-    const FontSpec value_font = font("Impact", 20);
+    const FontDesc caption_font = font("Verdana", 8, true);
+    const FontDesc value_font = font("Impact", 20);
     const Colour caption = rgb(255, 255, 132);
     Label1 = make_label(this, 5, 5, 130, 14, "LEVEL", caption, caption_font);
     Label3 = make_label(this, 5, 55, 130, 14, "ROUND", caption, caption_font);
@@ -204,7 +204,7 @@ void MainForm::create_controls() {
 
 void MainForm::create_board_controls() {
     PictureBox* b = pbox_main;
-    const FontSpec menu_font = font("Comic Sans MS", 12, true);
+    const FontDesc menu_font = font("Comic Sans MS", 12, true);
 
     Img_changebg = own(new platform::Image(b, 220, 45, 180, 60));
     Img_bgcastle = own(new platform::Image(b, 50, 130, 80, 60));
@@ -304,7 +304,7 @@ void MainForm::create_panels() {
         pbox_box[i] = own(new PictureBox(this, 255, 435, 310, 150, PictureBox::kFixedSingle, rgb(0x2B, 0x1B, 0x3D)));
         pbox_box[i]->set_auto_redraw(true);
     }
-    const FontSpec panel = font("Verdana", 8, true);
+    const FontDesc panel = font("Verdana", 8, true);
 
     // Panel 0: the story-ending text and its button. Only the panel's top 74 pixels come into
     // view, so both panels keep their controls there.

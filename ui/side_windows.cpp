@@ -51,7 +51,7 @@ SideWindow::~SideWindow() {
 }
 
 platform::Label* SideWindow::label(platform::Container* c, int x, int y, int w, int h, const std::string& text,
-                                   platform::Colour fore, const platform::FontSpec& font) {
+                                   platform::Colour fore, const platform::FontDesc& font) {
     auto* l = own(new platform::Label(c, x, y, w, h, text));
     l->set_transparent(true);
     l->set_fore_colour(fore);
@@ -59,8 +59,8 @@ platform::Label* SideWindow::label(platform::Container* c, int x, int y, int w, 
     return l;
 }
 
-platform::FontSpec side_font(const char* name, double size, bool bold) {
-    platform::FontSpec f;
+platform::FontDesc side_font(const char* name, double size, bool bold) {
+    platform::FontDesc f;
     f.name = name;
     f.size = size;
     f.bold = bold;

@@ -45,7 +45,7 @@ public:
 
     // A transparent caption in the given colour and font.
     platform::Label* label(platform::Container* c, int x, int y, int w, int h, const std::string& text,
-                           platform::Colour fore, const platform::FontSpec& font);
+                           platform::Colour fore, const platform::FontDesc& font);
 
 private:
     std::vector<std::unique_ptr<platform::Control>> owned_;
@@ -59,7 +59,7 @@ struct SideButton {
 };
 SideButton make_side_button(SideWindow& w, int x, int label_top, int width, const std::string& caption);
 
-platform::FontSpec side_font(const char* name, double size, bool bold = false);
+platform::FontDesc side_font(const char* name, double size, bool bold = false);
 
 // The main window when there is one: the side windows' owner.
 platform::Form* side_owner();

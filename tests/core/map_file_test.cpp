@@ -401,17 +401,17 @@ TEST_F(ShippedMap, RoadsFormOneNetworkOfLoopsWithoutDeadEnds) {
 }
 
 TEST_F(ShippedMap, RoundSquaresAreSpreadOverTheRoads) {
-    int rounds = 0, specials = 0;
+    int rounds = 0, stars = 0;
     std::set<Square> events;
     for (const Square& q : road_) {
         rounds += code_at(q.first, q.second) == 2;
-        specials += code_at(q.first, q.second) == 3;
+        stars += code_at(q.first, q.second) == 3;
         if (code_at(q.first, q.second) >= 2) events.insert(q);
     }
     EXPECT_GE(rounds, 15);
     EXPECT_LE(rounds, 25);
-    EXPECT_GE(specials, 3);
-    EXPECT_LE(specials, 5);
+    EXPECT_GE(stars, 3);
+    EXPECT_LE(stars, 5);
     for (int i = 1; i <= 10; ++i) {
         for (const Square& q : candidates(i)) events.insert(q);
     }
@@ -485,7 +485,7 @@ TEST_F(ShippedMap, PictureShowsRoadExactlyOnPathSquares) {
     const QRgb road = qRgb(0xE8, 0xC7, 0x7A);
     auto at = [&](int x, int y) { return pic.pixel(x, y) | 0xFF000000u; };
 
-    std::set<QRgb> round_marks, special_marks;
+    std::set<QRgb> round_marks, star_marks;
     for (int c = 1; c <= 21; ++c) {
         for (int r = 1; r <= 16; ++r) {
             const int x0 = (c - 1) * 20, y0 = (r - 1) * 20;
@@ -499,7 +499,7 @@ TEST_F(ShippedMap, PictureShowsRoadExactlyOnPathSquares) {
             } else if (code == 2 || code == 3) {
                 EXPECT_EQ(at(x0 + 4, y0 + 4), road) << c << ", " << r;
                 EXPECT_NE(at(x0 + 10, y0 + 10), road) << "unmarked round square " << c << ", " << r;
-                (code == 2 ? round_marks : special_marks).insert(at(x0 + 10, y0 + 10));
+                (code == 2 ? round_marks : star_marks).insert(at(x0 + 10, y0 + 10));
             } else {
                 EXPECT_EQ(at(x0 + 10, y0 + 10), road) << c << ", " << r;
             }
@@ -507,8 +507,8 @@ TEST_F(ShippedMap, PictureShowsRoadExactlyOnPathSquares) {
     }
     // Each kind of round square has one look of its own.
     ASSERT_EQ(round_marks.size(), 1u);
-    ASSERT_EQ(special_marks.size(), 1u);
-    EXPECT_NE(*round_marks.begin(), *special_marks.begin());
+    ASSERT_EQ(star_marks.size(), 1u);
+    EXPECT_NE(*round_marks.begin(), *star_marks.begin());
 }
 
 }  // namespace

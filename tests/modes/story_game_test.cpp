@@ -230,7 +230,7 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 2), 2) << "secret 2 lost on time, then won";
     EXPECT_EQ(player.rounds_lost, 1);
     EXPECT_EQ(kinds.front(), 0) << "a level round first";
-    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 21), 1) << "the special round";
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 21), 1) << "the star round";
     EXPECT_EQ(kinds.back(), 11) << "the castle round last";
     EXPECT_GT(player.misses_made, 0);
 

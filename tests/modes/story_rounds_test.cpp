@@ -1,4 +1,4 @@
-// The Story rounds' set-up: level grids and recipes, picture rounds, the special round, and a
+// The Story rounds' set-up: level grids and recipes, picture rounds, the star round, and a
 // secret picture that cannot be shown.
 #include <gtest/gtest.h>
 
@@ -92,7 +92,7 @@ TEST_F(StoryRounds, PictureRoundsTakeTheDifficultysGridAndTheSecretsOwnPicture) 
     EXPECT_TRUE(boxes.calls.empty());
 }
 
-TEST_F(StoryRounds, TheSpecialRoundGivesAHundredSecondsAndOneMissBack) {
+TEST_F(StoryRounds, TheStarRoundGivesAHundredSecondsAndOneMissBack) {
     set_difficulty(2);
     const auto [col, row] = free_square(3);
     for (int misses : {2, 0}) {

@@ -14,7 +14,7 @@
 namespace {
 
 // The game's name with its stand-ins left to Qt, as labels once asked for it.
-QFont through_stand_ins(const platform::FontSpec& f) {
+QFont through_stand_ins(const platform::FontDesc& f) {
     QFont font(QString::fromStdString(f.name));
     font.setPointSizeF(f.size);
     font.setBold(f.bold);
@@ -50,13 +50,13 @@ TEST(FontFaces, LabelsDrawTheLettersTheGamesFontNamesStandFor) {
         {"Tahoma", 9.75, true, false},      {"MS Sans Serif", 8, false, false}, {"Verdana", 9, false, true},
     };
     for (const Case& c : cases) {
-        platform::FontSpec spec;
-        spec.name = c.name;
-        spec.size = c.size;
-        spec.bold = c.bold;
-        spec.italic = c.italic;
+        platform::FontDesc desc;
+        desc.name = c.name;
+        desc.size = c.size;
+        desc.bold = c.bold;
+        desc.italic = c.italic;
         SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.size));
-        EXPECT_TRUE(drawn(platform::qfont(spec)) == drawn(through_stand_ins(spec)));
+        EXPECT_TRUE(drawn(platform::qfont(desc)) == drawn(through_stand_ins(desc)));
     }
 }
 

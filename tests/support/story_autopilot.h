@@ -47,9 +47,9 @@ struct StoryPlan {
     int lose_secret_round = 0;
     // Misses one cell in every third round while the limit allows.
     bool miss_now_and_then = true;
-    // Walks to a level square first and, after the fifth secret, to the special square.
+    // Walks to a level square first and, after the fifth secret, to the star square.
     bool level_round_first = true;
-    bool special_round = true;
+    bool star_round = true;
 };
 
 class StoryAutopilot {
@@ -241,7 +241,7 @@ private:
         if (plan_.level_round_first && !level_done_) return nearest([](Square s) { return code(s) == 2 && secret_at(s) == 0; });
         int won = 0;
         for (int i = 1; i <= 10; ++i) won += m.secret_state[static_cast<std::size_t>(i)] == 2;
-        if (plan_.special_round && !special_done_ && won >= 5) return nearest([](Square s) { return code(s) == 3 && secret_at(s) == 0; });
+        if (plan_.star_round && !star_done_ && won >= 5) return nearest([](Square s) { return code(s) == 3 && secret_at(s) == 0; });
         if (target_ == 0 || m.secret_state[static_cast<std::size_t>(target_)] == 2) {
             target_ = 0;
             std::size_t best = 999;
@@ -380,10 +380,10 @@ private:
             missed_here_ = false;
             round_kinds.push_back(s.round_kind);
             if (s.round_kind == 0) level_done_ = true;
-            if (s.round_kind == 21) special_done_ = true;
+            if (s.round_kind == 21) star_done_ = true;
             losing_ = plan_.lose_secret_round >= 1 && s.round_kind == plan_.lose_secret_round && rounds_lost == 0;
         }
-        const char* name = s.round_kind == 0 ? "level_round" : s.round_kind == 21 ? "special_round" : s.round_kind == 11 ? "castle_round" : "secret_round";
+        const char* name = s.round_kind == 0 ? "level_round" : s.round_kind == 21 ? "star_round" : s.round_kind == 11 ? "castle_round" : "secret_round";
         if (shot_due(name)) return shot(name);
         if (losing_) {
             // Double-clicking the clock makes it run fifty times faster; then the player waits.
@@ -490,7 +490,7 @@ private:
     std::set<std::string> shots_;
     std::map<std::string, std::int64_t> waits_;
     bool story_started_ = false, character_picked_ = false, difficulty_picked_ = false;
-    bool marks_typed_ = false, board_next_ = false, level_done_ = false, special_done_ = false;
+    bool marks_typed_ = false, board_next_ = false, level_done_ = false, star_done_ = false;
     bool missed_here_ = false, losing_ = false;
     int target_ = 0, round_seen_ = -1, show_step_ = 0;
     std::deque<Square> trip_;

@@ -60,7 +60,7 @@ TEST(ArtSprites, SheetsKeepTheirSizes) {
 }
 
 TEST(ArtSprites, EveryCharacterRowHoldsASolidPawn) {
-    // A third of the cell at least: a pawn must read on the map, not be a speck.
+    // A third of the cell at least: a pawn must read on the map, not be a dot.
     for (int r = 0; r < ui::PictureStore::kPawnRows; ++r)
         EXPECT_GT(shown_pixels(pawn_sheet(), 0, 25 * r, 25, 25), 25 * 25 / 3) << "row " << r;
     // The two spare rows stay empty, with masks that keep the board.

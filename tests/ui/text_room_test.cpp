@@ -163,8 +163,8 @@ TEST_F(TextRoom, TheMapsMessagesFitOnAPanelRow) {
     }
 }
 
-platform::FontSpec spec(const char* name, double size, bool bold = false) {
-    platform::FontSpec f;
+platform::FontDesc desc(const char* name, double size, bool bold = false) {
+    platform::FontDesc f;
     f.name = name;
     f.size = size;
     f.bold = bold;
@@ -174,11 +174,11 @@ platform::FontSpec spec(const char* name, double size, bool bold = false) {
 // Impact's stand-in must keep its look: heavy even when not asked for bold, and clearly
 // narrower than the wide face that stands in for Verdana.
 TEST(FontStandIns, ImpactIsHeavyAndNarrow) {
-    const QFont impact = platform::qfont(spec("Impact", 20));
+    const QFont impact = platform::qfont(desc("Impact", 20));
     EXPECT_GE(QFontInfo(impact).weight(), QFont::Bold) << QFontInfo(impact).family().toStdString();
     const QString sample = QStringLiteral("SCORE MODE Wrong answer!");
     const int narrow = QFontMetrics(impact).horizontalAdvance(sample);
-    const int wide = QFontMetrics(platform::qfont(spec("Verdana", 20, true))).horizontalAdvance(sample);
+    const int wide = QFontMetrics(platform::qfont(desc("Verdana", 20, true))).horizontalAdvance(sample);
     EXPECT_LT(narrow, wide * 0.8);
 }
 
