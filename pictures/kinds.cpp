@@ -5,7 +5,6 @@
 // same picture.
 #include "pictures/kinds.h"
 
-#include <array>
 
 #include "core/rounding.h"
 #include "core/utility.h"
@@ -17,26 +16,13 @@
 #include "pictures/layers_shapes_dots.h"
 #include "pictures/layers_strokes_tiles.h"
 #include "pictures/picture_state.h"
+#include "pictures/recipe_args.h"
 
 namespace pictures {
 
 namespace {
 
 using core::rnd_range;
-
-// A fresh variable for a constant argument: generators write defaults back into what they
-// are given, and a write-back must never reach another argument or a later call.
-double& c(double v) {
-    static std::array<double, 64> slots{};
-    static std::size_t next = 0;
-    double& slot = slots[next];
-    next = (next + 1) % slots.size();
-    slot = v;
-    return slot;
-}
-
-// A draw whose value no layer uses; it still advances the shared sequence.
-void discard(int lo, int span) { (void)rnd_range(lo, span); }
 
 }  // namespace
 
@@ -208,7 +194,9 @@ void gen_kind9() {
     }
 }
 
-void gen_kind10() {
+void gen_kind10() { paint_kind10_plan({95, 70, 70, 80}); }
+
+void paint_kind10_plan(const Kind10Constants& k) {
     discard(18, 5);
     discard(15, 5);
     discard(4, 4);
@@ -219,13 +207,13 @@ void gen_kind10() {
     double g = rnd_range(40, 200);
     double b = rnd_range(40, 200);
     const int s = rnd_range(1, 5);
-    if (s == 1 || s == 2) gen_shape_grid(c(2), c(6), c(95), c(0), c(-1), c(0), c(0), c(0), c(100));
+    if (s == 1 || s == 2) gen_shape_grid(c(2), c(6), c(k.grid_percent), c(0), c(-1), c(0), c(0), c(0), c(100));
     if (s == 3) gen_mesh(nx, ny, c(-1), c(-1), c(0), c(0));
     if (s == 4) {
-        gen_dots(c(50), c(-1), c(0), c(0), c(70));
-        gen_crosses(c(140), r, g, b, c(70));
+        gen_dots(c(50), c(-1), c(0), c(0), c(k.dots_spread));
+        gen_crosses(c(140), r, g, b, c(k.crosses_spread));
     }
-    if (s == 5) gen_strokes(w, c(-1), c(-1), c(-1), c(0), c(0), c(80));
+    if (s == 5) gen_strokes(w, c(-1), c(-1), c(-1), c(0), c(0), c(k.strokes_spread));
     if (s == 6) {
         gen_dots(c(50), c(-1), c(0), c(0), c(70));
         for (int i = 0; i < 3; ++i) gen_edge_lines(c(24), c(5), r, g, b, c(80));

@@ -16,6 +16,11 @@ void gen_kind7();
 void gen_kind8();
 void gen_kind9();
 void gen_kind10();
+// Kind 10's draws and layers; the Story's level 10 paints the same plan with its own constants.
+struct Kind10Constants {
+    double grid_percent, dots_spread, crosses_spread, strokes_spread;
+};
+void paint_kind10_plan(const Kind10Constants& k);
 void gen_kind11();
 void gen_kind12();
 

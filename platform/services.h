@@ -67,13 +67,12 @@ private:
 
 // Reads the whole entry at once (empty when there is no file or it cannot be used).
 SettingsEntry read_settings(const std::string& app);
-std::string get_setting(const std::string& app, const std::string& section,
-                        const std::string& key, const std::string& default_value);
 // Reads the entry as it is on disk now, lets `change` edit it and writes it back as one
 // replacement of the file: after a crash at any moment the file holds the old entry or the
 // new one, whole. Other copies of the game wait while one of them does this. Returns whether
 // the new entry reached the disk.
 bool update_settings(const std::string& app, const std::function<void(SettingsEntry&)>& change);
+// One value, by the same whole replacement of the file.
 bool save_setting(const std::string& app, const std::string& section, const std::string& key,
                   const std::string& value);
 // Deletes the whole application entry; deleting one that does not exist is not an error.

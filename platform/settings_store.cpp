@@ -255,15 +255,6 @@ SettingsEntry read_settings(const std::string& app) {
     return parse_settings_ini(text);
 }
 
-std::string get_setting(const std::string& app, const std::string& section, const std::string& key,
-                        const std::string& default_value) {
-    if (key.empty()) {
-        notify_read("setting", section + "/" + key);
-        return default_value;
-    }
-    return read_settings(app).get(section, key, default_value);
-}
-
 bool update_settings(const std::string& app, const std::function<void(SettingsEntry&)>& change) {
     const std::string folder = settings_folder();
     const std::string path = settings_file(app);

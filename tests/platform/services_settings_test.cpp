@@ -13,7 +13,11 @@
 
 namespace {
 
-using platform::get_setting;
+// One value through a whole read of the file, as a second copy of the game would see it.
+std::string get_setting(const std::string& app, const std::string& section, const std::string& key,
+                        const std::string& default_value) {
+    return platform::read_settings(app).get(section, key, default_value);
+}
 using platform::save_setting;
 
 class SettingsTest : public ::testing::Test {
