@@ -55,9 +55,6 @@ const char* keysym(int key) {
         case Qt::Key_Down: return "Down";
         case Qt::Key_Return: return "Return";
         case Qt::Key_Escape: return "Escape";
-        case Qt::Key_1: return "1";
-        case Qt::Key_2: return "2";
-        case Qt::Key_3: return "3";
         default: return "";
     }
 }

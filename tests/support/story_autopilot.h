@@ -45,13 +45,10 @@ struct StoryPlan {
     int difficulty = 0;
     // Lets the clock run out (double-clicking it first) in the first try of this secret round.
     int lose_secret_round = 0;
-    // Misses one cell in every third round while the limit allows.
-    bool miss_now_and_then = true;
-    // Walks to a level square first and, after the fifth secret, to the star square.
-    bool level_round_first = true;
-    bool star_round = true;
 };
 
+// On the way it plays a level round first, the star round after the fifth secret, and misses
+// one cell in every third round while the limit allows.
 class StoryAutopilot {
 public:
     using Square = std::pair<int, int>;
@@ -77,11 +74,7 @@ public:
     }
 
     // What the player has seen and done, for the test's closing checks.
-    int stops_by_click = 0, stops_by_enter = 0;
-    int steps_by_button = 0, steps_by_key = 0, steps_by_board = 0;
-    int bonus_by_key = 0, bonus_by_click = 0;
     int pages_turned = 0, misses_made = 0, rounds_lost = 0;
-    bool dice_slowed = false, radar_shown = false, story_won = false, show_seen = false;
     std::vector<int> round_kinds;  // each round as it began
 
 private:
@@ -208,8 +201,8 @@ private:
             story_started_ = true;
             return click(f.Label_mi[1], "Start Story Game");
         }
-        if (!story_won) return stuck("back on the title screen before the story was won");
-        if (!show_seen) {
+        if (!story_won_) return stuck("back on the title screen before the story was won");
+        if (!show_seen_) {
             if (shot_due("golden_castle")) return shot("golden_castle");
             return click(f.Img_bgcastle, "the golden castle");
         }
@@ -238,10 +231,10 @@ private:
     Square goal() {
         const modes::ModeState& m = modes::state();
         if (castle_placed()) return secret(11);
-        if (plan_.level_round_first && !level_done_) return nearest([](Square s) { return code(s) == 2 && secret_at(s) == 0; });
+        if (!level_done_) return nearest([](Square s) { return code(s) == 2 && secret_at(s) == 0; });
         int won = 0;
         for (int i = 1; i <= 10; ++i) won += m.secret_state[static_cast<std::size_t>(i)] == 2;
-        if (plan_.star_round && !star_done_ && won >= 5) return nearest([](Square s) { return code(s) == 3 && secret_at(s) == 0; });
+        if (!star_done_ && won >= 5) return nearest([](Square s) { return code(s) == 3 && secret_at(s) == 0; });
         if (target_ == 0 || m.secret_state[static_cast<std::size_t>(target_)] == 2) {
             target_ = 0;
             std::size_t best = 999;
@@ -307,8 +300,8 @@ private:
             if (!waited("twinkle", 600)) return {};
             if (shot_due("castle_unveiled")) return shot("castle_unveiled");
         }
-        if (f.Pbox_hint->visible() && !dice_slowed) {
-            dice_slowed = true;
+        if (f.Pbox_hint->visible() && !dice_slowed_) {
+            dice_slowed_ = true;
             return click(f.Pbox_hint, "the hint while the dice rolls");
         }
         // The trip: the road to the goal, cut where a stop only rolls again.
@@ -323,12 +316,7 @@ private:
             trip_.assign(road.begin(), road.begin() + static_cast<std::ptrdiff_t>(n));
         }
         if (PlayerAction a = choose_debug_dice(static_cast<int>(trip_.size())); a.kind != PlayerAction::kWait) return a;
-        if ((stops_by_click + stops_by_enter) % 2 == 0) {
-            ++stops_by_click;
-            return click(f.pbox_dice, "stops the dice");
-        }
-        ++stops_by_enter;
-        return key(game_window(), Qt::Key_Return, "stops the dice with Enter");
+        return click(f.pbox_dice, "stops the dice");
     }
 
     // The debug chooser: the pointer over it and the wheel turned, one entry per notch.
@@ -346,28 +334,24 @@ private:
         ui::MainForm& f = ui::mainform();
         while (!trip_.empty() && trip_.front() == pawn()) trip_.pop_front();
         if (trip_.empty()) return stuck("the trip is over but the pawn still waits");
-        if (f.Pbox_hint->visible() && dice_slowed && !radar_shown) {
-            radar_shown = true;
+        if (f.Pbox_hint->visible() && dice_slowed_ && !radar_shown_) {
+            radar_shown_ = true;
             board_next_ = true;
             return click(f.Pbox_hint, "the hint on the map");
         }
-        if (radar_shown && shot_due("radar")) return shot("radar");
+        if (radar_shown_ && shot_due("radar")) return shot("radar");
         if (castle_placed() && shot_due("castle_placed")) return shot("castle_placed");
         const Square to = trip_.front();
         const int dc = to.first - pawn().first, dr = to.second - pawn().second;
         const int dir = dc < 0 ? 1 : dc > 0 ? 2 : dr < 0 ? 3 : 4;
-        const int way = board_next_ ? 2 : (steps_by_button + steps_by_key + steps_by_board) % 3;
+        // The three ways of taking a step in turn; the board right after the radar, which it must not block.
+        const int way = board_next_ ? 2 : steps_++ % 3;
         board_next_ = false;
-        if (way == 0) {
-            ++steps_by_button;
-            return click(f.bt_arrow[static_cast<std::size_t>(dir)], "an arrow button");
-        }
+        if (way == 0) return click(f.bt_arrow[static_cast<std::size_t>(dir)], "an arrow button");
         if (way == 1) {
-            ++steps_by_key;
             const int keys[5] = {0, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
             return key(game_window(), keys[dir], "an arrow key");
         }
-        ++steps_by_board;
         return click_at(board(), QPoint((to.first - 1) * 20 + 10, (to.second - 1) * 20 + 10), "the square next to the pawn");
     }
 
@@ -397,7 +381,7 @@ private:
         auto cell = [&](int col, int row) {
             return click_at(board(), QPoint((col - 1) * s.cell_w + s.cell_w / 2, (row - 1) * s.cell_h + s.cell_h / 2), "a cell");
         };
-        if (plan_.miss_now_and_then && !missed_here_ && s.round_no % 3 == 0 && s.misses + 1 < s.miss_limit) {
+        if (!missed_here_ && s.round_no % 3 == 0 && s.misses + 1 < s.miss_limit) {
             missed_here_ = true;
             for (int c = 1; c <= s.grid_cols; ++c) {
                 for (int r = 1; r <= s.grid_rows; ++r) {
@@ -423,21 +407,14 @@ private:
     PlayerAction bonus() {
         ui::MainForm& f = ui::mainform();
         if (shot_due("bonus_chooser")) return shot("bonus_chooser");
-        const int n = bonus_by_key + bonus_by_click;
-        const int choice = n % 3;
-        if (n % 2 == 0) {
-            ++bonus_by_key;
-            return key(game_window(), Qt::Key_1 + choice, "a bonus key");
-        }
-        ++bonus_by_click;
-        return click(f.Label_btype[static_cast<std::size_t>(choice)], "a bonus");
+        return click(f.Label_btype[static_cast<std::size_t>(bonuses_++ % 3)], "a bonus");
     }
 
     // ---- the end ------------------------------------------------------------------------------
     PlayerAction ending() {
         ui::MainForm& f = ui::mainform();
         const ui::ScreenState& sc = ui::screen();
-        story_won = true;
+        story_won_ = true;
         // The page is read once the panel is up and the words have faded in.
         if (!f.pbox_box[0]->visible() || f.pbox_box[0]->top() > 347 || sc.ending_fade < 16 || sc.gamewon_tick <= 15) return {};
         const std::string page = "ending_page" + std::to_string(sc.ending_page);
@@ -449,7 +426,7 @@ private:
     PlayerAction fireworks() {
         ui::MainForm& f = ui::mainform();
         if (!f.pbox_box[1]->visible() || f.pbox_box[1]->top() > 347) return {};
-        show_seen = true;
+        show_seen_ = true;
         switch (show_step_) {
             case 0:
                 ++show_step_;
@@ -492,7 +469,8 @@ private:
     bool story_started_ = false, character_picked_ = false, difficulty_picked_ = false;
     bool marks_typed_ = false, board_next_ = false, level_done_ = false, star_done_ = false;
     bool missed_here_ = false, losing_ = false;
-    int target_ = 0, round_seen_ = -1, show_step_ = 0;
+    bool dice_slowed_ = false, radar_shown_ = false, story_won_ = false, show_seen_ = false;
+    int target_ = 0, round_seen_ = -1, show_step_ = 0, steps_ = 0, bonuses_ = 0;
     std::deque<Square> trip_;
 };
 
