@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <deque>
 #include <map>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,7 +26,7 @@
 namespace testing_support {
 
 struct PlayerAction {
-    enum Kind { kWait, kClick, kDoubleClick, kWheel, kPress, kRelease, kDrag, kKey, kType, kShot, kDone, kStuck };
+    enum Kind { kWait, kClick, kDoubleClick, kWheel, kPress, kRelease, kDrag, kKey, kType, kDone, kStuck };
     Kind kind = kWait;
     // Clicks, presses and drags: the widget under the pointer and the point in it (a drag ends
     // at `to` in `to_widget`). Keys and typed text: the window that takes them.
@@ -36,7 +35,7 @@ struct PlayerAction {
     QWidget* to_widget = nullptr;
     QPoint to;
     int key = 0;       // a Qt::Key; for the wheel, notches towards the user (negative: away)
-    std::string text;  // typed text, a screenshot's name, or why the player is stuck
+    std::string text;  // typed text, or why the player is stuck
     std::string what;  // what the player means by it, for logs
 };
 
@@ -108,14 +107,6 @@ private:
         return a;
     }
     static QWidget* game_window() { return ui::mainform().widget(); }
-    // Takes a screenshot once per name; the next call goes on with the game.
-    bool shot_due(const std::string& name) { return shots_.insert(name).second; }
-    PlayerAction shot(const std::string& name) {
-        PlayerAction a;
-        a.kind = PlayerAction::kShot;
-        a.text = name;
-        return a;
-    }
     static PlayerAction stuck(const std::string& why) {
         PlayerAction a;
         a.kind = PlayerAction::kStuck;
@@ -185,7 +176,6 @@ private:
             return click(entry->ok.label, "OK on the name entry");
         }
         if (ui::FormTopten* hof = ui::FormTopten::instance()) {
-            if (shot_due("hall_of_fame")) return shot("hall_of_fame");
             return key(hof->widget(), Qt::Key_Escape, "closes the Hall of Fame");
         }
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -203,7 +193,6 @@ private:
         }
         if (!story_won_) return stuck("back on the title screen before the story was won");
         if (!show_seen_) {
-            if (shot_due("golden_castle")) return shot("golden_castle");
             return click(f.Img_bgcastle, "the golden castle");
         }
         PlayerAction done;
@@ -214,7 +203,6 @@ private:
     PlayerAction start_screen() {
         ui::MainForm& f = ui::mainform();
         if (modes::state().menu_tick <= 38) return {};  // the difficulty panel is still rising
-        if (shot_due("start_screen")) return shot("start_screen");
         if (!character_picked_) {
             character_picked_ = true;
             return click(f.Img_hotspot[static_cast<std::size_t>(plan_.character)], "a character");
@@ -290,15 +278,9 @@ private:
             marks_typed_ = true;
             return type(game_window(), "jz");
         }
-        if (shot_due("map")) return shot("map");
-        const int under = secret_at(pawn());
-        if (under != 0 && modes::state().secret_state[static_cast<std::size_t>(under)] == 1 && shot_due("revealed")) {
-            return shot("revealed");
-        }
         if (s.castle_on && !castle_placed()) {
             // The "?" marks twinkle over the castle's candidate squares until the dice stops.
             if (!waited("twinkle", 600)) return {};
-            if (shot_due("castle_unveiled")) return shot("castle_unveiled");
         }
         if (f.Pbox_hint->visible() && !dice_slowed_) {
             dice_slowed_ = true;
@@ -339,8 +321,6 @@ private:
             board_next_ = true;
             return click(f.Pbox_hint, "the hint on the map");
         }
-        if (radar_shown_ && shot_due("radar")) return shot("radar");
-        if (castle_placed() && shot_due("castle_placed")) return shot("castle_placed");
         const Square to = trip_.front();
         const int dc = to.first - pawn().first, dr = to.second - pawn().second;
         const int dir = dc < 0 ? 1 : dc > 0 ? 2 : dr < 0 ? 3 : 4;
@@ -367,8 +347,6 @@ private:
             if (s.round_kind == 21) star_done_ = true;
             losing_ = plan_.lose_secret_round >= 1 && s.round_kind == plan_.lose_secret_round && rounds_lost == 0;
         }
-        const char* name = s.round_kind == 0 ? "level_round" : s.round_kind == 21 ? "star_round" : s.round_kind == 11 ? "castle_round" : "secret_round";
-        if (shot_due(name)) return shot(name);
         if (losing_) {
             // Double-clicking the clock makes it run fifty times faster; then the player waits.
             if (f.Timer_timer.interval() != 20) {
@@ -406,7 +384,6 @@ private:
 
     PlayerAction bonus() {
         ui::MainForm& f = ui::mainform();
-        if (shot_due("bonus_chooser")) return shot("bonus_chooser");
         return click(f.Label_btype[static_cast<std::size_t>(bonuses_++ % 3)], "a bonus");
     }
 
@@ -417,8 +394,6 @@ private:
         story_won_ = true;
         // The page is read once the panel is up and the words have faded in.
         if (!f.pbox_box[0]->visible() || f.pbox_box[0]->top() > 347 || sc.ending_fade < 16 || sc.gamewon_tick <= 15) return {};
-        const std::string page = "ending_page" + std::to_string(sc.ending_page);
-        if (shot_due(page)) return shot(page);
         ++pages_turned;
         return click(f.Label_btb0, ">>");
     }
@@ -427,44 +402,31 @@ private:
         ui::MainForm& f = ui::mainform();
         if (!f.pbox_box[1]->visible() || f.pbox_box[1]->top() > 347) return {};
         show_seen_ = true;
-        switch (show_step_) {
-            case 0:
-                ++show_step_;
-                return click(f.Label_btc[1], "one rocket more");
-            case 1: {
-                ++show_step_;
-                PlayerAction a = click_at(f.pbox_pal->client_widget(), QPoint(40, 15), "drags along the palette");
+        // One rocket more, a colour from the palette, the height from a press on the sky; then
+        // the show runs a while and "menu" ends it.
+        PlayerAction a;
+        switch (show_step_++) {
+            case 0: return click(f.Label_btc[1], "one rocket more");
+            case 1:
+                a = click_at(f.pbox_pal->client_widget(), QPoint(40, 15), "drags along the palette");
                 a.kind = PlayerAction::kDrag;
                 a.to_widget = a.widget;
                 a.to = QPoint(90, 15);
                 return a;
-            }
-            case 2: {
-                ++show_step_;
-                PlayerAction a = click_at(board(), QPoint(200, 100), "presses on the sky");
-                a.kind = PlayerAction::kPress;
-                return a;
-            }
+            case 2:
             case 3:
-                ++show_step_;
-                return shot("fireworks_guide");
-            case 4: {
-                ++show_step_;
-                PlayerAction a = click_at(board(), QPoint(200, 100), "lets go");
-                a.kind = PlayerAction::kRelease;
+                a = click_at(board(), QPoint(200, 100), show_step_ == 3 ? "presses on the sky" : "lets go");
+                a.kind = show_step_ == 3 ? PlayerAction::kPress : PlayerAction::kRelease;
                 return a;
-            }
-            case 5:
-                if (!waited("show", 1500)) return {};
-                ++show_step_;
-                return shot("fireworks");
+            case 4:
+                if (!waited("show", 1500)) --show_step_;
+                return {};
             default: return click(f.Label_btb1, "menu");
         }
     }
 
     StoryPlan plan_;
     std::int64_t now_ = 0;
-    std::set<std::string> shots_;
     std::map<std::string, std::int64_t> waits_;
     bool story_started_ = false, character_picked_ = false, difficulty_picked_ = false;
     bool marks_typed_ = false, board_next_ = false, level_done_ = false, star_done_ = false;
