@@ -203,6 +203,19 @@ TEST_F(Fireworks, TheHeightGuideBorrowsGridLineZeroAndGivesItBack) {
     EXPECT_EQ(form().gridline[0]->border_colour(), form().gridline[1]->border_colour());
 }
 
+TEST_F(Fireworks, ThePanelTakesPicksWhileItSlidesInAndTheShowKeepsThem) {
+    core::state().stories_won = 1;
+    ui::goto_mainmenu();
+    ui::Img_bgcastle_Click();
+    finish_half();  // the panel rises while the board opens
+    ASSERT_EQ(core::state().game_state, "paneopen");
+    ui::Label_btc_Click(1);
+    ui::pbox_pal_MouseMove({platform::kLeftButton, 0, 40, 15});
+    finish_half();
+    EXPECT_EQ(sc().fw_count, 12);
+    EXPECT_FALSE(sc().fw_randcolour);
+}
+
 TEST_F(Fireworks, MenuLeavesTheShowOnce) {
     open_show();
     ui::Label_btb_Click(0);  // ">>" is the ending's
