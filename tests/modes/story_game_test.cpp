@@ -149,9 +149,15 @@ protected:
             ASSERT_EQ(s.level, 1 + won());
             ASSERT_NE(core::state().map_grid[static_cast<std::size_t>(m.pawn_col)][static_cast<std::size_t>(m.pawn_row)], 0)
                 << "the pawn left the road at " << m.pawn_col << "," << m.pawn_row;
-            ASSERT_TRUE(std::none_of(f.bt_arrow.begin() + 1, f.bt_arrow.end(), [&](auto* b) { return b->visible(); }) ||
-                        st == "walkmap")
-                << "arrows shown while the pawn cannot walk";
+            // Arrows only while the pawn may step, and then exactly the road next to it less the way back.
+            const int dc[5] = {0, -1, 1, 0, 0}, dr[5] = {0, 0, 0, -1, 1};
+            for (int d = 1; d <= 4; ++d) {
+                const int c = m.pawn_col + dc[d], r = m.pawn_row + dr[d];
+                const bool road = c >= 1 && c <= 21 && r >= 1 && r <= 16 &&
+                                  s.map_grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] != 0;
+                ASSERT_EQ(f.bt_arrow[static_cast<std::size_t>(d)]->visible(), st == "walkmap" && road && d != m.back_dir)
+                    << "arrow " << d << " at " << m.pawn_col << "," << m.pawn_row;
+            }
         }
         if (st == "gamewon" || st == "playfirework" || st == "mainmenu") {
             ASSERT_FALSE(f.pbox_dice->visible());
@@ -199,7 +205,6 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     plan.difficulty = 2;  // the window test plays the first difficulty
     plan.character = 4;
     StoryAutopilot player(plan);
-    std::vector<std::string> shots;
     int inputs = 0;
     bool picks_checked = false;
     for (;;) {
@@ -209,8 +214,6 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
         if (a.kind == PlayerAction::kWait) {
             pass(16);
             ASSERT_LT(now_, 20 * 60 * 1000) << "the game never came to an end";
-        } else if (a.kind == PlayerAction::kShot) {
-            shots.push_back(a.text);
         } else {
             ASSERT_LT(++inputs, 3000);
             perform(a);
@@ -234,17 +237,6 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     EXPECT_EQ(kinds.back(), 11) << "the castle round last";
     EXPECT_GT(player.misses_made, 0);
 
-    // Every way of playing was used.
-    EXPECT_GT(player.stops_by_click, 0);
-    EXPECT_GT(player.stops_by_enter, 0);
-    EXPECT_GT(player.steps_by_button, 0);
-    EXPECT_GT(player.steps_by_key, 0);
-    EXPECT_GT(player.steps_by_board, 0);
-    EXPECT_GT(player.bonus_by_key, 0);
-    EXPECT_GT(player.bonus_by_click, 0);
-    EXPECT_TRUE(player.dice_slowed);
-    EXPECT_TRUE(player.radar_shown);
-
     // The ending: six pages, one Hall of Fame check, one more story won; back on the title.
     EXPECT_EQ(player.pages_turned, 6);
     EXPECT_EQ(name_entries, 1);
@@ -252,7 +244,6 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     EXPECT_GT(core::state().hof_table[1].score, 10);
     EXPECT_EQ(core::state().hof_table[1].mode, "Story - Crazy!");
     EXPECT_EQ(core::state().stories_won, stories_before + 1);
-    EXPECT_TRUE(player.show_seen);
     EXPECT_EQ(ui::screen().fw_count, 12) << "one rocket more";
     EXPECT_FALSE(ui::screen().fw_randcolour) << "a colour picked from the palette";
     EXPECT_EQ(ui::screen().fw_hmax, 220) << "the height from the press on the sky";
@@ -267,10 +258,6 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     }
     for (auto* box : f.pbox_box) EXPECT_TRUE(!box->visible() || box->top() >= 426) << "a side panel left in sight";
     EXPECT_FALSE(f.gridline[0]->visible());
-    for (const char* shot : {"start_screen", "map", "level_round", "secret_round", "bonus_chooser", "radar",
-                             "castle_unveiled", "castle_round", "ending_page6", "golden_castle", "fireworks"}) {
-        EXPECT_NE(std::find(shots.begin(), shots.end(), shot), shots.end()) << shot << " was never seen";
-    }
 
     // The next story starts afresh: nothing of the won one is left on the map.
     click(f.Label_mi[1]);
@@ -283,21 +270,6 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     EXPECT_EQ(m.secret_col[11], 99) << "no castle on the new map";
     EXPECT_FALSE(core::state().castle_on);
     EXPECT_EQ(core::state().level, 1);
-    EXPECT_EQ(core::state().misses, 0);
-    EXPECT_EQ(core::state().round_no, 0);
-    EXPECT_EQ(core::state().score, 0);
-    EXPECT_EQ(core::state().miss_limit, core::state().story_diff_table[0].max_misses);
-    EXPECT_EQ(core::state().time_limit, core::state().story_diff_table[0].secs);
-    EXPECT_EQ(f.Timer_dice.interval(), core::state().story_diff_table[0].dice_ms);
-    EXPECT_EQ(m.pawn_col, 11);
-    EXPECT_EQ(m.pawn_row, 8);
-    EXPECT_FALSE(f.Pbox_hint->visible());
-    EXPECT_TRUE(f.Label_bt[0]->visible()) << "end game";
-    for (auto* box : f.pbox_box) EXPECT_TRUE(!box->visible() || box->top() >= 426) << "a side panel left in sight";
-    click(f.Label_bt[0]);
-    ASSERT_NO_FATAL_FAILURE(wait_for("mainmenu"));
-    ASSERT_NO_FATAL_FAILURE(check("the title again"));
-    EXPECT_FALSE(f.Label_bt[0]->visible());
 }
 
 }  // namespace

@@ -1,12 +1,8 @@
 // The real program with a scripted Story player looking over its shoulder. The player never
 // touches the game: it prints each input it wants ("do N ..."), the window test delivers it
 // through the X server, and the player waits until the input has arrived before it looks again.
-// SHOT_DIR=folder keeps a screenshot of every screen the player meets.
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QPixmap>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
@@ -55,9 +51,6 @@ const char* keysym(int key) {
         case Qt::Key_Down: return "Down";
         case Qt::Key_Return: return "Return";
         case Qt::Key_Escape: return "Escape";
-        case Qt::Key_1: return "1";
-        case Qt::Key_2: return "2";
-        case Qt::Key_3: return "3";
         default: return "";
     }
 }
@@ -103,7 +96,6 @@ int main(int argc, char** argv) {
     // An earlier player's Hall of Fame with room for this game's score.
     for (int i = 1; i <= 10; ++i) core::state().hof_table[static_cast<std::size_t>(i)].score = 11 - i;
 
-    const QString shot_dir = qEnvironmentVariable("SHOT_DIR");
     ArrivalCounter arrivals;
     app.installEventFilter(&arrivals);
     testing_support::StoryPlan plan;
@@ -114,8 +106,8 @@ int main(int argc, char** argv) {
 
     int n = 0;
     int want_presses = 0, want_releases = 0, want_keys = 0, want_wheels = 0;
-    std::int64_t last_input = 0, shot_at = -1;
-    std::string shot_name, last_status;
+    std::int64_t last_input = 0;
+    std::string last_status;
     QTimer drive;
     QObject::connect(&drive, &QTimer::timeout, [&] {
         const std::int64_t now = clock.elapsed();
@@ -130,12 +122,6 @@ int main(int argc, char** argv) {
             }
             return;
         }
-        if (shot_at >= 0) {  // a moment for the screen to be painted
-            if (now - shot_at < 150) return;
-            QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(shot_dir).filePath(QString::fromStdString(shot_name) + ".png"));
-            say("shot " + shot_name);
-            shot_at = -1;
-        }
         const PlayerAction a = player.next(now);
         switch (a.kind) {
             case PlayerAction::kWait:
@@ -143,11 +129,6 @@ int main(int argc, char** argv) {
                     say("stuck: nothing to do for 30 s");
                     QApplication::exit(1);
                 }
-                return;
-            case PlayerAction::kShot:
-                if (shot_dir.isEmpty()) return;
-                shot_name = a.text;
-                shot_at = now;
                 return;
             case PlayerAction::kDone:
                 say("done " + status());

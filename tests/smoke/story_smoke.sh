@@ -3,8 +3,7 @@
 # through the ten secrets, the castle and the ending pages to the title screen, then the
 # fireworks show behind the golden castle and "menu" back. The program's scripted player says
 # which input it wants; this script delivers each one as real pointer and key events.
-# SHOT_DIR=folder keeps a screenshot of every screen the player meets; STORY_LOG=file keeps
-# what the program reported.
+# STORY_LOG=file keeps what the program reported.
 set -euo pipefail
 program="$1"
 scratch="$(mktemp -d)"

@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <deque>
 #include <map>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,7 +26,7 @@
 namespace testing_support {
 
 struct PlayerAction {
-    enum Kind { kWait, kClick, kDoubleClick, kWheel, kPress, kRelease, kDrag, kKey, kType, kShot, kDone, kStuck };
+    enum Kind { kWait, kClick, kDoubleClick, kWheel, kPress, kRelease, kDrag, kKey, kType, kDone, kStuck };
     Kind kind = kWait;
     // Clicks, presses and drags: the widget under the pointer and the point in it (a drag ends
     // at `to` in `to_widget`). Keys and typed text: the window that takes them.
@@ -36,7 +35,7 @@ struct PlayerAction {
     QWidget* to_widget = nullptr;
     QPoint to;
     int key = 0;       // a Qt::Key; for the wheel, notches towards the user (negative: away)
-    std::string text;  // typed text, a screenshot's name, or why the player is stuck
+    std::string text;  // typed text, or why the player is stuck
     std::string what;  // what the player means by it, for logs
 };
 
@@ -45,13 +44,10 @@ struct StoryPlan {
     int difficulty = 0;
     // Lets the clock run out (double-clicking it first) in the first try of this secret round.
     int lose_secret_round = 0;
-    // Misses one cell in every third round while the limit allows.
-    bool miss_now_and_then = true;
-    // Walks to a level square first and, after the fifth secret, to the star square.
-    bool level_round_first = true;
-    bool star_round = true;
 };
 
+// On the way it plays a level round first, the star round after the fifth secret, and misses
+// one cell in every third round while the limit allows.
 class StoryAutopilot {
 public:
     using Square = std::pair<int, int>;
@@ -77,11 +73,7 @@ public:
     }
 
     // What the player has seen and done, for the test's closing checks.
-    int stops_by_click = 0, stops_by_enter = 0;
-    int steps_by_button = 0, steps_by_key = 0, steps_by_board = 0;
-    int bonus_by_key = 0, bonus_by_click = 0;
     int pages_turned = 0, misses_made = 0, rounds_lost = 0;
-    bool dice_slowed = false, radar_shown = false, story_won = false, show_seen = false;
     std::vector<int> round_kinds;  // each round as it began
 
 private:
@@ -115,14 +107,6 @@ private:
         return a;
     }
     static QWidget* game_window() { return ui::mainform().widget(); }
-    // Takes a screenshot once per name; the next call goes on with the game.
-    bool shot_due(const std::string& name) { return shots_.insert(name).second; }
-    PlayerAction shot(const std::string& name) {
-        PlayerAction a;
-        a.kind = PlayerAction::kShot;
-        a.text = name;
-        return a;
-    }
     static PlayerAction stuck(const std::string& why) {
         PlayerAction a;
         a.kind = PlayerAction::kStuck;
@@ -192,7 +176,6 @@ private:
             return click(entry->ok.label, "OK on the name entry");
         }
         if (ui::FormTopten* hof = ui::FormTopten::instance()) {
-            if (shot_due("hall_of_fame")) return shot("hall_of_fame");
             return key(hof->widget(), Qt::Key_Escape, "closes the Hall of Fame");
         }
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -208,9 +191,8 @@ private:
             story_started_ = true;
             return click(f.Label_mi[1], "Start Story Game");
         }
-        if (!story_won) return stuck("back on the title screen before the story was won");
-        if (!show_seen) {
-            if (shot_due("golden_castle")) return shot("golden_castle");
+        if (!story_won_) return stuck("back on the title screen before the story was won");
+        if (!show_seen_) {
             return click(f.Img_bgcastle, "the golden castle");
         }
         PlayerAction done;
@@ -221,7 +203,6 @@ private:
     PlayerAction start_screen() {
         ui::MainForm& f = ui::mainform();
         if (modes::state().menu_tick <= 38) return {};  // the difficulty panel is still rising
-        if (shot_due("start_screen")) return shot("start_screen");
         if (!character_picked_) {
             character_picked_ = true;
             return click(f.Img_hotspot[static_cast<std::size_t>(plan_.character)], "a character");
@@ -238,10 +219,10 @@ private:
     Square goal() {
         const modes::ModeState& m = modes::state();
         if (castle_placed()) return secret(11);
-        if (plan_.level_round_first && !level_done_) return nearest([](Square s) { return code(s) == 2 && secret_at(s) == 0; });
+        if (!level_done_) return nearest([](Square s) { return code(s) == 2 && secret_at(s) == 0; });
         int won = 0;
         for (int i = 1; i <= 10; ++i) won += m.secret_state[static_cast<std::size_t>(i)] == 2;
-        if (plan_.star_round && !star_done_ && won >= 5) return nearest([](Square s) { return code(s) == 3 && secret_at(s) == 0; });
+        if (!star_done_ && won >= 5) return nearest([](Square s) { return code(s) == 3 && secret_at(s) == 0; });
         if (target_ == 0 || m.secret_state[static_cast<std::size_t>(target_)] == 2) {
             target_ = 0;
             std::size_t best = 999;
@@ -297,18 +278,12 @@ private:
             marks_typed_ = true;
             return type(game_window(), "jz");
         }
-        if (shot_due("map")) return shot("map");
-        const int under = secret_at(pawn());
-        if (under != 0 && modes::state().secret_state[static_cast<std::size_t>(under)] == 1 && shot_due("revealed")) {
-            return shot("revealed");
-        }
         if (s.castle_on && !castle_placed()) {
             // The "?" marks twinkle over the castle's candidate squares until the dice stops.
             if (!waited("twinkle", 600)) return {};
-            if (shot_due("castle_unveiled")) return shot("castle_unveiled");
         }
-        if (f.Pbox_hint->visible() && !dice_slowed) {
-            dice_slowed = true;
+        if (f.Pbox_hint->visible() && !dice_slowed_) {
+            dice_slowed_ = true;
             return click(f.Pbox_hint, "the hint while the dice rolls");
         }
         // The trip: the road to the goal, cut where a stop only rolls again.
@@ -323,12 +298,7 @@ private:
             trip_.assign(road.begin(), road.begin() + static_cast<std::ptrdiff_t>(n));
         }
         if (PlayerAction a = choose_debug_dice(static_cast<int>(trip_.size())); a.kind != PlayerAction::kWait) return a;
-        if ((stops_by_click + stops_by_enter) % 2 == 0) {
-            ++stops_by_click;
-            return click(f.pbox_dice, "stops the dice");
-        }
-        ++stops_by_enter;
-        return key(game_window(), Qt::Key_Return, "stops the dice with Enter");
+        return click(f.pbox_dice, "stops the dice");
     }
 
     // The debug chooser: the pointer over it and the wheel turned, one entry per notch.
@@ -346,28 +316,22 @@ private:
         ui::MainForm& f = ui::mainform();
         while (!trip_.empty() && trip_.front() == pawn()) trip_.pop_front();
         if (trip_.empty()) return stuck("the trip is over but the pawn still waits");
-        if (f.Pbox_hint->visible() && dice_slowed && !radar_shown) {
-            radar_shown = true;
+        if (f.Pbox_hint->visible() && dice_slowed_ && !radar_shown_) {
+            radar_shown_ = true;
             board_next_ = true;
             return click(f.Pbox_hint, "the hint on the map");
         }
-        if (radar_shown && shot_due("radar")) return shot("radar");
-        if (castle_placed() && shot_due("castle_placed")) return shot("castle_placed");
         const Square to = trip_.front();
         const int dc = to.first - pawn().first, dr = to.second - pawn().second;
         const int dir = dc < 0 ? 1 : dc > 0 ? 2 : dr < 0 ? 3 : 4;
-        const int way = board_next_ ? 2 : (steps_by_button + steps_by_key + steps_by_board) % 3;
+        // The three ways of taking a step in turn; the board right after the radar, which it must not block.
+        const int way = board_next_ ? 2 : steps_++ % 3;
         board_next_ = false;
-        if (way == 0) {
-            ++steps_by_button;
-            return click(f.bt_arrow[static_cast<std::size_t>(dir)], "an arrow button");
-        }
+        if (way == 0) return click(f.bt_arrow[static_cast<std::size_t>(dir)], "an arrow button");
         if (way == 1) {
-            ++steps_by_key;
             const int keys[5] = {0, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
             return key(game_window(), keys[dir], "an arrow key");
         }
-        ++steps_by_board;
         return click_at(board(), QPoint((to.first - 1) * 20 + 10, (to.second - 1) * 20 + 10), "the square next to the pawn");
     }
 
@@ -383,8 +347,6 @@ private:
             if (s.round_kind == 21) star_done_ = true;
             losing_ = plan_.lose_secret_round >= 1 && s.round_kind == plan_.lose_secret_round && rounds_lost == 0;
         }
-        const char* name = s.round_kind == 0 ? "level_round" : s.round_kind == 21 ? "star_round" : s.round_kind == 11 ? "castle_round" : "secret_round";
-        if (shot_due(name)) return shot(name);
         if (losing_) {
             // Double-clicking the clock makes it run fifty times faster; then the player waits.
             if (f.Timer_timer.interval() != 20) {
@@ -397,7 +359,7 @@ private:
         auto cell = [&](int col, int row) {
             return click_at(board(), QPoint((col - 1) * s.cell_w + s.cell_w / 2, (row - 1) * s.cell_h + s.cell_h / 2), "a cell");
         };
-        if (plan_.miss_now_and_then && !missed_here_ && s.round_no % 3 == 0 && s.misses + 1 < s.miss_limit) {
+        if (!missed_here_ && s.round_no % 3 == 0 && s.misses + 1 < s.miss_limit) {
             missed_here_ = true;
             for (int c = 1; c <= s.grid_cols; ++c) {
                 for (int r = 1; r <= s.grid_rows; ++r) {
@@ -422,26 +384,16 @@ private:
 
     PlayerAction bonus() {
         ui::MainForm& f = ui::mainform();
-        if (shot_due("bonus_chooser")) return shot("bonus_chooser");
-        const int n = bonus_by_key + bonus_by_click;
-        const int choice = n % 3;
-        if (n % 2 == 0) {
-            ++bonus_by_key;
-            return key(game_window(), Qt::Key_1 + choice, "a bonus key");
-        }
-        ++bonus_by_click;
-        return click(f.Label_btype[static_cast<std::size_t>(choice)], "a bonus");
+        return click(f.Label_btype[static_cast<std::size_t>(bonuses_++ % 3)], "a bonus");
     }
 
     // ---- the end ------------------------------------------------------------------------------
     PlayerAction ending() {
         ui::MainForm& f = ui::mainform();
         const ui::ScreenState& sc = ui::screen();
-        story_won = true;
+        story_won_ = true;
         // The page is read once the panel is up and the words have faded in.
         if (!f.pbox_box[0]->visible() || f.pbox_box[0]->top() > 347 || sc.ending_fade < 16 || sc.gamewon_tick <= 15) return {};
-        const std::string page = "ending_page" + std::to_string(sc.ending_page);
-        if (shot_due(page)) return shot(page);
         ++pages_turned;
         return click(f.Label_btb0, ">>");
     }
@@ -449,50 +401,38 @@ private:
     PlayerAction fireworks() {
         ui::MainForm& f = ui::mainform();
         if (!f.pbox_box[1]->visible() || f.pbox_box[1]->top() > 347) return {};
-        show_seen = true;
-        switch (show_step_) {
-            case 0:
-                ++show_step_;
-                return click(f.Label_btc[1], "one rocket more");
-            case 1: {
-                ++show_step_;
-                PlayerAction a = click_at(f.pbox_pal->client_widget(), QPoint(40, 15), "drags along the palette");
+        show_seen_ = true;
+        // One rocket more, a colour from the palette, the height from a press on the sky; then
+        // the show runs a while and "menu" ends it.
+        PlayerAction a;
+        switch (show_step_++) {
+            case 0: return click(f.Label_btc[1], "one rocket more");
+            case 1:
+                a = click_at(f.pbox_pal->client_widget(), QPoint(40, 15), "drags along the palette");
                 a.kind = PlayerAction::kDrag;
                 a.to_widget = a.widget;
                 a.to = QPoint(90, 15);
                 return a;
-            }
-            case 2: {
-                ++show_step_;
-                PlayerAction a = click_at(board(), QPoint(200, 100), "presses on the sky");
-                a.kind = PlayerAction::kPress;
-                return a;
-            }
+            case 2:
             case 3:
-                ++show_step_;
-                return shot("fireworks_guide");
-            case 4: {
-                ++show_step_;
-                PlayerAction a = click_at(board(), QPoint(200, 100), "lets go");
-                a.kind = PlayerAction::kRelease;
+                a = click_at(board(), QPoint(200, 100), show_step_ == 3 ? "presses on the sky" : "lets go");
+                a.kind = show_step_ == 3 ? PlayerAction::kPress : PlayerAction::kRelease;
                 return a;
-            }
-            case 5:
-                if (!waited("show", 1500)) return {};
-                ++show_step_;
-                return shot("fireworks");
+            case 4:
+                if (!waited("show", 1500)) --show_step_;
+                return {};
             default: return click(f.Label_btb1, "menu");
         }
     }
 
     StoryPlan plan_;
     std::int64_t now_ = 0;
-    std::set<std::string> shots_;
     std::map<std::string, std::int64_t> waits_;
     bool story_started_ = false, character_picked_ = false, difficulty_picked_ = false;
     bool marks_typed_ = false, board_next_ = false, level_done_ = false, star_done_ = false;
     bool missed_here_ = false, losing_ = false;
-    int target_ = 0, round_seen_ = -1, show_step_ = 0;
+    bool dice_slowed_ = false, radar_shown_ = false, story_won_ = false, show_seen_ = false;
+    int target_ = 0, round_seen_ = -1, show_step_ = 0, steps_ = 0, bonuses_ = 0;
     std::deque<Square> trip_;
 };
 
