@@ -40,6 +40,7 @@ TEST_F(Bonus, EachChoiceAppliesItsBonusAndRollsTheDice) {
         core::show_timer();
         open_chooser();
         EXPECT_EQ(form().Label8->caption(), "CHOOSE YOUR BONUS");
+        EXPECT_EQ(form().Label_btype[0]->fore_colour(), platform::rgb(191, 191, 255)) << "last choice's white is gone";
         ui::Label_btype_Click(choice);
         EXPECT_EQ(s.misses, choice == 0 ? 0 : 3);
         EXPECT_EQ(form().Label_misses->caption(), choice == 0 ? "" : "X X X ");
@@ -123,6 +124,7 @@ TEST_F(Hint, TheNearestHiddenSecretsDistanceAndRadar) {
         EXPECT_EQ(rad.height(), 2 * c.r);
         EXPECT_EQ(rad.left(), (11 - 1) * 20 + 10 - c.r);
         EXPECT_EQ(rad.top(), (8 - 1) * 20 + 10 - c.r);
+        EXPECT_EQ(rad.fill_style(), platform::Shape::kFillDiagonalCross);
         EXPECT_FALSE(form().Pbox_hint->visible());
         form().Shape_rad->set_visible(false);
     }
@@ -139,6 +141,7 @@ TEST_F(Hint, TheNearestHiddenSecretsDistanceAndRadar) {
 }
 
 TEST_F(Hint, OnTopOfASecretOrNoneLeftGivesNoRadar) {
+    EXPECT_EQ(form().Pbox_hint->tool_tip(), "Click for game hint!");
     one_hidden_secret(0, 0);
     offer();
     ui::Pbox_hint_Click();

@@ -179,6 +179,7 @@ TEST_F(Landing, TheCastleIsNeverPlacedOnTheSecretJustWon) {
         }
         EXPECT_EQ(modes::state().secret_col[11], modes::state().secret_col[static_cast<std::size_t>(next)]);
         EXPECT_EQ(modes::state().secret_row[11], modes::state().secret_row[static_cast<std::size_t>(next)]);
+        EXPECT_EQ(modes::state().secret_state[11], 1);
         EXPECT_TRUE(said("GOOD LUCK!"));
         // A sequence stuck on the same number still places the castle elsewhere.
         modes::state().secret_col[11] = 99;

@@ -28,6 +28,7 @@ protected:
 
 TEST_F(StoryStart, BlindsRevealTwoRowsOfEveryBandPerTickThenTheWholePicture) {
     modes::start_story();
+    EXPECT_EQ(form().pbox_cell[0]->picture(), ui::form_clip().PCLIP_story.cell(0));
     EXPECT_FALSE(row_shows_intro(0)) << "the title is still up";
 
     ticks(1);
