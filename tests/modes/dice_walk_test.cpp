@@ -99,6 +99,7 @@ TEST_F(DiceWalk, StepsCountDownOnTheDiceAndTheLastOneLands) {
     roll(3);
     modes::bt_arrow_Click(2);
     EXPECT_EQ(last_line(), "Moving...");
+    EXPECT_FALSE(form().bt_arrow[1]->enabled());
     EXPECT_EQ(finish_walk(), 3);
     EXPECT_EQ(m().pawn_col, 12);
     EXPECT_EQ(m().pawn_row, 8);
