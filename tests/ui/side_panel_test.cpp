@@ -68,7 +68,9 @@ TEST_F(SidePanel, EachPanelsControlsLieInThePartThatComesIntoView) {
             EXPECT_GE(c->top(), 0) << sel;
             EXPECT_LE(c->top() + c->height(), seen) << sel << " at " << c->left() << "," << c->top();
             EXPECT_LE(c->left() + c->width(), box.width()) << sel << " at " << c->left() << "," << c->top();
-            if (sel == 2) EXPECT_GE(c->left(), 10 + 75) << "clear of the gift box";
+            if (sel == 2) {
+                EXPECT_GE(c->left(), 10 + 75) << "clear of the gift box";
+            }
         }
     }
 }
