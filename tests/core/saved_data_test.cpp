@@ -235,7 +235,9 @@ TEST_F(SavedData, OddSettingsFilesAreNeverWrittenAndThePlayerIsToldOnce) {
         EXPECT_EQ(r.out, std::string("first=") + c.first + " bg=0 won=0\n");
         // Three saves, at most one message (the child has no windows: it says it on stderr).
         const int told = c.notice ? 1 : 0;
-        if (c.notice) EXPECT_EQ(count_of(r.err, c.notice), 1) << r.err;
+        if (c.notice) {
+            EXPECT_EQ(count_of(r.err, c.notice), 1) << r.err;
+        }
         EXPECT_EQ(count_of(r.err, "\n"), told) << r.err;
         EXPECT_EQ(snapshot(dir.path(), f, c.notice != nullptr), before);
         ::chmod(dir.path().toLocal8Bit().constData(), 0700);
