@@ -1,6 +1,7 @@
 // Saved settings: the Hall of Fame, the background and the stories won, kept between runs.
 #include "core/settings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -98,8 +99,19 @@ void save_hall_of_fame() { platform::update_settings(app(), write_table); }
 
 void save_background() { platform::update_settings(app(), write_background); }
 
-void save_stories_won() {
-    platform::save_setting(app(), kGeneral, "STORYWON", scramble_number(state().stories_won));
+void count_won_story() {
+    CoreState& s = state();
+    platform::update_settings(app(), [&s](platform::SettingsEntry& stored) {
+        // Another copy may have won a story since this one read the count: one more than the
+        // count on disk, so that neither win is lost. With none on disk (a first win, or a file
+        // that cannot be used) this run's own count goes on.
+        const std::string raw = stored.get(kGeneral, "STORYWON", "-");
+        const long long base = raw == "-" ? s.stories_won : stored_whole(raw, 0, 32767);
+        // The count is 16-bit: past the top it would wrap negative, darken the castle and read
+        // back as 0. It stays at the top instead.
+        s.stories_won = static_cast<std::int16_t>(std::min<long long>(base + 1, 32767));
+        stored.set(kGeneral, "STORYWON", scramble_number(s.stories_won));
+    });
 }
 
 void save_and_quit() {

@@ -19,8 +19,8 @@ void clear_all_settings();
 void save_hall_of_fame();
 // The background scheme.
 void save_background();
-// The number of stories won (the moment a story is won).
-void save_stories_won();
+// A story is won: the count on disk now goes up by one, and this run's count becomes it.
+void count_won_story();
 
 // The built-in Hall of Fame.
 void default_hall_of_fame();

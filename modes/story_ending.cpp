@@ -2,7 +2,6 @@
 #include "modes/story_ending.h"
 
 #include <cstdint>
-#include <limits>
 
 #include "core/game_state.h"
 #include "core/grid.h"
@@ -31,12 +30,9 @@ const std::array<std::string, 7> kEndingPages = {
 void win_story() {
     core::CoreState& s = core::state();
     ui::MainForm& f = ui::mainform();
-    // The count is 16-bit: past the top it would wrap negative, darken the castle and read
-    // back as 0. It stays at the top instead.
-    if (s.stories_won < std::numeric_limits<std::int16_t>::max()) ++s.stories_won;
     s.game_state = "gamewon";
-    // Saved at once: a player who quits during the ending keeps the golden castle.
-    core::save_stories_won();
+    // Counted on disk at once: a player who quits during the ending keeps the golden castle.
+    core::count_won_story();
     f.Timer_timer.set_enabled(false);
     f.pbox_main->set_auto_redraw(true);
 

@@ -2,7 +2,9 @@
 //   settings_child FOLDER churn   saves ever newer tables until killed; prints "saving" first
 //   settings_child FOLDER term    places an entry, sets background 6 in memory only, prints
 //                                 "ready" and waits for SIGTERM or SIGHUP
-//   settings_child FOLDER run     loads, saves three ways and prints what it loaded
+//   settings_child FOLDER run     loads, prints what it loaded, saves three ways (a won
+//                                 story among them)
+//   settings_child FOLDER win     loads, wins a story and prints the count
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
@@ -57,7 +59,14 @@ int run() {
     std::fflush(stdout);
     core::save_settings();
     core::save_background();
-    core::save_stories_won();
+    core::count_won_story();
+    return 0;
+}
+
+int win() {
+    core::load_settings();
+    core::count_won_story();
+    std::printf("won=%d\n", core::state().stories_won);
     return 0;
 }
 
@@ -72,5 +81,6 @@ int main(int argc, char** argv) {
     if (mode == "churn") churn();
     if (mode == "term") return term(app);
     if (mode == "run") return run();
+    if (mode == "win") return win();
     return 2;
 }

@@ -107,17 +107,30 @@ TEST_F(SavedData, ASecondProcessReadsEveryValueOldFilesIncluded) {
 
     restart();
     core::state().bg_index = 7;
-    core::state().stories_won = 3;
     core::state().hof_table[1] = {"First, \"quoted\"; = \\", 123456, "Linear - Crazy!"};
     core::save_settings();
-    core::save_stories_won();
-    child_reads("first=First, \"quoted\"; = \\ bg=7 won=3\n");
+    core::count_won_story();
+    // The child and this run each won one story on top of the stored 5.
+    child_reads("first=First, \"quoted\"; = \\ bg=7 won=7\n");
 
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray text = f.readAll();
     EXPECT_EQ(text.count("[general]"), 1) << text.toStdString();
     EXPECT_EQ(text.count("[t10]"), 1);
     EXPECT_FALSE(text.contains("%General"));
+}
+
+// Each copy counts its win on what the other has saved: neither win is lost.
+TEST_F(SavedData, TwoCopiesWinningAStoryEachCountTheirOwn) {
+    restart();
+    QProcess p;
+    ASSERT_TRUE(start_child(p, folder_, "win"));
+    const ChildRun r = finish(p);
+    ASSERT_EQ(r.out, "won=1\n") << r.err;
+    core::count_won_story();
+    EXPECT_EQ(core::state().stories_won, 2);
+    restart();
+    EXPECT_EQ(core::state().stories_won, 2);
 }
 
 // ---- Kills and signals ---------------------------------------------------------------------
