@@ -63,7 +63,7 @@ void gen_round_puzzle() {
     } else if (s.round_kind >= 1 && s.round_kind <= 11) {
         gen_picture_round();
     } else if (s.round_kind == 21) {
-        gen_star_round();
+        gen_special_round();
     }
     if (s.round_kind > 0) {
         core::show_grid(0);
@@ -103,7 +103,7 @@ void gen_picture_round() {
     paint_level_picture(s.level);
 }
 
-void gen_star_round() {
+void gen_special_round() {
     core::CoreState& s = core::state();
     s.round_cols = static_cast<std::uint8_t>(core::rnd_range(5, 3));
     s.round_rows = static_cast<std::uint8_t>(core::rnd_range(5, 2));

@@ -10,7 +10,7 @@ namespace modes {
 void gen_round_puzzle();
 void gen_level_puzzle();
 void gen_picture_round();
-void gen_star_round();
+void gen_special_round();
 
 // Runs the picture recipe of a Story level (kinds 1 to 8, then the three Story recipes).
 void paint_level_picture(int level);

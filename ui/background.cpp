@@ -50,4 +50,10 @@ void draw_bg(std::int16_t& bg) {
     if (changed) core::save_background();
 }
 
+void Img_changebg_Click() {
+    // Only the saved scheme keeps the pick; the -1 asks for one at random.
+    std::int16_t bg = -1;
+    draw_bg(bg);
+}
+
 }  // namespace ui

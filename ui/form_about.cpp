@@ -42,15 +42,9 @@ FormAbout::FormAbout() : SideWindow("About this Game", kClientW, kClientH) {
 
     label(this, 215, 146, 120, 30, "Website:", rgb(128, 128, 128), heading);
     Label10 = label(this, 215, 180, 225, 18, shown_address(kWebsite), platform::kWhite, bold);
-    Label10->on_mouse_down = [this](const platform::MouseArgs&) {
-        platform::FontDesc f = Label10->font();
-        f.underline = true;
-        Label10->set_font(f);
-        Label10->set_fore_colour(platform::kYellow);
-    };
-    // The underline stays: it tells the player the link has been used.
-    Label10->on_mouse_up = [this](const platform::MouseArgs&) { Label10->set_fore_colour(platform::kWhite); };
-    Label10->on_click = [] { open_link(kWebsite); };
+    Label10->on_mouse_down = [this](const platform::MouseArgs&) { Label10_MouseDown(); };
+    Label10->on_mouse_up = [this](const platform::MouseArgs&) { Label10_MouseUp(); };
+    Label10->on_click = [this] { Label10_Click(); };
     label(this, 215, 202, 225, 36, "News, new versions and a place to say hello.", platform::kWhite,
           side_font("Verdana", 9.75));
 
@@ -63,6 +57,18 @@ FormAbout::FormAbout() : SideWindow("About this Game", kClientW, kClientH) {
         if (key_code == 27) close();
     };
 }
+
+void FormAbout::Label10_MouseDown() {
+    platform::FontDesc f = Label10->font();
+    f.underline = true;
+    Label10->set_font(f);
+    Label10->set_fore_colour(platform::kYellow);
+}
+
+// The underline stays: it tells the player the link has been used.
+void FormAbout::Label10_MouseUp() { Label10->set_fore_colour(platform::kWhite); }
+
+void FormAbout::Label10_Click() { open_link(kWebsite); }
 
 void FormAbout::Form_Load() { ok.shape->set_fill_colour(rgb(255, 255, 132)); }
 

@@ -15,6 +15,9 @@ public:
     void Form_Load();
     // Lets the player look until OK or Escape closes the window.
     void visit();
+    void Label10_MouseDown();
+    void Label10_MouseUp();
+    void Label10_Click();
 
     platform::Label* Label_ver;
     platform::Label* Label10;  // the web page link

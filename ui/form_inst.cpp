@@ -112,7 +112,7 @@ FormInst::FormInst() : SideWindow("Help and FAQ", kClientW, kClientH) {
     for (int i = 0; i < kQuestions; ++i) {
         const Question& q = kQuestionList[static_cast<std::size_t>(i)];
         platform::Label* l = label(this, 50, q.top, 120, q.height, q.caption, rgb(0, 255, 255), small);
-        l->on_click = [this, i] { show_question(i); };
+        l->on_click = [this, i] { Label_q_Click(i); };
         Label_q[static_cast<std::size_t>(i)] = l;
     }
     label(this, 50, 215, 115, 63,
@@ -166,6 +166,8 @@ void FormInst::update_cs() {
     const platform::Label* l = Label_q[static_cast<std::size_t>(curq_)];
     Shape_cs->move(l->left() - 6, l->top() - 2, l->width() + 8, l->height());
 }
+
+void FormInst::Label_q_Click(int index) { show_question(index); }
 
 void FormInst::show_question(int q) {
     if (q < 0 || q >= kQuestions) return;

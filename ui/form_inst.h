@@ -35,6 +35,7 @@ public:
     // Question 0 shows the instructions, 1 to 4 their "faq.dat" sections; any other number
     // changes nothing.
     void show_question(int q);
+    void Label_q_Click(int index);
     void Label_bt_Click(int index);
     int current_question() const { return curq_; }
 

@@ -365,10 +365,7 @@ void MainForm::wire_events() {
     Label_timer->set_tool_tip("double-click to speed up");
     Pbox_hint->on_click = [] { Pbox_hint_Click(); };
     Label_LEVEL->on_click = [] { Label_LEVEL_Click(); };
-    Img_changebg->on_click = [] {
-        std::int16_t bg = -1;
-        draw_bg(bg);
-    };
+    Img_changebg->on_click = [] { Img_changebg_Click(); };
     for (int i = 0; i <= 5; ++i) {
         Label_bt[i]->on_mouse_down = [i](const platform::MouseArgs&) { Label_bt_MouseDown(i); };
         Label_bt[i]->on_mouse_up = [i](const platform::MouseArgs&) { Label_bt_MouseUp(i); };
@@ -377,9 +374,9 @@ void MainForm::wire_events() {
         Label_mi[i]->on_mouse_up = [i](const platform::MouseArgs&) { Label_mi_MouseUp(i); };
         Label_mi[i]->on_click = [i] { Label_mi_Click(i); };
     }
-    for (int i = 0; i <= 4; ++i) Label_midiff[i]->on_click = [i] { select_linear_diff(i); };
+    for (int i = 0; i <= 4; ++i) Label_midiff[i]->on_click = [i] { Label_midiff_Click(i); };
     for (int i = 0; i <= 2; ++i) {
-        Label_misdiff[i]->on_click = [i] { select_story_difficulty(i); };
+        Label_misdiff[i]->on_click = [i] { Label_misdiff_Click(i); };
         Label_btype[i]->on_mouse_down = [i](const platform::MouseArgs&) { Label_btype_MouseDown(i); };
         Label_btype[i]->on_mouse_up = [i](const platform::MouseArgs&) { Label_btype_MouseUp(i); };
     }

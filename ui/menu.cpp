@@ -188,6 +188,10 @@ void open_link(const std::string& target) {
     if (result < 33) platform::msgbox("Sorry! link failed to be loaded", platform::kMsgInfo);
 }
 
+void Label_midiff_Click(int index) { select_linear_diff(index); }
+
+void Label_misdiff_Click(int index) { select_story_difficulty(index); }
+
 void Label_mi_Click(int index) {
     switch (index) {
         case 0: start_linear(); break;

@@ -26,6 +26,8 @@ void open_link(const std::string& target);
 
 // Click handlers of the control arrays.
 void Label_mi_Click(int index);
+void Label_midiff_Click(int index);
+void Label_misdiff_Click(int index);
 void Label_bt_Click(int index);
 
 // The game's web page, opened by "website" and by the about box.

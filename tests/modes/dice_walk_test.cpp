@@ -213,8 +213,24 @@ TEST_F(DiceWalk, CharacterWordsSwitchThePawnOnTheMap) {
         EXPECT_EQ(ui::screen().typed, "cadge?");
     }
     ui::screen().typed.clear();
+    std::vector<platform::Primitive> drawn;
+    form().pbox_main->image_layer().set_recorder(&drawn);
     type("jz");
+    form().pbox_main->image_layer().set_recorder(nullptr);
     EXPECT_EQ(ui::screen().typed, "");
+    // Each secret's square gets a red cross, 12 px across, in the square's top-left corner.
+    std::vector<std::array<double, 4>> crosses, expected;
+    for (const platform::Primitive& p : drawn) {
+        if (p.kind == platform::Primitive::Kind::Line && p.colour == platform::rgb(255, 0, 0) && p.pen == 2)
+            crosses.push_back({p.x1, p.y1, p.x2, p.y2});
+    }
+    for (std::size_t i = 1; i <= 10; ++i) {
+        const double x = m().secret_col[i] * 20 - 16;
+        const double y = m().secret_row[i] * 20 - 16;
+        expected.push_back({x, y, x + 12, y + 12});
+        expected.push_back({x, y + 12, x + 12, y});
+    }
+    EXPECT_EQ(crosses, expected);
 }
 
 // Leaving from every Story moment ends on a clean title screen.

@@ -37,6 +37,7 @@ TEST_F(StoryRounds, LevelPuzzlesGrowWithTheLevel) {
         {0, 6, 5, 1, {range(1, 2), range(30, 20)}},  // below 1 counts as level 1
         {1, 6, 5, 1, {range(1, 2), range(30, 20)}},
         {2, 6, 5, 2, {range(1, 2), range(20, 10)}},
+        {3, 6, 5, 2, {range(1, 2), range(30, 20)}},
         {4, 7, 5, 2, {range(1, 2), range(15, 10)}},
         {5, 7, 5, 3, {range(1, 3), range(18, 5)}},
         {6, 7, 6, 3, {range(1, 3), range(18, 5)}},
