@@ -33,6 +33,18 @@ ll to_pixel(double v) { return static_cast<ll>(std::nearbyint(std::clamp(v, -kFa
 
 ll round_half_up(double v) { return static_cast<ll>(std::floor(v + 0.5)); }
 
+// std::ceil and std::floor to a whole number, without the library call that every row of a
+// wide line paid for twice. The cast cuts towards zero and the comparison steps back over
+// the value when it cut the wrong way; past 2^53 a double is whole and the cast is exact.
+ll ceil_ll(double v) {
+    const ll t = static_cast<ll>(v);
+    return static_cast<double>(t) < v ? t + 1 : t;
+}
+ll floor_ll(double v) {
+    const ll t = static_cast<ll>(v);
+    return static_cast<double>(t) > v ? t - 1 : t;
+}
+
 ll floor_div(ll a, ll b) {  // b > 0
     ll q = a / b;
     return (a % b != 0 && a < 0) ? q - 1 : q;
@@ -100,22 +112,24 @@ void capsule(double ax, double ay, double bx, double by, double r, ll top, ll bo
             if (from <= to) lo = std::min(lo, from), hi = std::max(hi, to);
         }
         if (lo <= hi)
-            span(y, static_cast<ll>(std::ceil(lo - kEps)), static_cast<ll>(std::floor(hi + kEps)));
+            span(y, ceil_ll(lo - kEps), floor_ll(hi + kEps));
     }
 }
 
 // Visits the pixels of an ellipse outline that fall inside [left, right] x [top, bottom].
 // Each quarter mirrors the first, so the outline is symmetric; the flat parts are walked by
 // column and the steep parts by row, so it stays one pixel thin without gaps, and the work
-// is bounded by the area visited rather than by the radius.
+// is bounded by the area visited rather than by the radius. Each walk yields two mirror
+// images at once; visit is told which (0 or 1), so that each one, taken alone, is an unbroken
+// path whose rows only ever go one way.
 template <class Visit>
 void ellipse_outline(ll cx, ll cy, double rx, double ry, ll left, ll top, ll right, ll bottom,
                      Visit&& visit) {
-    auto put = [&](ll x, ll y) {
-        if (x >= left && x <= right && y >= top && y <= bottom) visit(x, y);
+    auto put = [&](ll x, ll y, int mirror) {
+        if (x >= left && x <= right && y >= top && y <= bottom) visit(x, y, mirror);
     };
     if (rx <= 0 && ry <= 0) {
-        put(cx, cy);
+        put(cx, cy, 0);
         return;
     }
     const double diag = std::sqrt(rx * rx + ry * ry);
@@ -131,23 +145,23 @@ void ellipse_outline(ll cx, ll cy, double rx, double ry, ll left, ll top, ll rig
     };
     for (ll dx = std::max(0LL, left - cx); dx <= std::min(last_col, right - cx); ++dx) {
         const ll dy = dy_of(dx);
-        put(cx + dx, cy - dy);
-        if (dy != 0) put(cx + dx, cy + dy);
+        put(cx + dx, cy - dy, 0);
+        if (dy != 0) put(cx + dx, cy + dy, 1);
     }
     for (ll dx = std::max(0LL, cx - right); dx <= std::min(last_col, cx - left); ++dx) {
         const ll dy = dy_of(dx);
-        put(cx - dx, cy - dy);
-        if (dy != 0) put(cx - dx, cy + dy);
+        put(cx - dx, cy - dy, 0);
+        if (dy != 0) put(cx - dx, cy + dy, 1);
     }
     for (ll dy = std::max(0LL, top - cy); dy <= std::min(last_row, bottom - cy); ++dy) {
         const ll dx = dx_of(dy);
-        put(cx - dx, cy + dy);
-        if (dx != 0) put(cx + dx, cy + dy);
+        put(cx - dx, cy + dy, 0);
+        if (dx != 0) put(cx + dx, cy + dy, 1);
     }
     for (ll dy = std::max(0LL, cy - bottom); dy <= std::min(last_row, cy - top); ++dy) {
         const ll dx = dx_of(dy);
-        put(cx - dx, cy - dy);
-        if (dx != 0) put(cx + dx, cy - dy);
+        put(cx - dx, cy - dy, 0);
+        if (dx != 0) put(cx + dx, cy - dy, 1);
     }
 }
 
@@ -163,6 +177,19 @@ double turn(double x, double y) {
     if (y >= 0) t = x >= 0 ? y / (x + y) : 1 + (-x) / (y - x);
     else t = x < 0 ? 2 + (-y) / (-x - y) : 3 + x / (x - y);
     return t >= 4 ? t - 4 : t;
+}
+
+// Sets n pixels from d on to v. Four at a time: a plain fill loop compiles to one store per
+// pixel, and the spans of wide pens, thick lines and backgrounds were a good part of every
+// picture's time. The last four are stored at the very end, over pixels already set.
+void fill_pixels(std::uint32_t* d, ll n, std::uint32_t v) {
+    if (n < 4) {
+        for (ll i = 0; i < n; ++i) d[i] = v;
+        return;
+    }
+    const std::uint32_t four[4] = {v, v, v, v};
+    for (ll i = 0; i + 4 <= n; i += 4) std::memcpy(d + i, four, sizeof four);
+    std::memcpy(d + n - 4, four, sizeof four);
 }
 
 }  // namespace
@@ -181,7 +208,7 @@ struct Surface::Raster {
         if (y < 0 || y >= h) return;
         x0 = std::max(x0, 0LL);
         x1 = std::min(x1, w - 1);
-        if (x0 <= x1) std::fill(bits + y * stride + x0, bits + y * stride + x1 + 1, value);
+        if (x0 <= x1) fill_pixels(bits + y * stride + x0, x1 - x0 + 1, value);
     }
     void rect(ll x0, ll y0, ll x1, ll y1) const {
         for (ll y = std::max(y0, 0LL); y <= std::min(y1, h - 1); ++y) span(y, x0, x1);
@@ -288,6 +315,96 @@ const DotRows* shared_dot(int pen) {
     return pen <= kSharedDots ? &dots[static_cast<std::size_t>(pen)] : nullptr;
 }
 
+// Whether dots along a path can be drawn as one run per row: every row, top to bottom with
+// none missing, holds the middle column (both middle columns of an even pen), so the dots of
+// two neighbouring pixels meet or overlap on every row they share.
+bool dot_joins(const DotRows& rows, int pen) {
+    const int left = pen % 2 == 0 ? -1 : 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto& row = rows[i];
+        if (row[1] > left || row[2] < 0) return false;
+        if (i > 0 && row[0] != rows[i - 1][0] + 1) return false;
+    }
+    return true;
+}
+
+// The dots of a wide pen stamped along a path of neighbouring pixels. A wide arc stamps a dot
+// on every pixel of its outline, each overlapping the last on nearly every row, and filling
+// them one by one was a quarter of a busy picture's time; so each row of the trail
+// keeps only the leftmost and rightmost column it reaches and is filled once. That is the
+// very same set of pixels as long as every dot touches the one before (dot_joins, and each
+// pixel next to the last) and the rows only go one way, since then each row is reached by an
+// unbroken stretch of the path; where either fails, the trail so far is drawn and a new one
+// begins.
+template <class Raster>
+class DotTrail {
+public:
+    DotTrail(const Raster& r, const DotRows& rows, std::vector<ll>& lo, std::vector<ll>& hi)
+        : r_(r), rows_(rows), lo_(lo), hi_(hi) {
+        if (lo_.size() < static_cast<std::size_t>(r_.h)) {
+            lo_.assign(static_cast<std::size_t>(r_.h), kNone);
+            hi_.assign(static_cast<std::size_t>(r_.h), -kNone);
+        }
+    }
+    ~DotTrail() { flush(); }
+    DotTrail(const DotTrail&) = delete;
+    DotTrail& operator=(const DotTrail&) = delete;
+
+    void add(ll x, ll y) {
+        if (started_) {
+            const ll step_x = x - x_, step_y = y - y_;
+            const int way = (step_y > 0) - (step_y < 0);
+            if (step_x < -1 || step_x > 1 || step_y < -1 || step_y > 1 || (way != 0 && way == -way_)) {
+                flush();
+            } else if (way != 0) {
+                way_ = way;
+            }
+        }
+        started_ = true;
+        x_ = x;
+        y_ = y;
+        // The rows of the dot that fall on the surface, as a single stamp would visit them.
+        if (rows_.empty()) return;
+        const ll first_dy = rows_[0][0], count = static_cast<ll>(rows_.size());
+        const ll from = std::max(0LL, -y - first_dy), to = std::min(count - 1, r_.h - 1 - y - first_dy);
+        const std::array<int, 3>* row = rows_.data() + from;
+        ll* lo = lo_.data() + (y + first_dy + from);
+        ll* hi = hi_.data() + (y + first_dy + from);
+        for (ll i = from; i <= to; ++i, ++row, ++lo, ++hi) {
+            *lo = std::min(*lo, x + (*row)[1]);
+            *hi = std::max(*hi, x + (*row)[2]);
+        }
+        if (from <= to) {
+            top_ = std::min(top_, y + first_dy + from);
+            bottom_ = std::max(bottom_, y + first_dy + to);
+        }
+    }
+
+    void flush() {
+        for (ll t = top_; t <= bottom_; ++t) {
+            const auto i = static_cast<std::size_t>(t);
+            if (lo_[i] <= hi_[i]) r_.span(t, lo_[i], hi_[i]);
+            lo_[i] = kNone;
+            hi_[i] = -kNone;
+        }
+        top_ = std::numeric_limits<ll>::max();
+        bottom_ = std::numeric_limits<ll>::min();
+        started_ = false;
+        way_ = 0;
+    }
+
+private:
+    static constexpr ll kNone = std::numeric_limits<ll>::max();
+    const Raster& r_;
+    const DotRows& rows_;
+    std::vector<ll>& lo_;  // per surface row; kNone (and -kNone) where the trail has not been
+    std::vector<ll>& hi_;
+    ll top_ = std::numeric_limits<ll>::max(), bottom_ = std::numeric_limits<ll>::min();
+    bool started_ = false;
+    ll x_ = 0, y_ = 0;
+    int way_ = 0;  // the way the rows go so far: 1 down, -1 up, 0 not yet known
+};
+
 }  // namespace
 
 // A dot of the pen width centred on (x, y).
@@ -380,9 +497,29 @@ void Surface::arc(double cx, double cy, double radius, Colour c, double start, d
     };
     const Raster r = raster(c);
     const ll pad = pen_ <= 1 ? 0 : pen_ / 2 + 1;
-    ellipse_outline(x, y, rx, ry, -pad, -pad, r.w - 1 + pad, r.h - 1 + pad, [&](ll px, ll py) {
-        if (on_arc(px, py)) stamp(r, px, py);
-    });
+    const DotRows* rows = nullptr;
+    if (pen_ > 1 && r.bits) {
+        rows = shared_dot(pen_);
+        if (!rows) {
+            if (dot_pen_ != pen_) dot_ = make_dot(pen_), dot_pen_ = pen_;
+            rows = &dot_;
+        }
+        if (!dot_joins(*rows, pen_)) rows = nullptr;
+    }
+    if (!rows) {
+        ellipse_outline(x, y, rx, ry, -pad, -pad, r.w - 1 + pad, r.h - 1 + pad,
+                        [&](ll px, ll py, int) {
+                            if (on_arc(px, py)) stamp(r, px, py);
+                        });
+        return;
+    }
+    // One trail for each mirror image of the outline; the scratch rows stay with the thread.
+    thread_local std::vector<ll> lo[2], hi[2];
+    DotTrail<Raster> trail0(r, *rows, lo[0], hi[0]), trail1(r, *rows, lo[1], hi[1]);
+    ellipse_outline(x, y, rx, ry, -pad, -pad, r.w - 1 + pad, r.h - 1 + pad,
+                    [&](ll px, ll py, int mirror) {
+                        if (on_arc(px, py)) (mirror == 0 ? trail0 : trail1).add(px, py);
+                    });
 }
 
 void Surface::circle(double cx, double cy, double radius, Colour c, double aspect) {

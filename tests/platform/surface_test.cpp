@@ -228,6 +228,37 @@ TEST(SurfaceArc, WidePenThickensAcrossTheCurve) {
     EXPECT_EQ(s.pixel(32, 20), platform::kWhite);
 }
 
+// A wide arc is the thin arc with a pen-wide dot on each of its pixels, wherever it meets the
+// edges; small radii, where the outline turns on every pixel, included.
+TEST(SurfaceArc, WidePenIsADotOnEveryPixelOfTheThinArc) {
+    constexpr int kW = 36, kH = 30;
+    const std::pair<double, double> spans[] = {{0, 0}, {0.3, 2.9}, {5.5, 1.0}, {2.0, 2.2}};
+    for (int pen = 2; pen <= 9; ++pen) {
+        const int margin = pen / 2 + 2;  // as far out as a dot that reaches the surface lies
+        for (int radius : {1, 2, 3, 5, 8, 13, 21}) {
+            for (double aspect : {1.0, 0.4, 2.5}) {
+                for (auto [start, end] : spans) {
+                    for (auto [cx, cy] : {std::pair{17, 14}, {3, 27}}) {
+                        Surface wide(kW, kH);
+                        wide.set_pen_width(pen);
+                        wide.arc(cx, cy, radius, kInk, start, end, aspect);
+                        // The thin arc on a larger surface, so that the dots of pixels just
+                        // off the edges are counted too.
+                        Surface thin(kW + 2 * margin, kH + 2 * margin);
+                        thin.arc(cx + margin, cy + margin, radius, kInk, start, end, aspect);
+                        Surface dots(kW, kH);
+                        dots.set_pen_width(pen);
+                        for (auto [x, y] : inked(thin)) dots.point(x - margin, y - margin, kInk);
+                        ASSERT_EQ(inked(wide), inked(dots))
+                            << "pen " << pen << " radius " << radius << " aspect " << aspect
+                            << " from " << start << " to " << end << " at " << cx << "," << cy;
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(SurfaceState, EachDrawingLeavesItsCurrentPoint) {
     Surface s(50, 50);
     s.point(3, 4, kInk);
