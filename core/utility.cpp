@@ -78,8 +78,6 @@ std::int16_t colour_red(const std::string& hex) {
 std::int16_t colour_green(const std::string& hex) { return hex_pair(hex, 2); }
 std::int16_t colour_blue(const std::string& hex) { return hex_pair(hex, 0); }
 
-std::int32_t open_document(const std::string& path) { return platform::open_document(path); }
-
 void blit_to_mainform_picture(const platform::Canvas& src, int x, int y, int w, int h) {
     platform::PictureBox* temp = board().pbox_temp;
     if (!temp) return;

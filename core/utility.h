@@ -38,9 +38,6 @@ std::int16_t colour_red(const std::string& hex);
 std::int16_t colour_green(const std::string& hex);
 std::int16_t colour_blue(const std::string& hex);
 
-// Hands a document or web address to the desktop; 32 or less means failure.
-std::int32_t open_document(const std::string& path);
-
 // Copies a w x h rectangle of src at (x, y) into the top-left of the work picture, which is
 // first sized w + 4 by h + 4.
 void blit_to_mainform_picture(const platform::Canvas& src, int x, int y, int w, int h);

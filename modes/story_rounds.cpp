@@ -48,7 +48,17 @@ std::string load_secret_picture(int kind) {
                " in mappath.dat is not a plain file name.";
     }
     const platform::Picture pic = platform::load_picture(platform::data_path("pic/" + name));
-    if (pic.isNull()) return "The picture \"pic/" + shown(name) + "\" of " + round + " is missing or cannot be read.";
+    const std::string file = "The picture \"pic/" + shown(name) + "\" of " + round;
+    if (pic.isNull()) return file + " is missing or cannot be read.";
+    // The picture must cover the whole board. A smaller one would leave part of it one blank
+    // colour, and pieces cut from there all alike: the round could only be won by guessing.
+    constexpr int kBoardWidth = 420;
+    constexpr int kBoardHeight = 320;
+    if (pic.width() < kBoardWidth || pic.height() < kBoardHeight) {
+        return file + " is " + std::to_string(pic.width()) + " x " + std::to_string(pic.height()) +
+               ", smaller than the board's " + std::to_string(kBoardWidth) + " x " +
+               std::to_string(kBoardHeight) + ".";
+    }
     ui::mainform().pbox_temp->set_picture(pic);
     return {};
 }

@@ -114,12 +114,7 @@ public:
                 break;
             case QEvent::MouseButtonDblClick:
                 args.button = old_button(me->button());
-                if (!args.button) break;
-                // Push buttons knew no double-click: a quick second press is a second click.
-                if (qobject_cast<QAbstractButton*>(w))
-                    c->deliver_mouse_down(args);
-                else
-                    c->deliver_double_click(args);
+                if (args.button) c->deliver_double_click(args);
                 break;
             case QEvent::MouseButtonRelease:
                 args.button = old_button(me->button());
@@ -157,6 +152,8 @@ Control::Control(Container* container, QWidget* widget) : widget_(widget), conta
     else if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
              qobject_cast<QAbstractScrollArea*>(widget))
         routing = Routing::Share;
+    // Push buttons knew no double-click: a quick second press is a second click.
+    counts_every_press_ = qobject_cast<QAbstractButton*>(widget) != nullptr;
     router_ = new MouseRouter(this, routing, [this] { return client_offset(); });
     if (!widget_) return;
     // A container that goes first takes our widget with it; forget it then instead of
@@ -304,7 +301,12 @@ void Control::deliver_mouse_up(const MouseArgs& a, bool released_inside) {
     if (was_pressed && !after_double && released_inside) run_handler(on_click);
 }
 
-void Control::deliver_double_click(const MouseArgs&) {
+void Control::deliver_double_click(const MouseArgs& a) {
+    if (counts_every_press_) {
+        // The window system has usually sent this second press as a press already.
+        if (!pressed_) deliver_mouse_down(a);
+        return;
+    }
     if (!takes_mouse_now()) return;
     pressed_ = true;
     double_pending_ = true;

@@ -57,8 +57,9 @@ enum MousePointer { kDefaultPointer = 0, kUpArrowPointer = 10 };
 // the window they lie on sees every key.
 //
 // Mouse events come in the old order: down, up, click. A second press within the double-click
-// time gives a double-click instead of a second click. The pressed control keeps the mouse
-// until release; moves arrive without a button held too.
+// time gives a double-click instead of a second click, unless the control counts every press
+// (push buttons always do). The pressed control keeps the mouse until release; moves arrive
+// without a button held too.
 //
 // Labels and images lie on their container like paint: one without mouse handlers, tool tip or
 // pointer of its own lets the mouse through to whatever lies beneath, so a banner over the
@@ -94,6 +95,11 @@ public:
 
     int mouse_pointer() const { return mouse_pointer_; }
     void set_mouse_pointer(int p);
+
+    // Whether a quick second press is a click of its own rather than a double-click: for
+    // controls a player presses again and again to count something up or page on.
+    bool counts_every_press() const { return counts_every_press_; }
+    void set_counts_every_press(bool on) { counts_every_press_ = on; }
 
     // Stacking among the controls of the same container.
     void bring_to_front();
@@ -141,6 +147,7 @@ private:
     bool pressed_ = false;
     bool double_pending_ = false;
     bool mouse_through_always_ = false;
+    bool counts_every_press_ = false;
     int mouse_pointer_ = kDefaultPointer;
     std::string tool_tip_;
 };

@@ -33,9 +33,12 @@ const std::string& program_title();
 void set_msgbox_handler(std::function<int(const MsgBoxCall&)> handler);
 
 // ---- Opening documents ---------------------------------------------------------------------
-// Opens a file or web address with the user's default program. Like the old shell call, a
-// result of 32 or less means failure; a local file that does not exist or cannot be read fails.
-std::int32_t open_document(const std::string& path);
+// Opens a file or web address with the user's default program. The verdict comes as the old
+// shell call's result, 32 or less meaning failure: at once when it is known at once (a local
+// file that does not exist or cannot be read fails), otherwise later from the event loop,
+// once the opener has answered, so the window never waits for it.
+using DocumentVerdict = std::function<void(std::int32_t result)>;
+void open_document(const std::string& path, DocumentVerdict verdict);
 void set_open_document_handler(std::function<std::int32_t(const std::string&)> handler);
 
 // ---- Settings store ------------------------------------------------------------------------

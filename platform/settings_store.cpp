@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/regular_file.h"
 #include "platform/services.h"
 #include "platform/settings_ini.h"
 
@@ -18,7 +19,7 @@ namespace platform {
 namespace {
 
 // Far more than the game ever writes; a bigger file is not one of ours.
-constexpr off_t kMaxFileBytes = 64 * 1024 * 1024;
+constexpr std::size_t kMaxFileBytes = 64u * 1024u * 1024u;
 
 struct StoreState {
     std::string folder;  // empty: the user's configuration folder
@@ -81,36 +82,7 @@ Place inspect(const std::string& path) {
 // The whole file, or false with the reason. Opening never waits: whatever replaced the file
 // since it was looked at, a pipe or a device is refused, not read.
 bool read_whole(const std::string& file, std::string& text, std::string& why) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        why = error_text(errno);
-        return false;
-    }
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (!ok) why = "it is not a file";
-    if (ok && st.st_size > kMaxFileBytes) {
-        ok = false;
-        why = "it is far too large";
-    }
-    text.clear();
-    char buf[65536];
-    while (ok) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ok = false;
-            why = error_text(errno);
-        }
-        if (n <= 0) break;
-        text.append(buf, static_cast<std::size_t>(n));
-        if (static_cast<off_t>(text.size()) > kMaxFileBytes) {
-            ok = false;
-            why = "it is far too large";
-        }
-    }
-    ::close(fd);
-    return ok;
+    return read_regular_file(file, kMaxFileBytes, text, why);
 }
 
 // Write permission as the player set it: a file or folder without any write bit is left

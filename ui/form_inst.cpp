@@ -194,9 +194,9 @@ void FormInst::Label_bt_Click(int index) {
     if (index == 0) {
         close();
     } else if (index == 1) {
-        if (core::open_document(platform::data_path("readme.txt")) <= 32) {
-            platform::msgbox("Sorry! readme.txt file failed to be loaded", platform::kMsgInfo);
-        }
+        platform::open_document(platform::data_path("readme.txt"), [](std::int32_t result) {
+            if (result <= 32) platform::msgbox("Sorry! readme.txt file failed to be loaded", platform::kMsgInfo);
+        });
     }
 }
 

@@ -392,6 +392,10 @@ void MainForm::wire_events() {
     Label_btb0->on_click = [] { Label_btb_Click(0); };
     Label_btb1->on_click = [] { Label_btb_Click(1); };
     for (int i = 0; i <= 1; ++i) Label_btc[i]->on_click = [i] { Label_btc_Click(i); };
+    // Pressed again and again to count the shells up or down and to page through the ending:
+    // a quick second press is one more step, not a double-click.
+    Label_btb0->set_counts_every_press(true);
+    for (platform::Label* b : Label_btc) b->set_counts_every_press(true);
     pbox_pal->on_mouse_move = [](const platform::MouseArgs& a) { pbox_pal_MouseMove(a); };
     Img_bgcastle->on_click = [] { Img_bgcastle_Click(); };
     Timer_fw.on_tick = [] { Timer_fw_Timer(); };

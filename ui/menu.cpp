@@ -184,8 +184,9 @@ void pause_game() {
 }
 
 void open_link(const std::string& target) {
-    const std::int32_t result = core::open_document(target);
-    if (result < 33) platform::msgbox("Sorry! link failed to be loaded", platform::kMsgInfo);
+    platform::open_document(target, [](std::int32_t result) {
+        if (result < 33) platform::msgbox("Sorry! link failed to be loaded", platform::kMsgInfo);
+    });
 }
 
 void Label_midiff_Click(int index) { select_linear_diff(index); }

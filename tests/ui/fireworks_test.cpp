@@ -2,6 +2,8 @@
 // golden castle that opens it.
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <QWindow>
 #include <vector>
 
 #include "core/grid.h"
@@ -163,6 +165,24 @@ TEST_F(Fireworks, TheCountButtonsStayWithinFiveToEighteen) {
     for (int i = 0; i < 20; ++i) ui::Label_btc_Click(0);
     EXPECT_EQ(sc().fw_count, 5);
     EXPECT_EQ(form().Label_fwtotal->caption(), "5");
+}
+
+TEST_F(Fireworks, QuickPressesOnTheCountButtonsEachCount) {
+    open_show();
+    while (form().Timer_box.enabled()) form().Timer_box.fire();  // the panel all the way up
+    form().show();
+    QWindow* window = form().widget()->windowHandle();
+    ASSERT_NE(window, nullptr);
+    auto press_twice = [&](QWidget* button) {
+        const QPoint at = button->mapTo(form().widget(), button->rect().center());
+        ASSERT_EQ(form().widget()->childAt(at), button);
+        QTest::mouseDClick(window, Qt::LeftButton, {}, at);  // two presses in double-click time
+    };
+    for (int i = 0; i < 3; ++i) press_twice(form().Label_btc[1]->widget());
+    EXPECT_EQ(sc().fw_count, 17);
+    press_twice(form().Label_btc[0]->widget());
+    EXPECT_EQ(sc().fw_count, 15);
+    form().hide();
 }
 
 TEST_F(Fireworks, ThePaletteGivesItsColourAndWhiteOffIt) {
