@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "core/game_state.h"
-#include "core/utility.h"
 #include "platform/services.h"
 #include "ui/picture_store.h"
 #include "ui/screen_state.h"

@@ -5,7 +5,6 @@
 #include "core/grid.h"
 #include "core/round_flow.h"
 #include "core/settings.h"
-#include "core/utility.h"
 #include "modes/linear.h"
 #include "modes/message_panel.h"
 #include "modes/mode_state.h"
