@@ -36,7 +36,7 @@ constexpr int kMaxDraws = 10000;
 
 void pick_targets(int n) {
     CoreState& s = state();
-    const BoardControls& f = board();
+    const BoardControls& b = board();
     const int cells = std::max(1, s.grid_cols * s.grid_rows);
     n = std::clamp(n, 1, std::min(4, cells));
     s.tgt_count = static_cast<std::int16_t>(n);
@@ -62,11 +62,11 @@ void pick_targets(int n) {
     const int row_width = 10 * (n - 1) + s.cell_w * n;
     const int left = 350 - cint(row_width / 2.0) - s.cell_w;
     const int top = 377 - cint(s.cell_h / 2.0);
-    for (auto* cell : f.pbox_cell) cell->set_visible(false);
+    for (auto* cell : b.pbox_cell) cell->set_visible(false);
     for (int i = 1; i <= n; ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        platform::PictureBox* cell = f.pbox_cell[slot];
-        cell->blit(0, 0, s.cell_w, s.cell_h, *f.pbox_temp, (s.tgt_col[slot] - 1) * s.cell_w,
+        platform::PictureBox* cell = b.pbox_cell[slot];
+        cell->blit(0, 0, s.cell_w, s.cell_h, *b.pbox_temp, (s.tgt_col[slot] - 1) * s.cell_w,
                    (s.tgt_row[slot] - 1) * s.cell_h);
         cell->move(left + (s.cell_w + 10) * i, top);
         cell->set_visible(true);
@@ -108,8 +108,8 @@ void check_answer() {
 
 void show_rightanswer(int index) {
     CoreState& s = state();
-    const BoardControls& f = board();
-    platform::Surface& board = f.pbox_main->draw();
+    const BoardControls& b = board();
+    platform::Surface& board = b.pbox_main->draw();
     board.set_pen_width(1);
     const int x0 = cellx(s.cur_col);
     const int y0 = celly(s.cur_row);
@@ -119,7 +119,7 @@ void show_rightanswer(int index) {
 
     // A green tick in the middle of the piece, its vertex the lowest point.
     if (index >= 1 && index <= 4) {
-        platform::Surface& piece = f.pbox_cell[static_cast<std::size_t>(index)]->draw();
+        platform::Surface& piece = b.pbox_cell[static_cast<std::size_t>(index)]->draw();
         piece.set_pen_width(4);
         const int vx = s.cell_w / 2 - 3;
         const int vy = s.cell_h / 2 + 10;
