@@ -5,7 +5,6 @@
 
 #include "core/game_state.h"
 #include "core/hud.h"
-#include "core/round_flow.h"
 #include "core/round_links.h"
 #include "core/rounding.h"
 #include "core/utility.h"

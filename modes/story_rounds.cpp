@@ -5,7 +5,6 @@
 
 #include "core/game_state.h"
 #include "core/grid.h"
-#include "core/round_flow.h"
 #include "core/utility.h"
 #include "pictures/colour_ramps.h"
 #include "pictures/kinds.h"
