@@ -7,6 +7,7 @@ namespace platform {
 class PictureBox;
 class Line;
 class Shape;
+class PictureClip;
 }
 
 namespace core {
@@ -19,6 +20,8 @@ struct BoardControls {
     std::array<platform::Line*, 25> gridline{};
     platform::Shape* shape_cursor = nullptr;
     std::array<platform::PictureBox*, 5> pbox_cell{};
+    // The object icons, 10 x 10 cells of 32 x 24, that the dot picture copies.
+    const platform::PictureClip* icons = nullptr;
 };
 
 BoardControls& board();

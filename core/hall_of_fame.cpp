@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "core/round_links.h"
 #include "core/settings.h"
 #include "core/utility.h"
-#include "ui/side_windows.h"
 
 namespace core {
 
@@ -62,18 +62,21 @@ HofTable hof_merged(const HofTable& ours, const HofTable& theirs) {
 
 void check_highscore() {
     if (hof_position(state().score) == 11) return;
-    ui::show_form_entername();
+    const ScreenLinks& l = screen_links();
+    l.show_form_entername();
     hof_insert();
-    ui::show_form_topten();
+    l.show_form_topten();
 }
 
 void fill_topten_labels() {
-    // The window fills its own rows when it opens; with it closed there is nothing to write.
-    if (!ui::form_topten_open()) return;
+    // The window fills its own rows when it opens; with it closed, or with no screens at all
+    // (the settings alone, headless), there is nothing to write.
+    const ScreenLinks& l = screen_links();
+    if (!l.form_topten_open || !l.form_topten_open()) return;
     const CoreState& s = state();
     for (int i = 1; i <= 10; ++i) {
         const HofRec& e = s.hof_table[static_cast<std::size_t>(i)];
-        ui::set_topten_row(i, e.name, format_thousands(e.score, ",") + " pts", e.mode);
+        l.set_topten_row(i, e.name, format_thousands(e.score, ",") + " pts", e.mode);
     }
 }
 

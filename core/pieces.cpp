@@ -4,16 +4,16 @@
 #include <algorithm>
 #include <string>
 
+#include "core/board.h"
 #include "core/game_state.h"
 #include "core/grid.h"
 #include "core/hud.h"
 #include "core/rounding.h"
 #include "core/round_flow.h"
+#include "core/round_links.h"
 #include "core/utility.h"
-#include "ui/mainform.h"
-#include "ui/menu.h"
-#include "ui/popup_clock.h"
-#include "ui/transition.h"
+#include "platform/picture_box.h"
+#include "platform/timer.h"
 
 namespace core {
 
@@ -36,7 +36,7 @@ constexpr int kMaxDraws = 10000;
 
 void pick_targets(int n) {
     CoreState& s = state();
-    ui::MainForm& f = ui::mainform();
+    const BoardControls& b = board();
     const int cells = std::max(1, s.grid_cols * s.grid_rows);
     n = std::clamp(n, 1, std::min(4, cells));
     s.tgt_count = static_cast<std::int16_t>(n);
@@ -62,11 +62,11 @@ void pick_targets(int n) {
     const int row_width = 10 * (n - 1) + s.cell_w * n;
     const int left = 350 - cint(row_width / 2.0) - s.cell_w;
     const int top = 377 - cint(s.cell_h / 2.0);
-    for (auto* cell : f.pbox_cell) cell->set_visible(false);
+    for (auto* cell : b.pbox_cell) cell->set_visible(false);
     for (int i = 1; i <= n; ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        platform::PictureBox* cell = f.pbox_cell[slot];
-        cell->blit(0, 0, s.cell_w, s.cell_h, *f.pbox_temp, (s.tgt_col[slot] - 1) * s.cell_w,
+        platform::PictureBox* cell = b.pbox_cell[slot];
+        cell->blit(0, 0, s.cell_w, s.cell_h, *b.pbox_temp, (s.tgt_col[slot] - 1) * s.cell_w,
                    (s.tgt_row[slot] - 1) * s.cell_h);
         cell->move(left + (s.cell_w + 10) * i, top);
         cell->set_visible(true);
@@ -94,12 +94,13 @@ void check_answer() {
         if (s.misses >= s.miss_limit) {
             // The clock must not run on behind the closing board: a time-up there would
             // replace the game-over transition and let the game go on past its limit.
-            ui::mainform().Timer_timer.set_enabled(false);
-            ui::show_bt(5, 0);
-            ui::pane_close("GAMELOST");
+            const ScreenLinks& l = screen_links();
+            l.round_clock->set_enabled(false);
+            l.show_bt(5, 0);
+            l.pane_close("GAMELOST");
         }
     }
-    ui::show_pmsg(1, text, 6);
+    screen_links().show_pmsg(1, text, 6);
     bool all_found = true;
     for (int i = 1; i <= s.tgt_count; ++i) all_found = all_found && s.tgt_found[static_cast<std::size_t>(i)] == 1;
     if (all_found) win_round();
@@ -107,8 +108,8 @@ void check_answer() {
 
 void show_rightanswer(int index) {
     CoreState& s = state();
-    ui::MainForm& f = ui::mainform();
-    platform::Surface& board = f.pbox_main->draw();
+    const BoardControls& b = board();
+    platform::Surface& board = b.pbox_main->draw();
     board.set_pen_width(1);
     const int x0 = cellx(s.cur_col);
     const int y0 = celly(s.cur_row);
@@ -118,7 +119,7 @@ void show_rightanswer(int index) {
 
     // A green tick in the middle of the piece, its vertex the lowest point.
     if (index >= 1 && index <= 4) {
-        platform::Surface& piece = f.pbox_cell[static_cast<std::size_t>(index)]->draw();
+        platform::Surface& piece = b.pbox_cell[static_cast<std::size_t>(index)]->draw();
         piece.set_pen_width(4);
         const int vx = s.cell_w / 2 - 3;
         const int vy = s.cell_h / 2 + 10;
@@ -129,12 +130,12 @@ void show_rightanswer(int index) {
 
     s.ans_index = static_cast<std::int16_t>(index);
     s.ans_frame = 0;
-    f.Timer_ansclose.set_enabled(true);
+    screen_links().found_slide->set_enabled(true);
 }
 
 void show_wronganswer(int col, int row) {
     const CoreState& s = state();
-    platform::Surface& board = ui::mainform().pbox_main->draw();
+    platform::Surface& board = core::board().pbox_main->draw();
     board.set_pen_width(1);
     const int x0 = cellx(col);
     const int y0 = celly(row);

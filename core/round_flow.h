@@ -8,12 +8,11 @@ namespace core {
 void new_puzzle();
 void play_puzzle();
 void start_puzzle_round();
-void make_round_colours();
 void win_round();
 void round_time_up();
-void check_round_limit();
+// True when the game has reached the round limit and gone back to the main menu.
+bool check_round_limit();
 void clear_score_state();
-void show_quota_debug();
 std::string random_quote();
 
 constexpr int kRoundLimit = 32000;

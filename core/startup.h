@@ -1,10 +1,8 @@
-// Start-up initialisation: the random seed, the fixed tables and everything read from disk.
+// The fixed tables of start-up: the Linear and Story difficulties.
 #pragma once
 
 namespace core {
 
-// Runs once, from the main window's start-up, before anything is drawn.
-void init_game();
 // The Linear and Story difficulty tables.
 void init_difficulty_tables();
 

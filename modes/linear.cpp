@@ -5,9 +5,11 @@
 
 #include "core/game_state.h"
 #include "core/hud.h"
-#include "core/round_flow.h"
+#include "core/round_links.h"
+#include "core/rounding.h"
 #include "core/utility.h"
 #include "modes/mode_state.h"
+#include "pictures/colour_ramps.h"
 #include "pictures/kinds.h"
 #include "pictures/layers_shapes_dots.h"
 #include "platform/services.h"
@@ -51,7 +53,7 @@ void genpuzzle_pane() { ui::pane_close("GENPUZZLE"); }
 
 void linear_round() {
     core::CoreState& s = core::state();
-    core::make_round_colours();
+    pictures::make_round_colours();
     s.level_up_chance = s.cur_diff.bonus_chance;
     s.linear_quota = static_cast<std::int16_t>(5 * s.level + s.cur_diff.quota_base);
 
@@ -111,7 +113,24 @@ void linear_round() {
                              s.tmp + "\r\rJust type it 'somewhere' in the game and be suprised!",
                          platform::kMsgInfo, "Wow!");
     }
-    core::show_quota_debug();
+    show_quota_debug();
+}
+
+void show_quota_debug() {
+    core::CoreState& s = core::state();
+    ui::MainForm& f = ui::mainform();
+    // Before the first Linear round the quota is still 0: show the counts without a share.
+    std::string percent = "-";
+    if (s.linear_quota != 0) {
+        const double share = static_cast<double>(s.linear_wins) / s.linear_quota * 100.0;
+        percent = std::to_string(core::round_to<std::int64_t>(share));
+    }
+    s.tmp = "Wins/quota -> " + std::to_string(s.linear_wins) + "/" + std::to_string(s.linear_quota) +
+            " (" + percent + "%)";
+    f.Label_round->set_tool_tip(s.tmp);
+    f.Label_debug1->set_caption(s.tmp);
+    const std::int16_t chance = s.level_up_chance;
+    f.Label_debug2->set_caption(chance >= 0 ? " " + std::to_string(chance) : std::to_string(chance));
 }
 
 void level_up() {
@@ -149,6 +168,43 @@ void bonus_round() {
     ui::show_pmsg(1, "Bonus Round!", 10);
     double r = -1, g = 0, b = 0, spread = 80;
     pictures::gen_dot_picture(r, g, b, spread);
+}
+
+namespace {
+
+void win_linear_round() {
+    core::state().linear_wins += 1;
+    genpuzzle_pane();
+}
+
+void linear_time_up() {
+    const int n = core::state().cur_diff.penalty;
+    platform::msgbox("YOU LOST THIS ROUND!\r" + std::to_string(n) + " points deducted from your score.",
+                     platform::kMsgInfo, "Time's up!");
+    core::add_score(-n);
+    genpuzzle_pane();
+}
+
+// The top levels have names instead of numbers.
+std::string linear_level_text(int level) {
+    switch (level) {
+        case 10: return "xtreme";
+        case 11: return "chaos!";
+        case 12: return "@_@";
+        case 13: return "infinite";
+        default: return std::to_string(level);
+    }
+}
+
+}  // namespace
+
+void register_linear_steps() {
+    core::ModeSteps steps;
+    steps.set_up_round = linear_round;
+    steps.level_text = linear_level_text;
+    steps.after_win = win_linear_round;
+    steps.after_time_up = linear_time_up;
+    core::register_mode_steps(1, steps);
 }
 
 }  // namespace modes

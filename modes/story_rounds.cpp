@@ -5,8 +5,8 @@
 
 #include "core/game_state.h"
 #include "core/grid.h"
-#include "core/round_flow.h"
 #include "core/utility.h"
+#include "pictures/colour_ramps.h"
 #include "pictures/kinds.h"
 #include "pictures/layers_shapes_dots.h"
 #include "pictures/story_recipes.h"
@@ -67,7 +67,7 @@ std::string load_secret_picture(int kind) {
 
 void gen_round_puzzle() {
     const core::CoreState& s = core::state();
-    core::make_round_colours();
+    pictures::make_round_colours();
     if (s.round_kind == 0) {
         gen_level_puzzle();
     } else if (s.round_kind >= 1 && s.round_kind <= 11) {

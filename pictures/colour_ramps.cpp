@@ -1,7 +1,9 @@
-// The shared colour list with its ramps, and the background fill of the work picture.
+// The shared colour list with its ramps, the background fill of the work picture and the
+// round's glow colours.
 #include "pictures/colour_ramps.h"
 
 #include "core/board.h"
+#include "core/game_state.h"
 #include "core/rounding.h"
 #include "core/utility.h"
 #include "pictures/picture_state.h"
@@ -52,6 +54,16 @@ void fill_background(double& r, double& g, double& b) {
     s.bg_r = cint(r);
     s.bg_g = cint(g);
     s.bg_b = cint(b);
+}
+
+void make_round_colours() {
+    const int red = core::rnd_range(90, 150);
+    const int green = core::rnd_range(90, 150);
+    const int blue = core::rnd_range(90, 150);
+    make_gradient(15, 0, 0, 0, 0, red, green, blue);
+    const PictureState& p = state();
+    core::CoreState& s = core::state();
+    for (std::size_t i = 0; i <= 11; ++i) s.glow_colour[i] = p.grad_colors[i];
 }
 
 }  // namespace pictures

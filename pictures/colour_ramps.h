@@ -1,4 +1,5 @@
-// The shared colour list with its ramps, and the background fill of the work picture.
+// The shared colour list with its ramps, the background fill of the work picture and the
+// round's glow colours.
 #pragma once
 
 namespace pictures {
@@ -12,6 +13,8 @@ void continue_gradient(double steps, double r, double g, double b);
 // Paints the whole work picture one colour and records it as the last background; r = -1
 // draws a random colour, written back.
 void fill_background(double& r, double& g, double& b);
+// The glow colours of the cells found in the coming round, from a ramp towards a random colour.
+void make_round_colours();
 
 constexpr int kMaxGradColors = 150;
 

@@ -16,7 +16,7 @@
 #include "pictures/picture_state.h"
 #include "pictures/shapes.h"
 #include "platform/picture_box.h"
-#include "ui/picture_store.h"
+#include "platform/picture_clip.h"
 
 namespace pictures {
 namespace {
@@ -162,7 +162,7 @@ void gen_dot_picture(double& r, double& g, double& b, double& spread) {
     const int t = rnd_0_81();
     platform::PictureBox* templ = core::board().pbox_temp2;
     if (templ) {
-        templ->set_picture(ui::form_clip().pclip_iconpic.cell(t));
+        templ->set_picture(core::board().icons->cell(t));
         // Outer size: inside its border the box is exactly one 32 x 24 icon.
         templ->set_width(36);
         templ->set_height(28);

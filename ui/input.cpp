@@ -9,12 +9,12 @@
 #include "core/hud.h"
 #include "core/pieces.h"
 #include "core/rounding.h"
-#include "core/round_flow.h"
 #include "core/settings.h"
 #include "core/utility.h"
 #include "modes/bonus_hints.h"
 #include "modes/dice.h"
 #include "modes/landing.h"
+#include "modes/linear.h"
 #include "modes/message_panel.h"
 #include "modes/mode_state.h"
 #include "modes/pawn.h"
@@ -194,7 +194,7 @@ void Label_score_DblClick() {
     core::CoreState& s = core::state();
     if (screen().debugmode == 0 || screen().game_mode != 1) return;
     s.linear_wins = s.linear_quota - 1;
-    core::show_quota_debug();
+    modes::show_quota_debug();
 }
 
 void Label_timer_DblClick() {

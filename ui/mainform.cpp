@@ -9,7 +9,6 @@
 #include "core/grid.h"
 #include "core/hall_of_fame.h"
 #include "core/settings.h"
-#include "core/startup.h"
 #include "modes/dice.h"
 #include "modes/pawn.h"
 #include "modes/story_map.h"
@@ -17,6 +16,7 @@
 #include "modes/walking.h"
 #include "platform/services.h"
 #include "ui/background.h"
+#include "ui/engine_links.h"
 #include "ui/fireworks.h"
 #include "ui/menu.h"
 #include "ui/input.h"
@@ -27,6 +27,7 @@
 #include "ui/transition.h"
 #include "ui/screen_state.h"
 #include "ui/side_panel.h"
+#include "ui/startup.h"
 
 namespace ui {
 
@@ -87,17 +88,11 @@ MainForm::MainForm() : platform::Form("Quorvel Infinite", kClientW, kClientH, rg
     building = nullptr;
     wire_events();
 
-    core::BoardControls& b = core::board();
-    b.pbox_main = pbox_main;
-    b.pbox_temp = pbox_temp;
-    b.pbox_temp2 = pbox_temp2;
-    b.gridline = gridline;
-    b.shape_cursor = Shape_cursor;
-    b.pbox_cell = pbox_cell;
+    lend_round_engine(*this);
 }
 
 MainForm::~MainForm() {
-    core::board() = core::BoardControls{};
+    take_back_round_engine(*this);
     // Controls go before the window they lie on.
     while (!owned_.empty()) owned_.pop_back();
 }
@@ -430,7 +425,7 @@ void MainForm::Form_Load() {
 
     std::int16_t cols = 2, rows = 2;
     core::set_grid(cols, rows);
-    core::init_game();
+    init_game();
     draw_bg(core::state().bg_index);
     arrange_controls();
     goto_mainmenu();

@@ -5,6 +5,7 @@
 
 #include "core/hud.h"
 #include "core/pieces.h"
+#include "pictures/colour_ramps.h"
 #include "pictures/picture_state.h"
 #include "platform/random.h"
 #include "support/round_fixture.h"
@@ -92,7 +93,7 @@ TEST_F(RoundFlow, TheRoundLimitReplacesTheNextRoundAfterATimeOut) {
 
 TEST_F(RoundFlow, GlowColoursComeFromTheRamp) {
     platform::ScriptedRandom script({0.0f, 0.5f, 0.99999994f});  // 90, 165, 240
-    core::make_round_colours();
+    pictures::make_round_colours();
     const core::CoreState& s = core::state();
     EXPECT_EQ(s.glow_colour[0], platform::kBlack);
     EXPECT_EQ(s.glow_colour[1], platform::kBlack);
@@ -118,24 +119,24 @@ TEST_F(RoundFlow, QuotaDebugTextRoundsHalvesToEvenAndSurvivesAZeroQuota) {
     core::CoreState& s = core::state();
     s.linear_wins = 12;
     s.linear_quota = 30;
-    core::show_quota_debug();
+    modes::show_quota_debug();
     EXPECT_EQ(s.tmp, "Wins/quota -> 12/30 (40%)");
     EXPECT_EQ(form().Label_debug1->caption(), s.tmp);
     EXPECT_EQ(form().Label_round->tool_tip(), s.tmp);
     s.linear_wins = 1;
     s.linear_quota = 8;
-    core::show_quota_debug();
+    modes::show_quota_debug();
     EXPECT_EQ(s.tmp, "Wins/quota -> 1/8 (12%)");
     s.linear_wins = 3;
-    core::show_quota_debug();
+    modes::show_quota_debug();
     EXPECT_EQ(s.tmp, "Wins/quota -> 3/8 (38%)");
     s.linear_wins = 2000000000;
     s.linear_quota = 1;
-    core::show_quota_debug();
+    modes::show_quota_debug();
     EXPECT_EQ(s.tmp, "Wins/quota -> 2000000000/1 (200000000000%)");
     s.linear_quota = 0;
     s.level_up_chance = 7;
-    core::show_quota_debug();
+    modes::show_quota_debug();
     EXPECT_EQ(s.tmp, "Wins/quota -> 2000000000/0 (-%)");
     EXPECT_EQ(form().Label_debug2->caption(), " 7");
 }

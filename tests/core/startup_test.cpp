@@ -7,6 +7,7 @@
 #include "core/startup.h"
 #include "platform/services.h"
 #include "support/game_fixture.h"
+#include "ui/startup.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ TEST_F(StartUp, ReadsSettingsThenShapesMapQuotesAndHelpInThatOrder) {
         reads.push_back(kind == "file" ? QFileInfo(QString::fromStdString(what)).fileName().toStdString()
                                        : what);
     });
-    core::init_game();
+    ui::init_game();
     platform::set_read_observer({});
     const std::vector<std::string> expected = {"general/STORYWON", "general/BG", "t10/SCORE1",
                                                "shapes.txt", "mappath.dat", "quotes.txt", "faq.dat"};
@@ -66,7 +67,7 @@ TEST_F(StartUp, StoryTables) {
 }
 
 TEST_F(StartUp, SmallTablesAndCharacters) {
-    core::init_game();
+    ui::init_game();
     const core::CoreState& s = core::state();
     const int bob[] = {4, 2, 0, 2, 4, 2, 0, 2};
     for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(s.pawn_bob[i], bob[i]);

@@ -1,0 +1,66 @@
+// Story mode's own steps in a puzzle round: leaving the map for it and going back after it.
+#include "modes/story_steps.h"
+
+#include "core/game_state.h"
+#include "core/hud.h"
+#include "core/round_links.h"
+#include "modes/message_panel.h"
+#include "modes/pawn.h"
+#include "modes/story_map.h"
+#include "modes/story_rounds.h"
+#include "platform/services.h"
+#include "ui/mainform.h"
+#include "ui/menu.h"
+#include "ui/transition.h"
+
+namespace modes {
+
+namespace {
+
+void clear_story_map() {
+    ui::MainForm& f = ui::mainform();
+    f.pbox_dice->set_visible(false);
+    f.Timer_pawn.set_enabled(false);
+    draw_pawn(-30, -30);
+}
+
+// Secret, castle and special rounds show their picture without grid lines.
+bool story_grid_hidden() { return core::state().round_kind >= 1; }
+
+void win_story_round() {
+    core::CoreState& s = core::state();
+    if (s.round_kind >= 1 && s.round_kind <= 12) {
+        draw_secret(s.round_kind, 2, 0);
+        if (s.castle_on) s.castle_won = true;
+    }
+    if (s.round_kind == 21) core::add_misses(-1);
+    if (s.castle_won) {
+        // An "end game" click during the closing half would replace "GAMEWON1": the won
+        // story would never be counted or saved.
+        ui::show_bt(0, 0);
+        ui::pane_close("GAMEWON1");
+    } else {
+        ui::pane_close("STARTMAP1");
+    }
+}
+
+void story_time_up() {
+    platform::msgbox("YOU LOST THIS ROUND!", platform::kMsgInfo, "Time's up!");
+    show_msg("You lost the previous round");
+    ui::pane_close("STARTMAP1");
+}
+
+}  // namespace
+
+void register_story_steps() {
+    core::ModeSteps steps;
+    steps.clear_map = clear_story_map;
+    steps.leave_map = hide_pawn;
+    steps.set_up_round = gen_round_puzzle;
+    steps.grid_hidden = story_grid_hidden;
+    steps.after_win = win_story_round;
+    steps.after_time_up = story_time_up;
+    core::register_mode_steps(2, steps);
+}
+
+}  // namespace modes
