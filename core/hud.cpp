@@ -58,7 +58,7 @@ void show_misslimit() { ui::mainform().Label_missest->set_caption(marks(state().
 void show_level() {
     const std::int16_t level = state().level;
     std::string text = std::to_string(level);
-    if (ui::screen().game_mode == 1) {
+    if (ui::screen().game_mode == core::GameMode::Linear) {
         switch (level) {
             case 10: text = "xtreme"; break;
             case 11: text = "chaos!"; break;

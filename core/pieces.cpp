@@ -96,7 +96,7 @@ void check_answer() {
             // replace the game-over transition and let the game go on past its limit.
             ui::mainform().Timer_timer.set_enabled(false);
             ui::show_bt(5, 0);
-            ui::pane_close("GAMELOST");
+            ui::pane_close(core::PaneWord::GameLost);
         }
     }
     ui::show_pmsg(1, text, 6);

@@ -25,8 +25,8 @@ namespace core {
 
 namespace {
 
-bool story_mode() { return ui::screen().game_mode == 2; }
-bool linear_mode() { return ui::screen().game_mode == 1; }
+bool story_mode() { return ui::screen().game_mode == core::GameMode::Story; }
+bool linear_mode() { return ui::screen().game_mode == core::GameMode::Linear; }
 
 }  // namespace
 
@@ -40,15 +40,15 @@ void new_puzzle() {
     }
     modes::hide_msgbox();
     show_grid(0);
-    ui::pane_close("GENPUZZLE");
+    ui::pane_close(core::PaneWord::GenPuzzle);
 }
 
 void play_puzzle() {
     CoreState& s = state();
     ui::MainForm& f = ui::mainform();
     if (story_mode()) modes::hide_pawn();
-    s.game_state = "playpuzzle";
-    if (s.round_kind < 0) s.round_kind = 0;
+    s.game_state = core::StateWord::PlayPuzzle;
+    if (s.round_kind < core::kLevelPuzzle) s.round_kind = core::kLevelPuzzle;
     s.round_no = static_cast<std::int16_t>(s.round_no + 1);
     s.level_rounds = static_cast<std::int16_t>(s.level_rounds + 1);
     show_round();
@@ -76,8 +76,8 @@ void start_puzzle_round() {
     s.round_rows = static_cast<std::uint8_t>(rows);
     pick_targets(s.tgt_count);
     if (ui::screen().debugmode != 0) show_answer();
-    show_grid(story_mode() && s.round_kind >= 1 ? 0 : 1);
-    s.round_time_left = s.round_kind == 21 ? 100 : s.time_limit;
+    show_grid(story_mode() && s.round_kind > core::kLevelPuzzle ? 0 : 1);
+    s.round_time_left = s.round_kind == core::kSpecialRound ? 100 : s.time_limit;
     f.Timer_timer.set_enabled(true);
     show_timer();
 }
@@ -105,18 +105,18 @@ void win_round() {
         s.linear_wins += 1;
         modes::genpuzzle_pane();
     } else if (story_mode()) {
-        if (s.round_kind >= 1 && s.round_kind <= 12) {
+        if (s.round_kind >= core::kFirstSecretRound && s.round_kind <= core::kCastleRound) {
             modes::draw_secret(s.round_kind, 2, 0);
             if (s.castle_on) s.castle_won = true;
         }
-        if (s.round_kind == 21) add_misses(-1);
+        if (s.round_kind == core::kSpecialRound) add_misses(-1);
         if (s.castle_won) {
             // An "end game" click during the closing half would replace "GAMEWON1": the won
             // story would never be counted or saved.
             ui::show_bt(0, 0);
-            ui::pane_close("GAMEWON1");
+            ui::pane_close(core::PaneWord::GameWon1);
         } else {
-            ui::pane_close("STARTMAP1");
+            ui::pane_close(core::PaneWord::StartMap1);
         }
     }
 }
@@ -137,7 +137,7 @@ void round_time_up() {
     } else if (story_mode()) {
         platform::msgbox("YOU LOST THIS ROUND!", platform::kMsgInfo, "Time's up!");
         modes::show_msg("You lost the previous round");
-        ui::pane_close("STARTMAP1");
+        ui::pane_close(core::PaneWord::StartMap1);
     }
     check_round_limit();
 }
@@ -147,7 +147,7 @@ void check_round_limit() {
     platform::msgbox("Wow! You must be dead tired by now. Hope you won't mind\r"
                      "I take you back to the main menu. It's for your own good!",
                      platform::kMsgOk);
-    ui::screen().game_mode = 0;
+    ui::screen().game_mode = core::GameMode::Menu;
     ui::end_game();
 }
 

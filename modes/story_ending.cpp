@@ -34,7 +34,7 @@ void win_story() {
     // The count is 16-bit: past the top it would wrap negative, darken the castle and read
     // back as 0. It stays at the top instead.
     if (s.stories_won < std::numeric_limits<std::int16_t>::max()) ++s.stories_won;
-    s.game_state = "gamewon";
+    s.game_state = core::StateWord::GameWon;
     // Saved at once: a player who quits during the ending keeps the golden castle.
     core::save_stories_won();
     f.Timer_timer.set_enabled(false);
