@@ -37,8 +37,8 @@ void run_transition(ui::MainForm& f) {
 // Plays one round to its win; returns false if the game is not in a round.
 bool win_round(ui::MainForm& f) {
     core::CoreState& s = core::state();
-    if (s.game_state != "playpuzzle") return false;
-    for (int i = 1; i <= s.tgt_count && s.game_state == "playpuzzle"; ++i) {
+    if (s.game_state != core::StateWord::PlayPuzzle) return false;
+    for (int i = 1; i <= s.tgt_count && s.game_state == core::StateWord::PlayPuzzle; ++i) {
         s.cur_col = s.tgt_col[static_cast<std::size_t>(i)];
         s.cur_row = s.tgt_row[static_cast<std::size_t>(i)];
         core::check_answer();

@@ -5,14 +5,15 @@
 #include <cstdint>
 #include <string>
 
+#include "core/state_words.h"
 #include "core/tables.h"
 
 namespace core {
 
 struct CoreState {
-    // The state word of the main window ("mainmenu", "playpuzzle", "walkmap", ...): set by the
-    // step that enters a screen, read by every handler and by the grid.
-    std::string game_state;
+    // The state word of the main window: set by the step that enters a screen, read by every
+    // handler and by the grid.
+    StateWord game_state = StateWord::Starting;
 
     // Board grid and cursor cell.
     std::int16_t grid_cols = 0;
@@ -38,8 +39,8 @@ struct CoreState {
     std::int16_t level_up_chance = 0;
     DiffRec cur_diff;  // the Linear difficulty in play
     // What the next round is: Story -1 landing, 0 level puzzle, 1..10 secret, 11 castle,
-    // 21 star round; Linear 0 normal, 1 bonus round.
-    std::int16_t round_kind = 0;
+    // 21 star round; Linear 0 normal, 1 bonus round (named in state_words.h).
+    std::int16_t round_kind = kNormalRound;
     std::int16_t last_round_result = -1;  // -1 none yet, 0 lost on time, 1 won
     std::uint8_t round_cols = 5;
     std::uint8_t round_rows = 4;

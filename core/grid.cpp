@@ -80,7 +80,7 @@ void move_cursor(float x, float y) {
     s.cur_col = static_cast<std::int16_t>(c0 + 1);
     s.cur_row = static_cast<std::int16_t>(r0 + 1);
     // While a path is being chosen on the map only the cell matters; the frame stays put.
-    if (s.game_state != "walkmap" && board().shape_cursor) {
+    if (s.game_state != core::StateWord::WalkMap && board().shape_cursor) {
         board().shape_cursor->move(c0 * s.cell_w, r0 * s.cell_h);
     }
 }
@@ -91,7 +91,7 @@ void place_board_cursor() {
     if (s.cur_col > s.grid_cols) s.cur_col = s.grid_cols;
     if (s.cur_row < 1) s.cur_row = 1;
     if (s.cur_row > s.grid_rows) s.cur_row = s.grid_rows;
-    if (s.game_state == "playpuzzle" && board().shape_cursor) {
+    if (s.game_state == core::StateWord::PlayPuzzle && board().shape_cursor) {
         board().shape_cursor->move((s.cur_col - 1) * s.cell_w, (s.cur_row - 1) * s.cell_h);
     }
 }

@@ -97,7 +97,7 @@ void check_answer() {
             const ScreenLinks& l = screen_links();
             l.round_clock->set_enabled(false);
             l.show_bt(5, 0);
-            l.pane_close("GAMELOST");
+            l.pane_close(core::PaneWord::GameLost);
         }
     }
     screen_links().show_pmsg(1, text, 6);

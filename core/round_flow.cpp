@@ -21,7 +21,7 @@ void new_puzzle() {
     if (const auto step = mode_steps().clear_map) step();
     l.hide_msgbox();
     show_grid(0);
-    l.pane_close("GENPUZZLE");
+    l.pane_close(core::PaneWord::GenPuzzle);
 }
 
 void play_puzzle() {
@@ -29,8 +29,8 @@ void play_puzzle() {
     const BoardControls& b = board();
     const ModeSteps& mode = mode_steps();
     if (mode.leave_map) mode.leave_map();
-    s.game_state = "playpuzzle";
-    if (s.round_kind < 0) s.round_kind = 0;
+    s.game_state = core::StateWord::PlayPuzzle;
+    if (s.round_kind < core::kLevelPuzzle) s.round_kind = core::kLevelPuzzle;
     s.round_no = static_cast<std::int16_t>(s.round_no + 1);
     s.level_rounds = static_cast<std::int16_t>(s.level_rounds + 1);
     show_round();
@@ -56,7 +56,7 @@ void start_puzzle_round() {
     if (*l.debugmode != 0) show_answer();
     const auto hidden = mode_steps().grid_hidden;
     show_grid(hidden && hidden() ? 0 : 1);
-    s.round_time_left = s.round_kind == 21 ? 100 : s.time_limit;
+    s.round_time_left = s.round_kind == core::kSpecialRound ? 100 : s.time_limit;
     l.round_clock->set_enabled(true);
     show_timer();
 }
@@ -94,7 +94,7 @@ bool check_round_limit() {
                      "I take you back to the main menu. It's for your own good!",
                      platform::kMsgOk);
     const ScreenLinks& l = screen_links();
-    *l.game_mode = 0;
+    *l.game_mode = core::GameMode::Menu;
     l.end_game();
     return true;
 }

@@ -7,7 +7,7 @@ namespace core {
 
 namespace {
 
-// One slot per value of game_mode: 0 main menu, 1 Linear, 2 Story, 3 fireworks show.
+// One slot per game mode: the main menu, Linear, Story and the fireworks show.
 std::array<ModeSteps, 4>& registered() {
     static std::array<ModeSteps, 4> steps{};
     return steps;
@@ -20,17 +20,17 @@ ScreenLinks& screen_links() {
     return links;
 }
 
-void register_mode_steps(int game_mode, const ModeSteps& steps) {
-    if (game_mode >= 0 && game_mode < static_cast<int>(registered().size())) {
-        registered()[static_cast<std::size_t>(game_mode)] = steps;
-    }
+void register_mode_steps(GameMode game_mode, const ModeSteps& steps) {
+    const auto slot = static_cast<std::size_t>(game_mode);
+    if (slot < registered().size()) registered()[slot] = steps;
 }
 
 const ModeSteps& mode_steps() {
     static const ModeSteps none{};
-    const std::int16_t* mode = screen_links().game_mode;
-    if (mode == nullptr || *mode < 0 || *mode >= static_cast<int>(registered().size())) return none;
-    return registered()[static_cast<std::size_t>(*mode)];
+    const GameMode* mode = screen_links().game_mode;
+    if (mode == nullptr) return none;
+    const auto slot = static_cast<std::size_t>(*mode);
+    return slot < registered().size() ? registered()[slot] : none;
 }
 
 }  // namespace core

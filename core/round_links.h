@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/state_words.h"
+
 namespace platform {
 class Label;
 class Timer;
@@ -30,13 +32,13 @@ struct ScreenLinks {
     platform::Timer* round_clock = nullptr;  // one tick a second while a round runs
     platform::Timer* found_slide = nullptr;  // slides a found piece off its place
 
-    // The screens' mode word, which the round limit sets back to the main menu's 0.
-    std::int16_t* game_mode = nullptr;
+    // The screens' mode word, which the round limit sets back to the main menu.
+    GameMode* game_mode = nullptr;
     const std::int16_t* debugmode = nullptr;
 
     void (*show_bt)(int index, int flag) = nullptr;
     void (*show_pmsg)(int show, const std::string& text, int blinks) = nullptr;
-    void (*pane_close)(const std::string& word) = nullptr;
+    void (*pane_close)(PaneWord word) = nullptr;
     void (*end_game)() = nullptr;
     // The map's message panel; in Linear mode it is hidden and its lines wait there.
     void (*show_msg)(const std::string& text) = nullptr;
@@ -62,7 +64,7 @@ struct ModeSteps {
     void (*after_time_up)() = nullptr;       // round_time_up, before the round limit is tested
 };
 
-void register_mode_steps(int game_mode, const ModeSteps& steps);
+void register_mode_steps(GameMode game_mode, const ModeSteps& steps);
 // The steps of the mode being played; all empty at the main menu.
 const ModeSteps& mode_steps();
 

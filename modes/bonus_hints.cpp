@@ -25,7 +25,7 @@ constexpr float kNoSecret = 100.0f;
 }  // namespace
 
 void choose_bonus() {
-    core::state().game_state = "choosebonus";
+    core::state().game_state = core::StateWord::ChooseBonus;
     for (auto* label : ui::mainform().Label_btype) label->set_fore_colour(kChoiceColour);
     ui::start_box_slide(1, 2);
 }
@@ -35,7 +35,7 @@ void apply_bonus(int index) {
     ui::MainForm& f = ui::mainform();
     // A second click or key while the chooser slides out would give a second bonus and a
     // second roll in the middle of the trip.
-    if (s.game_state != "choosebonus" || index < 0 || index > 2) return;
+    if (s.game_state != core::StateWord::ChooseBonus || index < 0 || index > 2) return;
     switch (index) {
         case 0: core::add_misses(-99); break;
         case 1:

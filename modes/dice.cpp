@@ -31,7 +31,7 @@ void roll_dice() {
     f.Shape_cursor->set_visible(false);
     f.Timer_dice.set_enabled(true);
     f.Timer_dice.set_interval(core::state().cur_story_diff.dice_ms);
-    core::state().game_state = "rolldice";
+    core::state().game_state = core::StateWord::RollDice;
     show_msg("Click on dice to stop");
 }
 
@@ -55,7 +55,7 @@ void Timer_dice_Timer() {
 void pbox_dice_Click() {
     // Only a rolling dice stops: a click at any other moment (the bonus chooser open, a walk
     // under way) would give a trip out of turn.
-    if (core::state().game_state != "rolldice" || !ui::mainform().Timer_dice.enabled()) return;
+    if (core::state().game_state != core::StateWord::RollDice || !ui::mainform().Timer_dice.enabled()) return;
     dice_stopped();
 }
 
@@ -69,7 +69,7 @@ void dice_stopped() {
     f.pbox_dice->set_enabled(false);
     f.pbox_main->set_enabled(true);
     f.Shape_cursor->set_visible(false);
-    core::state().game_state = "walkmap";
+    core::state().game_state = core::StateWord::WalkMap;
     update_arrows();
     show_msg("You got a " + std::to_string(s.moves_left));
     show_msg("please click on your desired path.");

@@ -49,7 +49,7 @@ void reveal(int i) {
 // A round square: a level puzzle, a revealed secret's round or the castle's; a hidden secret
 // is revealed, a won one gives nothing. Returns whether a round was started.
 bool land_on_round_square(core::CoreState& s, const ModeState& m) {
-    s.round_kind = 0;
+    s.round_kind = core::kLevelPuzzle;
     Outcome outcome = Outcome::Play;
     int found = 0;
     for (int i = 1; i <= kSecrets; ++i) {
@@ -63,7 +63,7 @@ bool land_on_round_square(core::CoreState& s, const ModeState& m) {
     }
     // The castle stands on a won secret's square and wins over it.
     if (s.castle_on && on_pawn(m, kCastle)) {
-        s.round_kind = kCastle;
+        s.round_kind = core::kCastleRound;
         outcome = Outcome::Play;
     }
     switch (outcome) {
@@ -81,7 +81,7 @@ void land_square() {
     const ModeState& m = state();
     ui::MainForm& f = ui::mainform();
     f.Pbox_hint->set_visible(false);
-    s.round_kind = -1;
+    s.round_kind = core::kLandingRound;
 
     std::uint8_t code = square_code(s, m);
     for (int i = 1; i <= kCastle; ++i) {
@@ -97,7 +97,7 @@ void land_square() {
         case 1: s.last_round_result = -1; break;
         case 2: started = land_on_round_square(s, m); break;
         case 3:
-            s.round_kind = 21;
+            s.round_kind = core::kSpecialRound;
             core::new_puzzle();
             started = true;
             break;
@@ -119,7 +119,8 @@ void after_round() {
     f.pbox_main->set_auto_redraw(false);
     move_pawn(m.pawn_col, m.pawn_row);
 
-    const bool won_secret = s.last_round_result == 1 && s.round_kind >= 1 && s.round_kind <= kSecrets;
+    const bool won_secret =
+        s.last_round_result == 1 && s.round_kind >= core::kFirstSecretRound && s.round_kind <= core::kLastSecretRound;
     if (!s.castle_on && won_secret) {
         choose_bonus();
     } else {

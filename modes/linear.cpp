@@ -36,7 +36,7 @@ void init_linear() {
     s.level_rounds = 0;
     s.linear_wins = 0;
     core::show_level();
-    s.game_state = "";
+    s.game_state = core::StateWord::Starting;
     s.score = 0;
     core::add_score(0);
     s.round_no = 0;
@@ -49,7 +49,7 @@ void init_linear() {
     core::show_misslimit();
 }
 
-void genpuzzle_pane() { ui::pane_close("GENPUZZLE"); }
+void genpuzzle_pane() { ui::pane_close(core::PaneWord::GenPuzzle); }
 
 void linear_round() {
     core::CoreState& s = core::state();
@@ -57,20 +57,20 @@ void linear_round() {
     s.level_up_chance = s.cur_diff.bonus_chance;
     s.linear_quota = static_cast<std::int16_t>(5 * s.level + s.cur_diff.quota_base);
 
-    if (s.last_round_result == 1 && s.round_kind == 1) {
+    if (s.last_round_result == 1 && s.round_kind == core::kBonusRound) {
         if (s.level < 13) {
             level_up();
         } else {
             bonus_reward();
         }
-        s.round_kind = 0;
+        s.round_kind = core::kNormalRound;
     } else {
-        s.round_kind = 0;
+        s.round_kind = core::kNormalRound;
         if (s.level >= 13) {
-            if (s.linear_wins % 8 == 0) s.round_kind = 1;
+            if (s.linear_wins % 8 == 0) s.round_kind = core::kBonusRound;
         } else if (s.linear_wins > s.linear_quota) {
             const int j = core::rnd_range(0, 100);
-            if (j <= s.level_up_chance) s.round_kind = 1;
+            if (j <= s.level_up_chance) s.round_kind = core::kBonusRound;
         }
     }
 
@@ -93,7 +93,7 @@ void linear_round() {
     if (s.round_no > 15000) s.round_cols = s.round_rows = 11;
     if (s.round_no > 20000) s.round_cols = s.round_rows = 12;
 
-    if (s.round_kind == 0) {
+    if (s.round_kind == core::kNormalRound) {
         double k = kind;
         pictures::gen_kind(k);
     } else {
@@ -204,7 +204,7 @@ void register_linear_steps() {
     steps.level_text = linear_level_text;
     steps.after_win = win_linear_round;
     steps.after_time_up = linear_time_up;
-    core::register_mode_steps(1, steps);
+    core::register_mode_steps(core::GameMode::Linear, steps);
 }
 
 }  // namespace modes

@@ -30,7 +30,7 @@ const std::array<std::string, 7> kEndingPages = {
 void win_story() {
     core::CoreState& s = core::state();
     ui::MainForm& f = ui::mainform();
-    s.game_state = "gamewon";
+    s.game_state = core::StateWord::GameWon;
     // Counted on disk at once: a player who quits during the ending keeps the golden castle.
     core::count_won_story();
     f.Timer_timer.set_enabled(false);

@@ -53,7 +53,7 @@ void enter_puzzleland() {
     init_story();
     state().dice_face = 0;
     show_msg("You are now in the realm of PuzzleLand.");
-    ui::pane_close("STARTMAP1");
+    ui::pane_close(core::PaneWord::StartMap1);
     f.Label_story->move(30, 410);
     f.Shape_menucs->set_visible(false);
     ui::show_bt12(0);
@@ -82,7 +82,7 @@ void init_story() {
     for (int i = 1; i <= kCastle; ++i) draw_secret(i, 0, 0);
     for (std::size_t i = 0; i <= 5; ++i) s.dice_cell[i] = static_cast<std::uint8_t>(i);
 
-    c.game_state = "";
+    c.game_state = core::StateWord::Starting;
     c.misses = 0;
     s.walk_tick = 0;
     s.back_dir = 0;
@@ -148,7 +148,7 @@ void start_map(int flag) {
     f.Shape_cursor->set_visible(false);
     c.round_time_left = c.time_limit;
     core::show_timer();
-    c.game_state = "startmap";
+    c.game_state = core::StateWord::StartMap;
     if (flag == 1) {
         show_msgbox();
         for (auto* cell : f.pbox_cell) cell->set_visible(false);
@@ -159,7 +159,7 @@ void start_map(int flag) {
 
 void startmap2() {
     start_map(1);
-    ui::pane_open("STARTMAP2");
+    ui::pane_open(core::PaneWord::StartMap2);
 }
 
 }  // namespace modes

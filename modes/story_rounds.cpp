@@ -68,14 +68,14 @@ std::string load_secret_picture(int kind) {
 void gen_round_puzzle() {
     const core::CoreState& s = core::state();
     pictures::make_round_colours();
-    if (s.round_kind == 0) {
+    if (s.round_kind == core::kLevelPuzzle) {
         gen_level_puzzle();
-    } else if (s.round_kind >= 1 && s.round_kind <= 11) {
+    } else if (s.round_kind >= core::kFirstSecretRound && s.round_kind <= core::kCastleRound) {
         gen_picture_round();
-    } else if (s.round_kind == 21) {
+    } else if (s.round_kind == core::kSpecialRound) {
         gen_special_round();
     }
-    if (s.round_kind > 0) {
+    if (s.round_kind > core::kLevelPuzzle) {
         core::show_grid(0);
         ui::mainform().Shape_cursor->set_border_style(platform::Shape::kBorderSolid);
     }

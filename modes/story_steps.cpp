@@ -25,29 +25,29 @@ void clear_story_map() {
 }
 
 // Secret, castle and special rounds show their picture without grid lines.
-bool story_grid_hidden() { return core::state().round_kind >= 1; }
+bool story_grid_hidden() { return core::state().round_kind > core::kLevelPuzzle; }
 
 void win_story_round() {
     core::CoreState& s = core::state();
-    if (s.round_kind >= 1 && s.round_kind <= 12) {
+    if (s.round_kind >= core::kFirstSecretRound && s.round_kind <= core::kCastleRound) {
         draw_secret(s.round_kind, 2, 0);
         if (s.castle_on) s.castle_won = true;
     }
-    if (s.round_kind == 21) core::add_misses(-1);
+    if (s.round_kind == core::kSpecialRound) core::add_misses(-1);
     if (s.castle_won) {
         // An "end game" click during the closing half would replace "GAMEWON1": the won
         // story would never be counted or saved.
         ui::show_bt(0, 0);
-        ui::pane_close("GAMEWON1");
+        ui::pane_close(core::PaneWord::GameWon1);
     } else {
-        ui::pane_close("STARTMAP1");
+        ui::pane_close(core::PaneWord::StartMap1);
     }
 }
 
 void story_time_up() {
     platform::msgbox("YOU LOST THIS ROUND!", platform::kMsgInfo, "Time's up!");
     show_msg("You lost the previous round");
-    ui::pane_close("STARTMAP1");
+    ui::pane_close(core::PaneWord::StartMap1);
 }
 
 }  // namespace
@@ -60,7 +60,7 @@ void register_story_steps() {
     steps.grid_hidden = story_grid_hidden;
     steps.after_win = win_story_round;
     steps.after_time_up = story_time_up;
-    core::register_mode_steps(2, steps);
+    core::register_mode_steps(core::GameMode::Story, steps);
 }
 
 }  // namespace modes

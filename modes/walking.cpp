@@ -34,7 +34,7 @@ int neighbour_row(int dir) { return state().pawn_row + core::state().dir_dy[stat
 void bt_arrow_Click(int index) {
     // Only a waiting pawn takes a step: during a slide the buttons would restart it from the
     // old square.
-    if (index < 1 || index > 4 || core::state().game_state != "walkmap") return;
+    if (index < 1 || index > 4 || core::state().game_state != core::StateWord::WalkMap) return;
     ui::MainForm& f = ui::mainform();
     for (auto* b : f.bt_arrow) b->set_enabled(false);
     core::CoreState& c = core::state();
@@ -82,7 +82,7 @@ void start_walk() {
     f.pbox_main->set_enabled(false);
     f.Timer_pawn.set_enabled(false);
     f.Timer_walk.set_enabled(true);
-    core::state().game_state = "walking";
+    core::state().game_state = core::StateWord::Walking;
 }
 
 void Timer_walk_Timer() {
@@ -104,7 +104,7 @@ void walk_step() {
     ModeState& s = state();
     ui::MainForm& f = ui::mainform();
     s.pawn_frame = 0;
-    core::state().game_state = "walkmap";
+    core::state().game_state = core::StateWord::WalkMap;
     f.Timer_pawn.set_enabled(true);
     f.pbox_main->set_enabled(true);
     f.Timer_walk.set_enabled(false);

@@ -36,7 +36,7 @@ void finish_half(ui::MainForm& f) {
 void set_up_story(ui::MainForm& f) {
     core::CoreState& s = core::state();
     modes::ModeState& m = modes::state();
-    ui::screen().game_mode = 2;
+    ui::screen().game_mode = core::GameMode::Story;
     s.cur_story_diff = s.story_diff_table[0];
     s.time_limit = s.cur_story_diff.secs;
     s.miss_limit = s.cur_story_diff.max_misses;
@@ -78,7 +78,7 @@ void back_on_map(ui::MainForm& f) {
         modes::start_map(1);
         f.pbox_temp->set_picture(ui::form_clip().pclip_storymap.cell(0));
         for (int i = 1; i <= 11; ++i) modes::draw_secret(i, -1, 0);
-        ui::pane_open("STARTMAP2");
+        ui::pane_open(core::PaneWord::StartMap2);
     }
     finish_half(f);
 }

@@ -74,15 +74,15 @@ void burst(std::size_t i) {
 void Img_bgcastle_Click() {
     // The title castle lingers for a moment under the Story start screen's first frames; a
     // show opened then would run under that screen's animation.
-    if (screen().game_mode == 2) return;
-    if (mainform().Img_bgcastle->mouse_pointer() == platform::kUpArrowPointer) pane_close("FIREWORK1");
+    if (screen().game_mode == core::GameMode::Story) return;
+    if (mainform().Img_bgcastle->mouse_pointer() == platform::kUpArrowPointer) pane_close(core::PaneWord::Firework1);
 }
 
 void setup_fireworks() {
     ScreenState& s = screen();
     MainForm& f = mainform();
-    s.game_mode = 3;
-    core::state().game_state = "playfirework";
+    s.game_mode = core::GameMode::Fireworks;
+    core::state().game_state = core::StateWord::PlayFirework;
     f.pbox_main->set_auto_redraw(true);
 
     platform::PictureBox& temp = *f.pbox_temp;
@@ -152,7 +152,7 @@ void Timer_fw_Timer() {
         s.fw_progress[i] = static_cast<std::int16_t>(s.fw_progress[i] + s.fw_speed[i]);
         if (s.fw_progress[i] > s.fw_height[i] + s.fw_size[i]) s.fw_progress[i] = 0;
     }
-    if (core::state().game_state == "gamewon") {
+    if (core::state().game_state == core::StateWord::GameWon) {
         s.jump_step = static_cast<std::int16_t>(s.jump_step + 1);
         if (s.jump_step > 11) s.jump_step = 0;
         modes::draw_pawn(s.jump_x, s.jump_y - 2 * core::state().jump_arc[static_cast<std::size_t>(s.jump_step)]);

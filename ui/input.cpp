@@ -81,7 +81,7 @@ void puzzle_words() {
         s.round_time_left = static_cast<std::int16_t>(std::min(more, static_cast<int>(std::numeric_limits<std::int16_t>::max())));
         empty_buffer();
     }
-    if (has("cadgetally") && screen().game_mode == 1 && s.level < 13) {
+    if (has("cadgetally") && screen().game_mode == core::GameMode::Linear && s.level < 13) {
         platform::msgbox("You have won " + std::to_string(s.linear_wins) + " rounds. You need to win at least\r" +
                              std::to_string(s.linear_quota) + " rounds to proceed to the next level.",
                          platform::kMsgInfo, "A tiny bit of info you might be interested to know. =)");
@@ -94,13 +94,13 @@ void puzzle_words() {
 void Form_KeyDown(int key_code, int) {
     core::CoreState& s = core::state();
     MainForm& f = mainform();
-    if (s.game_state == "walkmap") {
+    if (s.game_state == core::StateWord::WalkMap) {
         if (key_code == kLeft && f.bt_arrow[1]->visible()) choose_towards(-1, 0);
         if (key_code == kRight && f.bt_arrow[2]->visible()) choose_towards(1, 0);
         if (key_code == kUp && f.bt_arrow[3]->visible()) choose_towards(0, -1);
         if (key_code == kDown && f.bt_arrow[4]->visible()) choose_towards(0, 1);
     }
-    if (s.game_state == "playpuzzle") {
+    if (s.game_state == core::StateWord::PlayPuzzle) {
         if (key_code == kLeft) --s.cur_col;
         if (key_code == kRight) ++s.cur_col;
         if (key_code == kUp) --s.cur_row;
@@ -115,39 +115,39 @@ void Form_KeyPress(int key_ascii) {
     if (sc.typed.size() > kTypedLimit) sc.typed.clear();
     sc.typed += static_cast<char>(key_ascii);
 
-    if (s.game_state == "rolldice" && key_ascii == kEnter) modes::dice_stopped();
-    if (s.game_state == "playpuzzle") {
+    if (s.game_state == core::StateWord::RollDice && key_ascii == kEnter) modes::dice_stopped();
+    if (s.game_state == core::StateWord::PlayPuzzle) {
         if (key_ascii == 'C' || key_ascii == 'c') core::random_cursor_colour();
         if (key_ascii == kEnter || key_ascii == kSpace) core::check_answer();
     }
-    if (s.game_state == "choosebonus" && key_ascii >= '1' && key_ascii <= '3') modes::apply_bonus(key_ascii - '1');
+    if (s.game_state == core::StateWord::ChooseBonus && key_ascii >= '1' && key_ascii <= '3') modes::apply_bonus(key_ascii - '1');
     if (has("zebracove")) {
         sc.debugmode = static_cast<std::int16_t>(sc.debugmode == 0 ? -1 : 0);
         mainform().update_debugmode();
         empty_buffer();
     }
 
-    const std::string& state_word = s.game_state;
-    if (state_word == "mainmenu") {
+    const core::StateWord& state_word = s.game_state;
+    if (state_word == core::StateWord::MainMenu) {
         if (has("plonk")) {
             empty_buffer();
             core::clear_all_settings();
         }
-    } else if (state_word == "rolldice" || state_word == "walkmap") {
+    } else if (state_word == core::StateWord::RollDice || state_word == core::StateWord::WalkMap) {
         map_words();
-    } else if (state_word == "playpuzzle") {
+    } else if (state_word == core::StateWord::PlayPuzzle) {
         puzzle_words();
     }
 }
 
 void pbox_main_MouseMove(const platform::MouseArgs& args) {
-    if (core::state().game_state != "mainmenu") core::move_cursor(args.x, args.y);
+    if (core::state().game_state != core::StateWord::MainMenu) core::move_cursor(args.x, args.y);
 }
 
 void pbox_main_MouseDown(const platform::MouseArgs& args) {
     MainForm& f = mainform();
-    const std::string& st = core::state().game_state;
-    if (st == "playfirework" && args.y < 250) {
+    const core::StateWord& st = core::state().game_state;
+    if (st == core::StateWord::PlayFirework && args.y < 250) {
         screen().fw_hmax = core::cint(320.0 - args.y);
         platform::Line* guide = f.gridline[0];
         const int y = core::cint(args.y);
@@ -157,7 +157,7 @@ void pbox_main_MouseDown(const platform::MouseArgs& args) {
         screen().guide_shown = true;
         guide->set_border_colour(platform::kBlack);
         guide->set_visible(true);
-    } else if (st != "mainmenu") {
+    } else if (st != core::StateWord::MainMenu) {
         f.Shape_cursor->set_fill_style(platform::Shape::kFillDiagonalCross);
     }
 }
@@ -165,7 +165,7 @@ void pbox_main_MouseDown(const platform::MouseArgs& args) {
 void pbox_main_MouseUp(const platform::MouseArgs& args) {
     MainForm& f = mainform();
     f.Shape_cursor->set_fill_style(platform::Shape::kFillTransparent);
-    if (core::state().game_state == "playfirework") {
+    if (core::state().game_state == core::StateWord::PlayFirework) {
         screen().fw_hmax = core::cint(320.0 - args.y);
         f.gridline[0]->set_visible(false);
         if (screen().guide_shown) f.gridline[0]->set_border_colour(screen().guide_colour);
@@ -174,12 +174,12 @@ void pbox_main_MouseUp(const platform::MouseArgs& args) {
 }
 
 void pbox_main_Click() {
-    const std::string& st = core::state().game_state;
-    if (st == "playpuzzle") {
+    const core::StateWord& st = core::state().game_state;
+    if (st == core::StateWord::PlayPuzzle) {
         core::check_answer();
-    } else if (st == "walkmap") {
+    } else if (st == core::StateWord::WalkMap) {
         modes::choose_path();
-    } else if (st == "gameover") {
+    } else if (st == core::StateWord::GameOver) {
         mainform().Timer_gameover.set_enabled(false);
         end_game();
     }
@@ -192,7 +192,7 @@ void Label_misses_Click() {
 
 void Label_score_DblClick() {
     core::CoreState& s = core::state();
-    if (screen().debugmode == 0 || screen().game_mode != 1) return;
+    if (screen().debugmode == 0 || screen().game_mode != core::GameMode::Linear) return;
     s.linear_wins = s.linear_quota - 1;
     modes::show_quota_debug();
 }

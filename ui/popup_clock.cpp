@@ -45,7 +45,7 @@ void Timer_pmsg_Timer() {
 void Timer_timer_Timer() {
     core::CoreState& s = core::state();
     // Only a round in play runs out: a tick during a transition must not replace its word.
-    if (s.game_state != "playpuzzle") return;
+    if (s.game_state != core::StateWord::PlayPuzzle) return;
     s.round_time_left = static_cast<std::int16_t>(s.round_time_left - 1);
     if (s.round_time_left < 0) {
         mainform().Timer_timer.set_interval(1000);

@@ -43,7 +43,7 @@ void Timer_gameover_Timer() {
     const int x = core::rnd_range(0, 420);
     const int y = core::rnd_range(0, 320);
     platform::PictureBox& board = *f.pbox_main;
-    if (s.game_mode == 1) {
+    if (s.game_mode == core::GameMode::Linear) {
         if (board.pixel(x, y) == kGameOverRed) return;
         const int width = core::rnd_range(5, 10);
         const int r = core::rnd_range(170, 85);
@@ -89,10 +89,10 @@ void Timer_gamewon_Timer() {
 void Label_btb_Click(int index) {
     ScreenState& s = screen();
     MainForm& f = mainform();
-    const std::string& st = core::state().game_state;
+    const core::StateWord& st = core::state().game_state;
     // Each button belongs to its own scene: a second press while the panel slides out (the
     // board already closing) must not end the scene a second time.
-    if (index == 0 && st == "gamewon") {
+    if (index == 0 && st == core::StateWord::GameWon) {
         s.ending_page = static_cast<std::uint8_t>(s.ending_page + 1);
         s.ending_fade = 2;
         if (s.ending_page >= 7) {
@@ -106,7 +106,7 @@ void Label_btb_Click(int index) {
         } else {
             modes::show_endstory();
         }
-    } else if (index == 1 && st == "playfirework") {
+    } else if (index == 1 && st == core::StateWord::PlayFirework) {
         f.Timer_fw.set_enabled(false);
         hide_fireworks();
         start_box_slide(0, 1);

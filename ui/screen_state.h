@@ -5,17 +5,18 @@
 #include <cstdint>
 #include <string>
 
+#include "core/state_words.h"
 #include "platform/colour.h"
 
 namespace ui {
 
 struct ScreenState {
-    std::int16_t game_mode = 0;   // 0 main menu, 1 Linear, 2 Story, 3 fireworks show
+    core::GameMode game_mode = core::GameMode::Menu;
     std::int16_t debugmode = 0;   // true is -1, false 0
 
     // The screen transition: the state word before the running half, its word and strip.
-    std::string saved_state;
-    std::string pane_word;
+    core::StateWord saved_state = core::StateWord::Starting;
+    core::PaneWord pane_word = core::PaneWord::None;
     std::int16_t pane_step = 0;
 
     // The pop-up banner.

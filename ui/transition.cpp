@@ -20,7 +20,7 @@ namespace ui {
 
 namespace {
 
-void start_half(const std::string& word, const char* half_state) {
+void start_half(core::PaneWord word, core::StateWord half_state) {
     ScreenState& s = screen();
     s.pane_step = 0;
     s.pane_word = word;
@@ -28,64 +28,63 @@ void start_half(const std::string& word, const char* half_state) {
     core::state().game_state = half_state;
 }
 
-// Opening words reveal the screen their preparation drew into the work picture.
-bool copies_strips(const std::string& word) {
-    return word == "FIREWORK2" || word == "STARTMAP2" || word == "STARTPUZZLE" ||
-           word == "GAMELOST2" || word == "GAMEWON2";
+// The pairs of pane words, in dispatch order. The closing word's preparation runs at full
+// cover and opens the board with the pair's opening word, whose start action runs when the
+// board is open again.
+struct PanePair {
+    core::PaneWord closing;
+    void (*prepare)();
+    core::PaneWord opening;
+    void (*start)();     // none after "ENDGAME2": the main menu is already up
+    bool prepare_opens;  // the map's preparation opens the board itself, once the map is drawn
+    bool copies_strips;  // the opening reveals the screen its preparation drew into pbox_temp
+    bool keeps_word;     // the opening word stays in pane_word until the next transition
+};
+
+using W = core::PaneWord;
+constexpr PanePair kPanePairs[] = {
+    // closing     preparation         opening         start action                 opens  copies keeps
+    {W::EndGame,   goto_mainmenu,      W::EndGame2,    nullptr,                     false, false, true},
+    {W::Firework1, setup_fireworks,    W::Firework2,   fireworks_step2,             false, true,  false},
+    {W::GenPuzzle, core::play_puzzle,  W::StartPuzzle, core::start_puzzle_round,    false, true,  false},
+    {W::StartMap1, modes::startmap2,   W::StartMap2,   modes::after_round,          true,  true,  true},
+    {W::GameWon1,  modes::win_story,   W::GameWon2,    modes::story_end_anim,       false, true,  false},
+    {W::GameLost,  game_over,          W::GameLost2,   gamelost_step2,              false, true,  false},
+};
+
+bool copies_strips(core::PaneWord word) {
+    for (const PanePair& p : kPanePairs) {
+        if (p.opening == word) return p.copies_strips;
+    }
+    return false;
 }
 
+// Each row reads the word afresh, since a preparation's pane_open replaces it at once; the
+// opening word of that pair then waits for the end of its own half.
 void dispatch() {
     ScreenState& s = screen();
-    if (s.pane_word == "ENDGAME") {
-        goto_mainmenu();
-        pane_open("ENDGAME2");
-    }
-    if (s.pane_word == "FIREWORK1") {
-        setup_fireworks();
-        pane_open("FIREWORK2");
-    } else if (s.pane_word == "FIREWORK2") {
-        s.pane_word = "";
-        fireworks_step2();
-    }
-    if (s.pane_word == "GENPUZZLE") {
-        core::play_puzzle();
-        pane_open("STARTPUZZLE");
-    } else if (s.pane_word == "STARTPUZZLE") {
-        s.pane_word = "";
-        core::start_puzzle_round();
-    }
-    if (s.pane_word == "STARTMAP1") {
-        modes::startmap2();
-    } else if (s.pane_word == "STARTMAP2") {
-        modes::after_round();
-    }
-    if (s.pane_word == "GAMEWON1") {
-        modes::win_story();
-        pane_open("GAMEWON2");
-    } else if (s.pane_word == "GAMEWON2") {
-        s.pane_word = "";
-        modes::story_end_anim();
-    }
-    if (s.pane_word == "GAMELOST") {
-        game_over();
-        pane_open("GAMELOST2");
-    } else if (s.pane_word == "GAMELOST2") {
-        s.pane_word = "";
-        gamelost_step2();
+    for (const PanePair& p : kPanePairs) {
+        if (s.pane_word == p.closing) {
+            p.prepare();
+            if (!p.prepare_opens) pane_open(p.opening);
+        } else if (s.pane_word == p.opening) {
+            if (!p.keeps_word) s.pane_word = core::PaneWord::None;
+            if (p.start) p.start();
+        }
     }
 }
 
 }  // namespace
 
-void pane_close(const std::string& word) {
-    start_half(word, "paneclose");
+void pane_close(core::PaneWord word) {
+    start_half(word, core::StateWord::PaneClose);
     MainForm& f = mainform();
     f.pbox_main->set_enabled(false);
     f.Timer_pane.set_enabled(true);
 }
 
-void pane_open(const std::string& word) {
-    start_half(word, "paneopen");
+void pane_open(core::PaneWord word) {
+    start_half(word, core::StateWord::PaneOpen);
     mainform().Timer_pane.set_enabled(true);
 }
 
@@ -95,7 +94,7 @@ void Timer_pane_Timer() {
     const int x = 84 * s.pane_step;
     if (s.pane_step <= 4) {
         const auto first = static_cast<std::size_t>(2 * s.pane_step);
-        const bool closing = core::state().game_state == "paneclose";
+        const bool closing = core::state().game_state == core::StateWord::PaneClose;
         f.Shape_pane[first]->set_visible(closing);
         f.Shape_pane[first + 1]->set_visible(closing);
         if (closing) f.pbox_main->draw().box(x, 0, x + 83, 319, platform::qb_colour(15), true);
@@ -129,13 +128,13 @@ void end_game() {
     f.Shape_storymenu->move(50, 423);
     f.pbox_storymenu->move(55, 428);
     modes::draw_pawn(-30, -30);
-    if (core::state().game_state == "choosebonus") start_box_slide(0, 2);
-    pane_close("ENDGAME");
+    if (core::state().game_state == core::StateWord::ChooseBonus) start_box_slide(0, 2);
+    pane_close(core::PaneWord::EndGame);
 }
 
 void game_over() {
     MainForm& f = mainform();
-    core::state().game_state = "gameover";
+    core::state().game_state = core::StateWord::GameOver;
     f.Shape_cursor->set_visible(false);
     show_bt(0, 0);
     show_bt(5, 0);

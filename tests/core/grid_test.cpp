@@ -115,11 +115,11 @@ TEST_F(Grid, PointerPositionsPickTheCellUnderThem) {
 
 TEST_F(Grid, TheFrameFollowsThePointerExceptWhileChoosingAPath) {
     lay_out(5, 4);
-    core::state().game_state = "playpuzzle";
+    core::state().game_state = core::StateWord::PlayPuzzle;
     core::move_cursor(200, 100);
     EXPECT_EQ(form().Shape_cursor->left(), 2 * 84);
     EXPECT_EQ(form().Shape_cursor->top(), 80);
-    core::state().game_state = "walkmap";
+    core::state().game_state = core::StateWord::WalkMap;
     core::move_cursor(10, 10);
     EXPECT_EQ(core::state().cur_col, 1);
     EXPECT_EQ(form().Shape_cursor->left(), 2 * 84);
@@ -127,7 +127,7 @@ TEST_F(Grid, TheFrameFollowsThePointerExceptWhileChoosingAPath) {
 
 TEST_F(Grid, KeyboardCursorIsClampedToTheGrid) {
     lay_out(5, 4);
-    core::state().game_state = "playpuzzle";
+    core::state().game_state = core::StateWord::PlayPuzzle;
     core::state().cur_col = 0;
     core::state().cur_row = 9;
     core::place_board_cursor();
@@ -137,7 +137,7 @@ TEST_F(Grid, KeyboardCursorIsClampedToTheGrid) {
     EXPECT_EQ(form().Shape_cursor->top(), 3 * 80);
 
     // Outside a round the cell is clamped but the frame stays where it is.
-    core::state().game_state = "mainmenu";
+    core::state().game_state = core::StateWord::MainMenu;
     core::state().cur_col = 6;
     core::place_board_cursor();
     EXPECT_EQ(core::state().cur_col, 5);

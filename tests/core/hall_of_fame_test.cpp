@@ -61,7 +61,7 @@ TEST_F(HallOfFame, AnUnsortedStoredTableIsTolerated) {
 }
 
 TEST_F(HallOfFame, TheEndOfGameStepEntersAPlacingScoreOnly) {
-    ui::screen().game_mode = 1;
+    ui::screen().game_mode = core::GameMode::Linear;
     core::state().cur_diff.name = "Crazy!";
     core::state().score = 999;
     core::check_highscore();

@@ -52,11 +52,13 @@ TEST_F(Hud, ClockAndRound) {
 }
 
 TEST_F(Hud, LevelNamesOnlyInLinearMode) {
-    struct Case { int mode, level; const char* text; };
-    const Case cases[] = {{1, 13, "infinite"}, {1, 10, "xtreme"}, {1, 11, "chaos!"}, {1, 12, "@_@"},
-                          {2, 10, "10"},       {1, 9, "9"},       {2, 9, "9"}};
+    using M = core::GameMode;
+    struct Case { M mode; int level; const char* text; };
+    const Case cases[] = {{M::Linear, 13, "infinite"}, {M::Linear, 10, "xtreme"}, {M::Linear, 11, "chaos!"},
+                          {M::Linear, 12, "@_@"},      {M::Story, 10, "10"},      {M::Linear, 9, "9"},
+                          {M::Story, 9, "9"}};
     for (const Case& c : cases) {
-        ui::screen().game_mode = static_cast<std::int16_t>(c.mode);
+        ui::screen().game_mode = c.mode;
         core::state().level = static_cast<std::int16_t>(c.level);
         core::show_level();
         EXPECT_EQ(form().Label_LEVEL->caption(), c.text);

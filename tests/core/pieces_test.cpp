@@ -118,7 +118,7 @@ TEST_F(Pieces, TheLosingMissStopsTheClockAndStillShowsItsPopUp) {
     core::state().misses = 2;  // of 3
     aim_beside();
     core::check_answer();
-    EXPECT_EQ(ui::screen().pane_word, "GAMELOST");
+    EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GameLost);
     EXPECT_FALSE(form().Timer_timer.enabled());
     EXPECT_FALSE(form().Label_bt[5]->visible());
     EXPECT_TRUE(form().Timer_pmsg.enabled());
@@ -130,7 +130,7 @@ TEST_F(Pieces, MissesBeyondTheLimitStillLoseTheGame) {
     core::state().misses = 7;  // past a limit of 3
     aim_beside();
     core::check_answer();
-    EXPECT_EQ(ui::screen().pane_word, "GAMELOST");
+    EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GameLost);
 }
 
 TEST_F(Pieces, TheLastHitClearsThePopUp) {

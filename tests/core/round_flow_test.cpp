@@ -20,7 +20,7 @@ class RoundFlow : public RoundTest {};
 TEST_F(RoundFlow, ARoundStartsWithGridPiecesAndClock) {
     start_round();
     const core::CoreState& s = core::state();
-    EXPECT_EQ(s.game_state, "playpuzzle");
+    EXPECT_EQ(s.game_state, core::StateWord::PlayPuzzle);
     EXPECT_EQ(s.round_no, 1);
     EXPECT_EQ(s.grid_cols, 5);
     EXPECT_EQ(s.grid_rows, 4);
@@ -44,7 +44,7 @@ TEST_F(RoundFlow, WinningAddsTheSecondsLeftAndGoesOn) {
     EXPECT_EQ(s.last_round_result, 1);
     EXPECT_EQ(s.linear_wins, 1);
     EXPECT_FALSE(form().Timer_timer.enabled());
-    EXPECT_EQ(ui::screen().pane_word, "GENPUZZLE");
+    EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GenPuzzle);
     EXPECT_EQ(form().Label_msg[1]->caption(), "Congratulations! You won the previous round");
 }
 
@@ -59,7 +59,7 @@ TEST_F(RoundFlow, ALinearTimeOutCostsThePenalty) {
     EXPECT_EQ(core::state().score, -15);
     EXPECT_EQ(form().Label_score->caption(), "-15");
     EXPECT_EQ(core::state().last_round_result, 0);
-    EXPECT_EQ(ui::screen().pane_word, "GENPUZZLE");
+    EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GenPuzzle);
 }
 
 TEST_F(RoundFlow, TheRoundLimitEndsTheGameAfterAWin) {
@@ -75,8 +75,8 @@ TEST_F(RoundFlow, TheRoundLimitEndsTheGameAfterAWin) {
               "I take you back to the main menu. It's for your own good!");
     EXPECT_EQ(boxes.calls[0].style, 0);
     EXPECT_EQ(boxes.calls[0].title, "Quorvel Infinite");
-    EXPECT_EQ(ui::screen().game_mode, 0);
-    EXPECT_EQ(ui::screen().pane_word, "ENDGAME");
+    EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
+    EXPECT_EQ(ui::screen().pane_word, core::PaneWord::EndGame);
     EXPECT_EQ(core::state().linear_wins, 0) << "the mode's next step does not happen";
 }
 
@@ -85,10 +85,10 @@ TEST_F(RoundFlow, TheRoundLimitReplacesTheNextRoundAfterATimeOut) {
     core::state().round_no = 32000;
     core::round_time_up();
     EXPECT_EQ(boxes.calls.size(), 2u);
-    EXPECT_EQ(ui::screen().pane_word, "ENDGAME");
+    EXPECT_EQ(ui::screen().pane_word, core::PaneWord::EndGame);
     finish_half();
     finish_half();
-    EXPECT_EQ(core::state().game_state, "mainmenu");
+    EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
 }
 
 TEST_F(RoundFlow, GlowColoursComeFromTheRamp) {
@@ -165,7 +165,7 @@ TEST_F(RoundFlow, AGameDrivenByItsTimersFromStartToGameOver) {
     finish_half();
     finish_half();
     EXPECT_EQ(core::state().round_no, 2);
-    EXPECT_EQ(core::state().game_state, "playpuzzle");
+    EXPECT_EQ(core::state().game_state, core::StateWord::PlayPuzzle);
 
     // Lost on time.
     for (int i = 0; i < 21; ++i) form().Timer_timer.fire();
@@ -179,13 +179,13 @@ TEST_F(RoundFlow, AGameDrivenByItsTimersFromStartToGameOver) {
         aim_beside();
         core::check_answer();
     }
-    EXPECT_EQ(core::state().game_state, "paneclose");
+    EXPECT_EQ(core::state().game_state, core::StateWord::PaneClose);
     // The clock is off: no time-up can replace the game over.
     for (int i = 0; i < 40; ++i) form().Timer_timer.fire();
     EXPECT_EQ(boxes.calls.size(), 1u);
     finish_half();
     finish_half();
-    EXPECT_EQ(core::state().game_state, "gameover");
+    EXPECT_EQ(core::state().game_state, core::StateWord::GameOver);
     EXPECT_TRUE(form().Timer_gameover.enabled());
 }
 

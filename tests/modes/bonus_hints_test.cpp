@@ -18,7 +18,7 @@ using testing_support::StoryTest;
 class Bonus : public StoryTest {
 protected:
     void open_chooser() {
-        core::state().game_state = "rolldice";  // anything but the chooser before it opens
+        core::state().game_state = core::StateWord::RollDice;  // anything but the chooser before it opens
         modes::choose_bonus();
     }
     int rolls() {
@@ -47,7 +47,7 @@ TEST_F(Bonus, EachChoiceAppliesItsBonusAndRollsTheDice) {
         EXPECT_EQ(s.miss_limit, choice == 1 ? 6 : 5);
         EXPECT_EQ(s.time_limit, choice == 2 ? 25 : 20);
         EXPECT_EQ(form().Label_timer->caption(), choice == 2 ? "25" : "20");
-        EXPECT_EQ(s.game_state, "rolldice");
+        EXPECT_EQ(s.game_state, core::StateWord::RollDice);
         EXPECT_TRUE(form().Timer_dice.enabled());
         EXPECT_EQ(ui::screen().panel_dy, 14) << "the chooser slides out";
         form().Timer_dice.set_enabled(false);
@@ -62,7 +62,7 @@ TEST_F(Bonus, ChoicesActOnlyWhileTheChooserIsOpen) {
     core::CoreState& s = core::state();
     open_chooser();
     ui::Form_KeyPress('4');
-    EXPECT_EQ(s.game_state, "choosebonus");
+    EXPECT_EQ(s.game_state, core::StateWord::ChooseBonus);
     ui::Form_KeyPress('3');
     EXPECT_EQ(s.time_limit, 25);
     EXPECT_EQ(rolls(), 1);
@@ -72,12 +72,12 @@ TEST_F(Bonus, ChoicesActOnlyWhileTheChooserIsOpen) {
     ui::Form_KeyPress('3');
     EXPECT_EQ(s.time_limit, 25);
     EXPECT_EQ(rolls(), 1);
-    s.game_state = "walkmap";
+    s.game_state = core::StateWord::WalkMap;
     core::add_misses(2);
     ui::Label_btype_Click(0);
     ui::Form_KeyPress('1');
     EXPECT_EQ(s.misses, 2);
-    EXPECT_EQ(s.game_state, "walkmap");
+    EXPECT_EQ(s.game_state, core::StateWord::WalkMap);
 }
 
 class Hint : public StoryTest {

@@ -41,21 +41,21 @@ TEST_F(Landing, WhatEachSquareGives) {
     std::vector<LandingCase> all;
     for (bool castle_on : {false, true}) {
         // The castle, when unveiled, stands elsewhere here.
-        all.push_back({1, kNone, castle_on, false, Then::Nothing, -1, -1});
-        all.push_back({2, kNone, castle_on, false, Then::Round, 0, 1});
-        all.push_back({3, kNone, castle_on, false, Then::Round, 21, 1});
-        all.push_back({8, kNone, castle_on, false, Then::Nothing, -1, 1});
+        all.push_back({1, kNone, castle_on, false, Then::Nothing, core::kLandingRound, -1});
+        all.push_back({2, kNone, castle_on, false, Then::Round, core::kLevelPuzzle, 1});
+        all.push_back({3, kNone, castle_on, false, Then::Round, core::kSpecialRound, 1});
+        all.push_back({8, kNone, castle_on, false, Then::Nothing, core::kLandingRound, 1});
     }
     // A secret's square is a round square whatever the map says; the castle wins over all.
     for (int code : {1, 2, 3, 8}) {
         for (bool castle_on : {false, true}) {
-            all.push_back({code, 0, castle_on, false, Then::Reveal, 0, 1});
+            all.push_back({code, 0, castle_on, false, Then::Reveal, core::kLevelPuzzle, 1});
             all.push_back({code, 1, castle_on, false, Then::Round, 1, 1});
-            all.push_back({code, 2, castle_on, false, Then::Nothing, 0, 1});
+            all.push_back({code, 2, castle_on, false, Then::Nothing, core::kLevelPuzzle, 1});
         }
-        all.push_back({code, 2, true, true, Then::Round, 11, 1});
-        all.push_back({code, 0, true, true, Then::Round, 11, 1});
-        all.push_back({code, kNone, true, true, Then::Round, 11, 1});
+        all.push_back({code, 2, true, true, Then::Round, core::kCastleRound, 1});
+        all.push_back({code, 0, true, true, Then::Round, core::kCastleRound, 1});
+        all.push_back({code, kNone, true, true, Then::Round, core::kCastleRound, 1});
     }
     const auto [col, row] = free_square(1);
     for (const LandingCase& c : all) {
@@ -87,13 +87,13 @@ TEST_F(Landing, WhatEachSquareGives) {
         EXPECT_FALSE(form().bt_arrow[2]->visible());
         EXPECT_EQ(said("Secret round revealed! You can play this"), c.then == Then::Reveal);
         if (c.then == Then::Round) {
-            EXPECT_EQ(ui::screen().pane_word, "GENPUZZLE");
+            EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GenPuzzle);
             EXPECT_FALSE(form().Pbox_hint->visible());
             EXPECT_FALSE(form().pbox_dice->visible());
             continue;
         }
-        EXPECT_EQ(ui::screen().pane_word, "");
-        EXPECT_EQ(s.game_state, "rolldice");
+        EXPECT_EQ(ui::screen().pane_word, core::PaneWord::None);
+        EXPECT_EQ(s.game_state, core::StateWord::RollDice);
         EXPECT_TRUE(form().Timer_dice.enabled());
         EXPECT_TRUE(form().Timer_pawn.enabled());
         // After a won round the hint comes back unless the landing was on a plain path.
@@ -119,14 +119,14 @@ TEST_F(Landing, ARevealedSecretPlaysItsRoundOnTheNextLandingAndIsWonOnce) {
     back_to_map();
     EXPECT_EQ(modes::state().secret_state[4], 2);
     EXPECT_EQ(core::state().level, 2);
-    EXPECT_EQ(core::state().game_state, "choosebonus");
+    EXPECT_EQ(core::state().game_state, core::StateWord::ChooseBonus);
     EXPECT_FALSE(form().Timer_dice.enabled()) << "the dice waits for the choice";
     EXPECT_TRUE(form().Pbox_hint->visible());
 
     modes::apply_bonus(0);
     stop_dice();
     modes::land_square();  // the won secret's square gives nothing more
-    EXPECT_EQ(core::state().game_state, "rolldice");
+    EXPECT_EQ(core::state().game_state, core::StateWord::RollDice);
 }
 
 TEST_F(Landing, ALostRoundComesBackToARollingDiceWithoutAHint) {
@@ -136,7 +136,7 @@ TEST_F(Landing, ALostRoundComesBackToARollingDiceWithoutAHint) {
     open_round();
     core::round_time_up();
     back_to_map();
-    EXPECT_EQ(core::state().game_state, "rolldice");
+    EXPECT_EQ(core::state().game_state, core::StateWord::RollDice);
     EXPECT_FALSE(form().Pbox_hint->visible());
     EXPECT_EQ(modes::state().hint_frame, -1);
     EXPECT_EQ(modes::state().pawn_col, col);
@@ -152,7 +152,7 @@ TEST_F(Landing, TheTenthWinOpensTheChooserAndUnveilsTheCastle) {
     back_to_map();
     const core::CoreState& s = core::state();
     EXPECT_EQ(s.level, 11);
-    EXPECT_EQ(s.game_state, "choosebonus");
+    EXPECT_EQ(s.game_state, core::StateWord::ChooseBonus);
     EXPECT_TRUE(s.castle_on);
     EXPECT_EQ(modes::state().final_secret, 10);
     EXPECT_EQ(modes::state().secret_col[11], 99);
@@ -202,7 +202,7 @@ TEST_F(Landing, TheCastleRoundWinHidesEndGameBeforeTheStoryIsWon) {
     ui::show_bt(0, 1);
     put_pawn_on_secret(1);
     modes::land_square();
-    EXPECT_EQ(core::state().round_kind, 11);
+    EXPECT_EQ(core::state().round_kind, core::kCastleRound);
     open_round();
     const platform::Picture castle = ui::form_clip().pclip_castle.cell(0);
     for (int y = 10; y < 320; y += 60) {
@@ -210,7 +210,7 @@ TEST_F(Landing, TheCastleRoundWinHidesEndGameBeforeTheStoryIsWon) {
     }
     find_every_piece();
     EXPECT_TRUE(core::state().castle_won);
-    EXPECT_EQ(ui::screen().pane_word, "GAMEWON1");
+    EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GameWon1);
     EXPECT_FALSE(form().Label_bt[0]->visible());
     EXPECT_FALSE(form().Shape_bt[0]->visible());
 }

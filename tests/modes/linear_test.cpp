@@ -38,11 +38,11 @@ protected:
 };
 
 TEST_F(Linear, TheFirstRoundIsLevelOneWithOnePieceOfKindOne) {
-    core::state().round_kind = 1;  // left by an earlier game
+    core::state().round_kind = core::kBonusRound;  // left by an earlier game
     core::state().round_no = 1;
     const auto draws = set_up();
     const core::CoreState& s = core::state();
-    EXPECT_EQ(s.round_kind, 0);
+    EXPECT_EQ(s.round_kind, core::kNormalRound);
     EXPECT_EQ(s.round_cols, 5);
     EXPECT_EQ(s.round_rows, 4);
     EXPECT_EQ(s.tgt_count, 1);
@@ -67,12 +67,12 @@ TEST_F(Linear, NoBonusDrawUntilTheQuotaIsPassed) {
         // Glow colours, then j: 25 / 100 gives exactly the chance.
         platform::ScriptedRandom script({0.5f, 0.5f, 0.5f, 0.25f, 0.0f});
         set_up();
-        EXPECT_EQ(s.round_kind, 1);
+        EXPECT_EQ(s.round_kind, core::kBonusRound);
     }
     {
         platform::ScriptedRandom script({0.5f, 0.5f, 0.5f, 0.26f, 0.0f});
         set_up();
-        EXPECT_EQ(s.round_kind, 0);
+        EXPECT_EQ(s.round_kind, core::kNormalRound);
     }
 }
 
@@ -85,13 +85,13 @@ TEST_F(Linear, AWonBonusRoundLevelsUp) {
     s.time_limit = 30;
     s.misses = 4;
     s.miss_limit = 7;
-    s.round_kind = 1;
+    s.round_kind = core::kBonusRound;
     s.last_round_result = 1;
     const auto draws = set_up();
     ASSERT_GE(draws.size(), 4u);
     EXPECT_NE(draws[3], (DrawRecord{false, 0, 100})) << "no bonus decision right after a reward";
     EXPECT_EQ(s.level, 3);
-    EXPECT_EQ(s.round_kind, 0);
+    EXPECT_EQ(s.round_kind, core::kNormalRound);
     EXPECT_EQ(s.time_limit, 35);
     EXPECT_EQ(s.round_time_left, -1);
     EXPECT_EQ(form().Label_timer->caption(), "-");
@@ -118,7 +118,7 @@ TEST_F(Linear, ABonusRoundShowsItsBannerAndPaintsTheDotPicture) {
         set_up();
         pictures::set_layer_call_log(nullptr);
     }
-    EXPECT_EQ(s.round_kind, 1);
+    EXPECT_EQ(s.round_kind, core::kBonusRound);
     EXPECT_EQ(calls, (std::vector<pictures::LayerCall>{{"gen_dot_picture", {-1, 0, 0, 80}}}))
         << "the dot picture instead of the level's kind";
     EXPECT_EQ(form().Label_pmsg->caption(), "Bonus Round!");
@@ -138,9 +138,9 @@ TEST_F(Linear, ABonusRoundLostOnTimeBelowLevelThirteenGivesNoReward) {
         platform::ScriptedRandom script({0.5f, 0.5f, 0.5f, 0.0f});
         start_round();
     }
-    ASSERT_EQ(s.round_kind, 1);
-    ASSERT_EQ(s.game_state, "playpuzzle");
-    for (int i = 0; i < 100 && s.game_state == "playpuzzle"; ++i) form().Timer_timer.fire();
+    ASSERT_EQ(s.round_kind, core::kBonusRound);
+    ASSERT_EQ(s.game_state, core::StateWord::PlayPuzzle);
+    for (int i = 0; i < 100 && s.game_state == core::StateWord::PlayPuzzle; ++i) form().Timer_timer.fire();
     ASSERT_EQ(s.last_round_result, 0) << "lost on time";
     finish_half();
     finish_half();
@@ -159,7 +159,7 @@ TEST_F(Linear, PlayGameFromTheGameOverScreenStartsAFreshGame) {
     finish_half();
     finish_half();
     core::CoreState& s = core::state();
-    ASSERT_EQ(s.game_state, "playpuzzle");
+    ASSERT_EQ(s.game_state, core::StateWord::PlayPuzzle);
     const core::CoreState fresh = s;
     // A game well under way, then lost on misses.
     s.level = 4;
@@ -168,19 +168,19 @@ TEST_F(Linear, PlayGameFromTheGameOverScreenStartsAFreshGame) {
     s.round_no = 40;
     s.score = 700;
     s.time_limit = static_cast<std::int16_t>(fresh.time_limit + 15);
-    while (s.game_state == "playpuzzle") {
+    while (s.game_state == core::StateWord::PlayPuzzle) {
         aim_beside();
         core::check_answer();
     }
     finish_half();
     finish_half();
-    ASSERT_EQ(s.game_state, "gameover");
+    ASSERT_EQ(s.game_state, core::StateWord::GameOver);
     form().Timer_gameover.fire();
 
     ui::Label_bt_Click(2);
     finish_half();
     finish_half();
-    EXPECT_EQ(s.game_state, "playpuzzle");
+    EXPECT_EQ(s.game_state, core::StateWord::PlayPuzzle);
     EXPECT_EQ(s.level, 1);
     EXPECT_EQ(s.level_rounds, 1);
     EXPECT_EQ(s.linear_wins, 0);
@@ -217,15 +217,15 @@ TEST_F(Linear, LevelThirteenDrawsItsGridAndKind) {
     EXPECT_LE(s.round_rows, 8);
     EXPECT_EQ(s.round_cols + s.round_rows, 15);
     EXPECT_EQ(s.tgt_count, 4);
-    EXPECT_EQ(s.round_kind, 0);
+    EXPECT_EQ(s.round_kind, core::kNormalRound);
 
     s.linear_wins = 8;
     set_up();
-    EXPECT_EQ(s.round_kind, 1) << "every eighth win at level 13 is a bonus round";
+    EXPECT_EQ(s.round_kind, core::kBonusRound) << "every eighth win at level 13 is a bonus round";
     s.linear_wins = 0;
     s.last_round_result = 0;
     set_up();
-    EXPECT_EQ(s.round_kind, 1) << "no wins counts too";
+    EXPECT_EQ(s.round_kind, core::kBonusRound) << "no wins counts too";
 }
 
 TEST_F(Linear, LevelThirteenRewards) {
@@ -300,7 +300,7 @@ TEST_F(Linear, AScriptedPlayerThroughHundredsOfRounds) {
     int rounds = 0, games = 1, level_ups = 0, game_start = 0;
     std::int16_t last_level = s.level;
     while (rounds < 300) {
-        ASSERT_EQ(s.game_state, "playpuzzle");
+        ASSERT_EQ(s.game_state, core::StateWord::PlayPuzzle);
         ++rounds;
         // Invariants of a round in play.
         std::set<std::pair<int, int>> cells;
@@ -318,18 +318,18 @@ TEST_F(Linear, AScriptedPlayerThroughHundredsOfRounds) {
 
         if (rounds % 23 == 0) {
             // Let the clock run out.
-            for (int i = 0; i < 200 && s.game_state == "playpuzzle"; ++i) form().Timer_timer.fire();
+            for (int i = 0; i < 200 && s.game_state == core::StateWord::PlayPuzzle; ++i) form().Timer_timer.fire();
         } else {
             if (rounds % 7 == 0) {
                 aim_beside();
                 core::check_answer();
             }
-            for (int i = 1; i <= s.tgt_count && s.game_state == "playpuzzle"; ++i) {
+            for (int i = 1; i <= s.tgt_count && s.game_state == core::StateWord::PlayPuzzle; ++i) {
                 aim_at(i);
                 core::check_answer();
             }
         }
-        if (s.game_state == "paneclose" && ui::screen().pane_word == "GAMELOST") {
+        if (s.game_state == core::StateWord::PaneClose && ui::screen().pane_word == core::PaneWord::GameLost) {
             finish_half();
             finish_half();
             form().Timer_gameover.fire();

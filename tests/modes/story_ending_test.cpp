@@ -58,20 +58,20 @@ protected:
     // The last piece of the castle round has just been found.
     void win_castle_round() {
         core::CoreState& s = core::state();
-        ui::screen().game_mode = 2;
+        ui::screen().game_mode = core::GameMode::Story;
         for (int i = 1; i <= 10; ++i) modes::state().secret_state[static_cast<std::size_t>(i)] = 2;
         s.castle_on = true;
-        s.round_kind = 11;
+        s.round_kind = core::kCastleRound;
         s.round_time_left = 0;
-        s.game_state = "playpuzzle";
+        s.game_state = core::StateWord::PlayPuzzle;
         core::win_round();
-        ASSERT_EQ(ui::screen().pane_word, "GAMEWON1");
+        ASSERT_EQ(ui::screen().pane_word, core::PaneWord::GameWon1);
     }
     void enter_scene() {
         win_castle_round();
         finish_half();
         finish_half();
-        ASSERT_EQ(core::state().game_state, "gamewon");
+        ASSERT_EQ(core::state().game_state, core::StateWord::GameWon);
         ASSERT_TRUE(form().Timer_gamewon.enabled());
     }
     void ticks(int n) {
@@ -199,7 +199,7 @@ TEST_F(StoryEnding, TheSixPagesTurnAndTheLastPressLeavesOnce) {
     EXPECT_FALSE(form().Timer_fw.enabled());
     EXPECT_FALSE(form().shape_fwa[3]->visible());
     EXPECT_EQ(form().Label_endstory->caption(), pages[5]) << "no seventh page";
-    EXPECT_EQ(sc().pane_word, "ENDGAME");
+    EXPECT_EQ(sc().pane_word, core::PaneWord::EndGame);
     form().Timer_pane.fire();
     ui::Label_btb_Click(0);  // again, while the panel slides out
     EXPECT_EQ(sc().pane_step, 1) << "the way out was not started twice";

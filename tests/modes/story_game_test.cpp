@@ -115,7 +115,7 @@ protected:
         perform(a);
     }
     // Lets time pass until the game is in this state with no transition running.
-    void wait_for(const std::string& state) {
+    void wait_for(core::StateWord state) {
         for (int i = 0; i < 500 && (form().Timer_pane.enabled() || core::state().game_state != state); ++i) pass(16);
         ASSERT_EQ(core::state().game_state, state);
     }
@@ -131,18 +131,19 @@ protected:
         const core::CoreState& s = core::state();
         const modes::ModeState& m = modes::state();
         ui::MainForm& f = form();
-        const std::string& st = s.game_state;
-        const bool on_map = st == "rolldice" || st == "walkmap" || st == "choosebonus";
-        const bool pane = st == "paneclose" || st == "paneopen";
-        SCOPED_TRACE(std::string(when) + " in \"" + st + "\"");
+        const core::StateWord& st = s.game_state;
+        const bool on_map =
+            st == core::StateWord::RollDice || st == core::StateWord::WalkMap || st == core::StateWord::ChooseBonus;
+        const bool pane = st == core::StateWord::PaneClose || st == core::StateWord::PaneOpen;
+        SCOPED_TRACE(std::string(when) + " in \"" + std::string(core::word(st)) + "\"");
         ASSERT_EQ(f.Timer_pane.enabled(), pane);
-        ASSERT_EQ(f.Timer_dice.enabled(), st == "rolldice");
-        ASSERT_EQ(f.Timer_walk.enabled(), st == "walking");
-        ASSERT_EQ(f.Timer_timer.enabled(), st == "playpuzzle");
-        ASSERT_EQ(f.Timer_menu.enabled(), st == "mainmenu" && ui::screen().game_mode == 2);
+        ASSERT_EQ(f.Timer_dice.enabled(), st == core::StateWord::RollDice);
+        ASSERT_EQ(f.Timer_walk.enabled(), st == core::StateWord::Walking);
+        ASSERT_EQ(f.Timer_timer.enabled(), st == core::StateWord::PlayPuzzle);
+        ASSERT_EQ(f.Timer_menu.enabled(), st == core::StateWord::MainMenu && ui::screen().game_mode == core::GameMode::Story);
         ASSERT_EQ(f.Timer_pawn.enabled(), on_map);
-        ASSERT_EQ(f.Timer_gamewon.enabled(), st == "gamewon");
-        ASSERT_TRUE(!f.Timer_fw.enabled() || st == "gamewon" || st == "playfirework");
+        ASSERT_EQ(f.Timer_gamewon.enabled(), st == core::StateWord::GameWon);
+        ASSERT_TRUE(!f.Timer_fw.enabled() || st == core::StateWord::GameWon || st == core::StateWord::PlayFirework);
         ASSERT_FALSE(f.Timer_gameover.enabled());
         ASSERT_LT(s.misses, s.miss_limit) << "the game must never be lost";
         if (on_map) {
@@ -155,11 +156,12 @@ protected:
                 const int c = m.pawn_col + dc[d], r = m.pawn_row + dr[d];
                 const bool road = c >= 1 && c <= 21 && r >= 1 && r <= 16 &&
                                   s.map_grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] != 0;
-                ASSERT_EQ(f.bt_arrow[static_cast<std::size_t>(d)]->visible(), st == "walkmap" && road && d != m.back_dir)
+                ASSERT_EQ(f.bt_arrow[static_cast<std::size_t>(d)]->visible(),
+                          st == core::StateWord::WalkMap && road && d != m.back_dir)
                     << "arrow " << d << " at " << m.pawn_col << "," << m.pawn_row;
             }
         }
-        if (st == "gamewon" || st == "playfirework" || st == "mainmenu") {
+        if (st == core::StateWord::GameWon || st == core::StateWord::PlayFirework || st == core::StateWord::MainMenu) {
             ASSERT_FALSE(f.pbox_dice->visible());
             ASSERT_FALSE(f.Pbox_hint->visible());
             ASSERT_FALSE(f.Shape_rad->visible());
@@ -179,7 +181,7 @@ protected:
         for (std::size_t i = 1; i <= 10; ++i) {
             if (m.secret_state[i] != last_state_[i]) {
                 const bool forward = m.secret_state[i] == last_state_[i] + 1;
-                const bool story_over = st == "gamewon" || (pane && won_seen_ == 10);
+                const bool story_over = st == core::StateWord::GameWon || (pane && won_seen_ == 10);
                 ASSERT_TRUE(forward || (m.secret_state[i] == 0 && story_over))
                     << "secret " << i << " went from " << last_state_[i] << " to " << m.secret_state[i];
                 if (m.secret_state[i] == 2) ++wins_of_[i];
@@ -220,7 +222,7 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
         }
         ASSERT_NO_FATAL_FAILURE(check(a.what.c_str()));
         // Once on the map: the start screen's picks are the game's.
-        if (!picks_checked && core::state().game_state == "rolldice") {
+        if (!picks_checked && core::state().game_state == core::StateWord::RollDice) {
             picks_checked = true;
             EXPECT_EQ(modes::state().pawn_char, plan.character);
             EXPECT_EQ(core::state().cur_story_diff.name, core::state().story_diff_table[static_cast<std::size_t>(plan.difficulty)].name);
@@ -232,9 +234,9 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     const std::vector<int>& kinds = player.round_kinds;
     EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 2), 2) << "secret 2 lost on time, then won";
     EXPECT_EQ(player.rounds_lost, 1);
-    EXPECT_EQ(kinds.front(), 0) << "a level round first";
-    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 21), 1) << "the star round";
-    EXPECT_EQ(kinds.back(), 11) << "the castle round last";
+    EXPECT_EQ(kinds.front(), core::kLevelPuzzle) << "a level round first";
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), core::kSpecialRound), 1) << "the star round";
+    EXPECT_EQ(kinds.back(), core::kCastleRound) << "the castle round last";
     EXPECT_GT(player.misses_made, 0);
 
     // The ending: six pages, one Hall of Fame check, one more story won; back on the title.
@@ -248,8 +250,8 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     EXPECT_FALSE(ui::screen().fw_randcolour) << "a colour picked from the palette";
     EXPECT_EQ(ui::screen().fw_hmax, 220) << "the height from the press on the sky";
     ui::MainForm& f = form();
-    EXPECT_EQ(core::state().game_state, "mainmenu");
-    EXPECT_EQ(ui::screen().game_mode, 0);
+    EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
+    EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
     EXPECT_EQ(f.Img_bgcastle->picture(), ui::form_clip().pclip_bgcastle.cell(1));
     for (platform::Timer* t : f.timers()) {
         if (t != &f.Timer_pmsg && t != &f.Timer_ansclose) {
@@ -263,7 +265,7 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     click(f.Label_mi[1]);
     pass(800);
     click(f.Label_bt[2]);
-    ASSERT_NO_FATAL_FAILURE(wait_for("rolldice"));
+    ASSERT_NO_FATAL_FAILURE(wait_for(core::StateWord::RollDice));
     ASSERT_NO_FATAL_FAILURE(check("a second story"));
     const modes::ModeState& m = modes::state();
     for (std::size_t i = 1; i <= 10; ++i) EXPECT_EQ(m.secret_state[i], 0) << i;

@@ -17,7 +17,7 @@ TEST_F(StoryMap, PlayGameEntersTheMapAndRollsTheDice) {
     form().Label_msg[0]->set_caption("a Linear line");
     enter_map();
     const core::CoreState& s = core::state();
-    EXPECT_EQ(s.game_state, "rolldice");
+    EXPECT_EQ(s.game_state, core::StateWord::RollDice);
     EXPECT_TRUE(form().Timer_dice.enabled());
     EXPECT_EQ(form().Timer_dice.interval(), 80);
     EXPECT_FALSE(form().pbox_main->enabled()) << "no map clicks until the dice stops";

@@ -59,7 +59,7 @@ TEST_F(StoryRounds, LevelPuzzlesGrowWithTheLevel) {
     for (const LevelCase& c : cases) {
         SCOPED_TRACE(c.level);
         core::state().level = static_cast<std::int16_t>(c.level);
-        core::state().round_kind = 0;
+        core::state().round_kind = core::kLevelPuzzle;
         DrawLog log;
         modes::gen_round_puzzle();
         const core::CoreState& s = core::state();
@@ -112,7 +112,7 @@ TEST_F(StoryRounds, TheStarRoundGivesAHundredSecondsAndOneMissBack) {
         }
         finish_half();
         const core::CoreState& s = core::state();
-        EXPECT_EQ(s.round_kind, 21);
+        EXPECT_EQ(s.round_kind, core::kSpecialRound);
         EXPECT_EQ(s.grid_cols, 8);
         EXPECT_EQ(s.grid_rows, 7);
         EXPECT_EQ(s.tgt_count, 4);

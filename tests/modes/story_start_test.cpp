@@ -143,7 +143,7 @@ TEST_F(StoryStart, EveryVisitStartsFromMediumAndTheFirstCharacter) {
     ui::Label_bt_Click(1);
     finish_half();
     finish_half();
-    ASSERT_EQ(core::state().game_state, "mainmenu");
+    ASSERT_EQ(core::state().game_state, core::StateWord::MainMenu);
 
     modes::start_story();
     EXPECT_EQ(modes::state().story_diff, 0);
@@ -161,7 +161,7 @@ TEST_F(StoryStart, AnUnusableMapSaysWhyAndStaysOnTheTitle) {
         else form().Command3_Click();
         ASSERT_EQ(boxes.calls.size(), 1u);
         EXPECT_EQ(boxes.calls[0].text, core::state().map_problem);
-        EXPECT_EQ(ui::screen().game_mode, 0);
+        EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
         EXPECT_FALSE(form().Timer_menu.enabled());
     }
 }

@@ -17,10 +17,10 @@ protected:
         GameTest::SetUp();
         form().Form_Load();
         core::CoreState& s = core::state();
-        ui::screen().game_mode = 1;
+        ui::screen().game_mode = core::GameMode::Linear;
         core::init_difficulty_tables();
         modes::init_linear();
-        s.game_state = "";
+        s.game_state = core::StateWord::Starting;
         s.time_limit = 20;
         s.miss_limit = 3;
         s.cur_diff.penalty = 20;

@@ -60,16 +60,16 @@ public:
         ui::MainForm& f = ui::mainform();
         // A player waits while the board changes screens or a side panel slides.
         if (f.Timer_pane.enabled() || f.Timer_box.enabled()) return {};
-        const std::string& st = core::state().game_state;
-        if (st == "mainmenu") return ui::screen().game_mode == 2 ? start_screen() : title();
-        if (st == "rolldice") return rolling();
-        if (st == "walkmap") return walking();
-        if (st == "walking") return {};
-        if (st == "playpuzzle") return puzzle();
-        if (st == "choosebonus") return bonus();
-        if (st == "gamewon") return ending();
-        if (st == "playfirework") return fireworks();
-        return stuck("no move in state \"" + st + "\"");
+        const core::StateWord& st = core::state().game_state;
+        if (st == core::StateWord::MainMenu) return ui::screen().game_mode == core::GameMode::Story ? start_screen() : title();
+        if (st == core::StateWord::RollDice) return rolling();
+        if (st == core::StateWord::WalkMap) return walking();
+        if (st == core::StateWord::Walking) return {};
+        if (st == core::StateWord::PlayPuzzle) return puzzle();
+        if (st == core::StateWord::ChooseBonus) return bonus();
+        if (st == core::StateWord::GameWon) return ending();
+        if (st == core::StateWord::PlayFirework) return fireworks();
+        return stuck("no move in state \"" + std::string(core::word(st)) + "\"");
     }
 
     // What the player has seen and done, for the test's closing checks.
@@ -343,8 +343,8 @@ private:
             round_seen_ = s.round_no;
             missed_here_ = false;
             round_kinds.push_back(s.round_kind);
-            if (s.round_kind == 0) level_done_ = true;
-            if (s.round_kind == 21) star_done_ = true;
+            if (s.round_kind == core::kLevelPuzzle) level_done_ = true;
+            if (s.round_kind == core::kSpecialRound) star_done_ = true;
             losing_ = plan_.lose_secret_round >= 1 && s.round_kind == plan_.lose_secret_round && rounds_lost == 0;
         }
         if (losing_) {

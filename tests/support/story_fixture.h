@@ -25,7 +25,7 @@ class StoryTripTest : public RoundTest {
 protected:
     void SetUp() override {
         RoundTest::SetUp();
-        ui::screen().game_mode = 0;  // the title screen
+        ui::screen().game_mode = core::GameMode::Menu;  // the title screen
         ASSERT_TRUE(core::state().story_available) << core::state().map_problem;
     }
 
@@ -74,7 +74,7 @@ protected:
         StoryTripTest::SetUp();
         if (HasFatalFailure()) return;
         core::CoreState& s = core::state();
-        ui::screen().game_mode = 2;
+        ui::screen().game_mode = core::GameMode::Story;
         set_difficulty(0);
         s.last_round_result = -1;
         s.castle_on = false;
@@ -141,16 +141,16 @@ protected:
     // The player stops the dice: the walk may begin (and an unveiled castle is placed).
     void stop_dice() {
         modes::dice_stopped();
-        ASSERT_EQ(core::state().game_state, "walkmap");
+        ASSERT_EQ(core::state().game_state, core::StateWord::WalkMap);
         ASSERT_FALSE(form().Timer_dice.enabled());
     }
 
     // The round the landing started, prepared and under way.
     void open_round() {
-        ASSERT_EQ(ui::screen().pane_word, "GENPUZZLE");
+        ASSERT_EQ(ui::screen().pane_word, core::PaneWord::GenPuzzle);
         finish_half();
         finish_half();
-        ASSERT_EQ(core::state().game_state, "playpuzzle");
+        ASSERT_EQ(core::state().game_state, core::StateWord::PlayPuzzle);
     }
     void find_every_piece() {
         for (int i = 1; i <= core::state().tgt_count; ++i) {
@@ -161,9 +161,9 @@ protected:
     // From the end of a round back on the map: the map is drawn behind the closed board and
     // revealed, and the start action of "STARTMAP2" has run.
     void back_to_map() {
-        ASSERT_EQ(ui::screen().pane_word, "STARTMAP1");
+        ASSERT_EQ(ui::screen().pane_word, core::PaneWord::StartMap1);
         finish_half();
-        ASSERT_EQ(ui::screen().pane_word, "STARTMAP2");
+        ASSERT_EQ(ui::screen().pane_word, core::PaneWord::StartMap2);
         finish_half();
         ASSERT_FALSE(form().Timer_pane.enabled());
     }

@@ -45,12 +45,12 @@ TEST_F(Fireworks, TheGoldenCastleOpensTheShowAndOnlyItDoes) {
     // The title castle still lingers under the Story start screen's first frames.
     core::state().stories_won = 1;
     ui::goto_mainmenu();
-    ui::screen().game_mode = 2;
+    ui::screen().game_mode = core::GameMode::Story;
     ui::Img_bgcastle_Click();
     EXPECT_FALSE(form().Timer_pane.enabled());
 
     open_show();
-    EXPECT_EQ(core::state().game_state, "playfirework");
+    EXPECT_EQ(core::state().game_state, core::StateWord::PlayFirework);
     EXPECT_TRUE(form().Timer_fw.enabled());
     EXPECT_FALSE(form().Img_bgcastle->visible());
     EXPECT_EQ(form().Label_fwtotal->caption(), "11");
@@ -228,7 +228,7 @@ TEST_F(Fireworks, ThePanelTakesPicksWhileItSlidesInAndTheShowKeepsThem) {
     ui::goto_mainmenu();
     ui::Img_bgcastle_Click();
     finish_half();  // the panel rises while the board opens
-    ASSERT_EQ(core::state().game_state, "paneopen");
+    ASSERT_EQ(core::state().game_state, core::StateWord::PaneOpen);
     ui::Label_btc_Click(1);
     ui::pbox_pal_MouseMove({platform::kLeftButton, 0, 40, 15});
     finish_half();
@@ -239,10 +239,10 @@ TEST_F(Fireworks, ThePanelTakesPicksWhileItSlidesInAndTheShowKeepsThem) {
 TEST_F(Fireworks, MenuLeavesTheShowOnce) {
     open_show();
     ui::Label_btb_Click(0);  // ">>" is the ending's
-    EXPECT_EQ(core::state().game_state, "playfirework");
+    EXPECT_EQ(core::state().game_state, core::StateWord::PlayFirework);
     ui::Label_btb_Click(1);
     EXPECT_FALSE(form().Timer_fw.enabled());
-    EXPECT_EQ(ui::screen().pane_word, "ENDGAME");
+    EXPECT_EQ(ui::screen().pane_word, core::PaneWord::EndGame);
     form().Timer_pane.fire();
     ui::Label_btb_Click(1);  // a second press while the panel slides out
     EXPECT_EQ(ui::screen().pane_step, 1) << "the closing half was not restarted";

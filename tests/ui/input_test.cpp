@@ -54,7 +54,7 @@ TEST_F(Input, EnterAndSpaceAnswerAndCRecolours) {
 
 TEST_F(Input, TheDebugWordTogglesInAnyStateEvenDuringATransition) {
     start_round();
-    ui::pane_close("ENDGAME");
+    ui::pane_close(core::PaneWord::EndGame);
     type("xxzebracove");
     EXPECT_NE(ui::screen().debugmode, 0);
     EXPECT_TRUE(form().Combo1->visible());
@@ -85,7 +85,7 @@ TEST_F(Input, RoundWords) {
 
 TEST_F(Input, KeysDuringATransitionOnlyFillTheBuffer) {
     start_round();
-    ui::pane_close("GENPUZZLE");
+    ui::pane_close(core::PaneWord::GenPuzzle);
     const std::uint8_t misses = core::state().misses;
     ui::Form_KeyPress(13);
     type("cadgeplussecs");
@@ -125,7 +125,7 @@ TEST_F(Input, BoardMouse) {
     EXPECT_EQ(core::state().misses, 1);
 
     // On the title screen the pointer moves nothing.
-    core::state().game_state = "mainmenu";
+    core::state().game_state = core::StateWord::MainMenu;
     const std::int16_t col = core::state().cur_col;
     const std::int16_t row = core::state().cur_row;
     ui::pbox_main_MouseMove({0, 0, 400.0f, 300.0f});
@@ -180,7 +180,7 @@ TEST_F(Input, OnlyTheBoardsClickableControlsStopThePointer) {
 }
 
 TEST_F(Input, FireworksGuideLine) {
-    core::state().game_state = "playfirework";
+    core::state().game_state = core::StateWord::PlayFirework;
     ui::pbox_main_MouseDown({1, 0, 100.5f, 100.5f});
     EXPECT_EQ(ui::screen().fw_hmax, 220);  // 219.5 rounds to even
     EXPECT_TRUE(form().gridline[0]->visible());

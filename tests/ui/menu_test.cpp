@@ -23,8 +23,8 @@ protected:
     }
     void expect_title_screen(int where) {
         SCOPED_TRACE(where);
-        EXPECT_EQ(core::state().game_state, "mainmenu");
-        EXPECT_EQ(ui::screen().game_mode, 0);
+        EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
+        EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
         for (platform::Timer* t : {&form().Timer_menu, &form().Timer_dice, &form().Timer_timer, &form().Timer_pawn,
                                    &form().Timer_walk, &form().Timer_gameover}) {
             EXPECT_FALSE(t->enabled());
@@ -104,7 +104,7 @@ TEST_F(Menu, PlayGameStartsTheChosenLinearGame) {
     EXPECT_TRUE(form().Label_bt[0]->visible());
     finish_half();
     finish_half();
-    EXPECT_EQ(core::state().game_state, "playpuzzle");
+    EXPECT_EQ(core::state().game_state, core::StateWord::PlayPuzzle);
     EXPECT_EQ(core::state().miss_limit, 3);
     EXPECT_EQ(core::state().round_time_left, 10);
     EXPECT_EQ(core::state().level, 1);

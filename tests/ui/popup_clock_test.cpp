@@ -64,7 +64,7 @@ TEST_F(Clock, ARoundOfNSecondsLastsNPlusOneTicks) {
     start_round();
     EXPECT_EQ(form().Label_timer->caption(), "3");
     int ticks = 0;
-    while (core::state().game_state == "playpuzzle" && ticks < 10) {
+    while (core::state().game_state == core::StateWord::PlayPuzzle && ticks < 10) {
         form().Timer_timer.fire();
         ++ticks;
         if (ticks == 3) {
@@ -79,14 +79,14 @@ TEST_F(Clock, ARoundOfNSecondsLastsNPlusOneTicks) {
 TEST_F(Clock, TheSpeedUpLastsOnlyUntilTheNextRound) {
     start_round();
     form().Timer_timer.set_interval(20);
-    core::state().game_state = "x";
+    core::state().game_state = core::StateWord::Starting;
     start_round();
     EXPECT_EQ(form().Timer_timer.interval(), 1000);
 }
 
 TEST_F(Clock, TicksOutsideARoundDoNothing) {
     start_round();
-    core::state().game_state = "paneclose";
+    core::state().game_state = core::StateWord::PaneClose;
     const std::int16_t left = core::state().round_time_left;
     form().Timer_timer.fire();
     EXPECT_EQ(core::state().round_time_left, left);

@@ -19,8 +19,8 @@ using testing_support::RoundTest;
 class GameOverScene : public RoundTest {
 protected:
     void enter_scene() {
-        core::state().game_state = "playpuzzle";
-        ui::pane_close("GAMELOST");
+        core::state().game_state = core::StateWord::PlayPuzzle;
+        ui::pane_close(core::PaneWord::GameLost);
         finish_half();
         finish_half();
     }
@@ -69,7 +69,7 @@ TEST_F(GameOverScene, TheFirstTickChecksTheHallOfFameOnceAndTheCounterCycles) {
 }
 
 TEST_F(GameOverScene, StoryStampsTheChosenPawn) {
-    ui::screen().game_mode = 2;
+    ui::screen().game_mode = core::GameMode::Story;
     modes::state().pawn_char = 3;
     enter_scene();
     form().pbox_main->set_auto_redraw(true);

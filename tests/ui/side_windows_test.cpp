@@ -85,7 +85,7 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         core::state().score = 4321;
-        ui::screen().game_mode = 1;
+        ui::screen().game_mode = core::GameMode::Linear;
         core::state().cur_diff.name = "Crazy!";
     }
     void TearDown() override {
@@ -97,7 +97,7 @@ protected:
 
 TEST_F(EnterName, ModeTextNamesTheModeAndItsDifficulty) {
     EXPECT_EQ(ui::hof_mode_text(), "Linear - Crazy!");
-    ui::screen().game_mode = 2;
+    ui::screen().game_mode = core::GameMode::Story;
     core::state().cur_story_diff.name = "Medium";
     EXPECT_EQ(ui::hof_mode_text(), "Story - Medium");
 }
@@ -121,7 +121,7 @@ TEST_F(EnterName, OkWithoutTypingEntersTheSuggestedName) {
 }
 
 TEST_F(EnterName, OnlyOkWithAValidNameEndsIt) {
-    ui::screen().game_mode = 2;
+    ui::screen().game_mode = core::GameMode::Story;
     core::state().cur_story_diff.name = "Medium";
     Visits v([this](platform::Form& f) {
         auto* w = dynamic_cast<ui::FormEntername*>(&f);
@@ -239,7 +239,7 @@ TEST_F(Topten, StoriesWonReadsTimeOrTimes) {
 }
 
 TEST_F(Topten, EscapeAndOkCloseItAndTheButtonShowsItsPress) {
-    const std::string state_before = core::state().game_state;
+    const core::StateWord state_before = core::state().game_state;
     Visits escape([](platform::Form& f) {
         f.deliver_key_down(13, 0);
         EXPECT_TRUE(f.is_shown()) << "only Escape and OK close it";
@@ -509,7 +509,7 @@ TEST_F(About, TheLinkTurnsYellowWhenPressedAndStaysUnderlined) {
 }
 
 TEST_F(About, EscapeAndOkCloseIt) {
-    const std::string state_before = core::state().game_state;
+    const core::StateWord state_before = core::state().game_state;
     Visits escape([](platform::Form& f) {
         ui::show_form_about();  // already up: nothing more
         f.deliver_key_down(27, 0);

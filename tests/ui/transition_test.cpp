@@ -13,9 +13,9 @@ using testing_support::RoundTest;
 class Transition : public RoundTest {};
 
 TEST_F(Transition, AChangeTakesTwelveTicksWithCoversInPairs) {
-    core::state().game_state = "mainmenu";
-    ui::pane_close("GENPUZZLE");
-    EXPECT_EQ(core::state().game_state, "paneclose");
+    core::state().game_state = core::StateWord::MainMenu;
+    ui::pane_close(core::PaneWord::GenPuzzle);
+    EXPECT_EQ(core::state().game_state, core::StateWord::PaneClose);
     EXPECT_FALSE(form().pbox_main->enabled());
 
     form().Timer_pane.fire();
@@ -27,23 +27,23 @@ TEST_F(Transition, AChangeTakesTwelveTicksWithCoversInPairs) {
     for (int i = 2; i <= 5; ++i) form().Timer_pane.fire();
     for (auto* pane : form().Shape_pane) EXPECT_TRUE(pane->visible());
     // The state word of the half holds until its sixth tick.
-    EXPECT_EQ(core::state().game_state, "paneclose");
+    EXPECT_EQ(core::state().game_state, core::StateWord::PaneClose);
 
     form().Timer_pane.fire();  // sixth: full cover, the round is prepared, the opening starts
-    EXPECT_EQ(core::state().game_state, "paneopen");
-    EXPECT_EQ(ui::screen().pane_word, "STARTPUZZLE");
-    EXPECT_EQ(ui::screen().saved_state, "playpuzzle");
+    EXPECT_EQ(core::state().game_state, core::StateWord::PaneOpen);
+    EXPECT_EQ(ui::screen().pane_word, core::PaneWord::StartPuzzle);
+    EXPECT_EQ(ui::screen().saved_state, core::StateWord::PlayPuzzle);
     EXPECT_EQ(finish_half(), 6);
-    EXPECT_EQ(core::state().game_state, "playpuzzle");
-    EXPECT_EQ(ui::screen().pane_word, "");
+    EXPECT_EQ(core::state().game_state, core::StateWord::PlayPuzzle);
+    EXPECT_EQ(ui::screen().pane_word, core::PaneWord::None);
     for (auto* pane : form().Shape_pane) EXPECT_FALSE(pane->visible());
     EXPECT_TRUE(form().Timer_timer.enabled());
 }
 
 TEST_F(Transition, OpeningWordsWithAPreparedScreenCopyItStripByStrip) {
     form().pbox_temp->draw().box(0, 0, 419, 319, platform::rgb(1, 2, 3), true);
-    core::state().game_state = "x";
-    ui::pane_open("GAMELOST2");
+    core::state().game_state = core::StateWord::Starting;
+    ui::pane_open(core::PaneWord::GameLost2);
     form().Timer_pane.fire();
     EXPECT_EQ(form().pbox_main->pixel(40, 100), platform::rgb(1, 2, 3));
     EXPECT_NE(form().pbox_main->pixel(100, 100), platform::rgb(1, 2, 3));
@@ -51,31 +51,31 @@ TEST_F(Transition, OpeningWordsWithAPreparedScreenCopyItStripByStrip) {
 
 TEST_F(Transition, EndgameTwoRevealsTheTitleWithoutCopying) {
     form().pbox_temp->draw().box(0, 0, 419, 319, platform::rgb(1, 2, 3), true);
-    core::state().game_state = "playpuzzle";
-    ui::pane_close("ENDGAME");
+    core::state().game_state = core::StateWord::PlayPuzzle;
+    ui::pane_close(core::PaneWord::EndGame);
     finish_half();
-    EXPECT_EQ(ui::screen().pane_word, "ENDGAME2");
-    EXPECT_EQ(core::state().game_state, "paneopen");
+    EXPECT_EQ(ui::screen().pane_word, core::PaneWord::EndGame2);
+    EXPECT_EQ(core::state().game_state, core::StateWord::PaneOpen);
     finish_half();
-    EXPECT_EQ(core::state().game_state, "mainmenu");
-    EXPECT_EQ(ui::screen().pane_word, "ENDGAME2");  // it stays
+    EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
+    EXPECT_EQ(ui::screen().pane_word, core::PaneWord::EndGame2);  // it stays
     const platform::Picture title = ui::form_clip().pclip_main.cell(0);
     EXPECT_EQ(form().pbox_main->pixel(200, 150), platform::from_qrgb(title.pixel(200, 150)));
 }
 
 TEST_F(Transition, ANewWordRestartsTheHalfAndTheOldActionNeverRuns) {
-    core::state().game_state = "playpuzzle";
+    core::state().game_state = core::StateWord::PlayPuzzle;
     const std::int16_t rounds = core::state().round_no;
-    ui::pane_close("GENPUZZLE");
+    ui::pane_close(core::PaneWord::GenPuzzle);
     form().Timer_pane.fire();
     form().Timer_pane.fire();
-    ui::pane_close("ENDGAME");
+    ui::pane_close(core::PaneWord::EndGame);
     EXPECT_EQ(ui::screen().pane_step, 0);
-    EXPECT_EQ(ui::screen().saved_state, "paneclose");
+    EXPECT_EQ(ui::screen().saved_state, core::StateWord::PaneClose);
     EXPECT_EQ(finish_half(), 6);
     finish_half();
     EXPECT_EQ(core::state().round_no, rounds) << "no round was prepared";
-    EXPECT_EQ(core::state().game_state, "mainmenu");
+    EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
 }
 
 TEST_F(Transition, EndGameStopsTheTimersThatCouldReplaceIt) {
@@ -91,18 +91,18 @@ TEST_F(Transition, EndGameStopsTheTimersThatCouldReplaceIt) {
     // Even a tick that slipped through leaves the closing half alone.
     form().Timer_timer.set_enabled(true);
     for (int i = 0; i < 30; ++i) form().Timer_timer.fire();
-    EXPECT_EQ(ui::screen().pane_word, "ENDGAME");
+    EXPECT_EQ(ui::screen().pane_word, core::PaneWord::EndGame);
     finish_half();
     finish_half();
-    EXPECT_EQ(core::state().game_state, "mainmenu");
+    EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
 }
 
 TEST_F(Transition, GameOverPreparesItsScreen) {
     start_round();
     core::show_grid(1);
-    ui::pane_close("GAMELOST");
+    ui::pane_close(core::PaneWord::GameLost);
     finish_half();
-    EXPECT_EQ(ui::screen().saved_state, "gameover");
+    EXPECT_EQ(ui::screen().saved_state, core::StateWord::GameOver);
     EXPECT_FALSE(form().Shape_cursor->visible());
     EXPECT_TRUE(form().Label_bt[1]->visible());
     EXPECT_TRUE(form().Label_bt[2]->visible());
@@ -110,7 +110,7 @@ TEST_F(Transition, GameOverPreparesItsScreen) {
     EXPECT_FALSE(form().gridline[0]->visible());
     EXPECT_TRUE(form().pbox_main->enabled());
     finish_half();
-    EXPECT_EQ(core::state().game_state, "gameover");
+    EXPECT_EQ(core::state().game_state, core::StateWord::GameOver);
     EXPECT_FALSE(form().pbox_main->auto_redraw());
     EXPECT_TRUE(form().Timer_gameover.enabled());
     EXPECT_EQ(form().pbox_main->pixel(210, 160),

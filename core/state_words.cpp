@@ -1,0 +1,11 @@
+// The texts of the state and pane words for logs and test messages.
+#include "core/state_words.h"
+
+#include <ostream>
+
+namespace core {
+
+std::ostream& operator<<(std::ostream& out, StateWord w) { return out << '"' << word(w) << '"'; }
+std::ostream& operator<<(std::ostream& out, PaneWord w) { return out << '"' << word(w) << '"'; }
+
+}  // namespace core

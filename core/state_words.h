@@ -1,0 +1,110 @@
+// The words the screens, the transition and the modes pass to each other, named once so that a
+// misspelt word fails to compile. The game's own words and numbers are kept: word() gives the
+// text of a state or pane word for a log, and the game modes and round kinds keep their numbers.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string_view>
+
+namespace core {
+
+// The state word of the main window: which screen takes input. Set by the step that enters a
+// screen, read by every input handler, the scene timers and the grid.
+enum class StateWord : std::uint8_t {
+    Starting,     // "": a game is starting, nothing on the board takes input
+    MainMenu,     // "mainmenu"
+    StartMap,     // "startmap": the Story map just drawn
+    RollDice,     // "rolldice"
+    WalkMap,      // "walkmap": the map waits for the player's next step
+    Walking,      // "walking": the pawn slides one square
+    ChooseBonus,  // "choosebonus"
+    PlayPuzzle,   // "playpuzzle": a round is being prepared or played
+    PlayFirework, // "playfirework"
+    GameOver,     // "gameover"
+    GameWon,      // "gamewon": the Story ending scene
+    PaneClose,    // "paneclose": the closing half of a transition runs
+    PaneOpen,     // "paneopen": the opening half runs
+};
+
+// The word of a screen transition's half. A closing word's preparation runs at full cover and
+// opens with its pair's second word, whose start action runs when the board is open again.
+enum class PaneWord : std::uint8_t {
+    None,  // "": no word pending
+    EndGame,
+    EndGame2,
+    Firework1,
+    Firework2,
+    GenPuzzle,
+    StartPuzzle,
+    StartMap1,
+    StartMap2,
+    GameWon1,
+    GameWon2,
+    GameLost,
+    GameLost2,
+};
+
+// A switch, so that a word added above without its text draws a warning.
+constexpr std::string_view word(StateWord w) {
+    switch (w) {
+        case StateWord::Starting: return "";
+        case StateWord::MainMenu: return "mainmenu";
+        case StateWord::StartMap: return "startmap";
+        case StateWord::RollDice: return "rolldice";
+        case StateWord::WalkMap: return "walkmap";
+        case StateWord::Walking: return "walking";
+        case StateWord::ChooseBonus: return "choosebonus";
+        case StateWord::PlayPuzzle: return "playpuzzle";
+        case StateWord::PlayFirework: return "playfirework";
+        case StateWord::GameOver: return "gameover";
+        case StateWord::GameWon: return "gamewon";
+        case StateWord::PaneClose: return "paneclose";
+        case StateWord::PaneOpen: return "paneopen";
+    }
+    return "?";
+}
+
+constexpr std::string_view word(PaneWord w) {
+    switch (w) {
+        case PaneWord::None: return "";
+        case PaneWord::EndGame: return "ENDGAME";
+        case PaneWord::EndGame2: return "ENDGAME2";
+        case PaneWord::Firework1: return "FIREWORK1";
+        case PaneWord::Firework2: return "FIREWORK2";
+        case PaneWord::GenPuzzle: return "GENPUZZLE";
+        case PaneWord::StartPuzzle: return "STARTPUZZLE";
+        case PaneWord::StartMap1: return "STARTMAP1";
+        case PaneWord::StartMap2: return "STARTMAP2";
+        case PaneWord::GameWon1: return "GAMEWON1";
+        case PaneWord::GameWon2: return "GAMEWON2";
+        case PaneWord::GameLost: return "GAMELOST";
+        case PaneWord::GameLost2: return "GAMELOST2";
+    }
+    return "?";
+}
+
+// Test failures and logs show the word, not a number.
+std::ostream& operator<<(std::ostream& out, StateWord w);
+std::ostream& operator<<(std::ostream& out, PaneWord w);
+
+// The game in play; the numbers are the game's own.
+enum class GameMode : std::int16_t {
+    Menu = 0,       // the title screen and the start screens before a game
+    Linear = 1,
+    Story = 2,
+    Fireworks = 3,  // the fireworks show behind the golden castle
+};
+
+// What round_kind holds. In a Story game: the coming round, decided by the landing.
+constexpr std::int16_t kLandingRound = -1;      // while the pawn lands; the round start makes it 0
+constexpr std::int16_t kLevelPuzzle = 0;        // a generated picture of the Story level
+constexpr std::int16_t kFirstSecretRound = 1;   // 1..10: a revealed secret's round, by its number
+constexpr std::int16_t kLastSecretRound = 10;
+constexpr std::int16_t kCastleRound = 11;
+constexpr std::int16_t kSpecialRound = 21;      // the star square's dot picture on a small grid
+// In a Linear game: the coming round, and the round just played when the next set-up begins.
+constexpr std::int16_t kNormalRound = 0;
+constexpr std::int16_t kBonusRound = 1;
+
+}  // namespace core
