@@ -452,6 +452,14 @@ const Picture& Surface::image() const {
 void Surface::draw_picture(const Picture& pic, int x, int y) {
     record({Primitive::Kind::Blit, double(x), double(y), double(x) + pic.width() - 1,
             double(y) + pic.height() - 1, 0, pen_});
+    // A picture that covers the whole surface is shared rather than copied: a box shows the
+    // same picture for as long as nothing is drawn on it, often for good.
+    if (!transparent_ && x == 0 && y == 0 && pic.width() == width() && pic.height() == height() &&
+        pic.format() == QImage::Format_RGB32) {
+        img_ = pic;
+        plain_w_ = plain_h_ = 0;
+        return;
+    }
     if (!allocate()) return;
     // Taken first: pic may be this surface's own image.
     const Picture source = pic;
