@@ -44,8 +44,9 @@ struct Launch {
 // ends the process at once, skipping the tear-down. Create it right after the application.
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(long long start, std::function<void()> before_report = {})
-        : start_(start), before_report_(std::move(before_report)) {
+    // stage, when given, hears of each moment: "mapped", then "painted".
+    explicit FirstPaint(long long start, std::function<void(const char*)> stage = {})
+        : start_(start), stage_(std::move(stage)) {
         QCoreApplication::instance()->installEventFilter(this);
     }
 
@@ -54,6 +55,7 @@ protected:
         if (e->type() == QEvent::Expose && mapped_ < 0 && o->isWindowType() &&
             static_cast<QWindow*>(o)->isExposed()) {
             mapped_ = now_ns() - start_;
+            if (stage_) stage_("mapped");
         } else if (e->type() == QEvent::Paint && !painted_ && o->isWidgetType() &&
                    static_cast<QWidget*>(o)->isWindow()) {
             painted_ = true;
@@ -64,7 +66,7 @@ protected:
 
 private:
     void report() {
-        if (before_report_) before_report_();
+        if (stage_) stage_("painted");
         const long long painted = now_ns() - start_;
         rusage use{};
         getrusage(RUSAGE_SELF, &use);
@@ -76,7 +78,7 @@ private:
     }
 
     long long start_;
-    std::function<void()> before_report_;
+    std::function<void(const char*)> stage_;
     long long mapped_ = -1;
     bool painted_ = false;
 };
