@@ -1,6 +1,9 @@
 // Reading the fonts ahead on threads at start-up.
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QSet>
+#include <QString>
+#include <QStringList>
 #include <fontconfig/fontconfig.h>
 #include <future>
 #include <mutex>
@@ -18,7 +21,22 @@ namespace {
 // main never leaves one running.
 std::mutex g_mutex;
 std::future<void> g_config;  // fontconfig's configuration, until the listing takes it over
-std::future<void> g_listing;
+std::future<QSet<QString>> g_listing;  // the installed faces' names, see family_names()
+QSet<QString> g_families;              // taken from the listing when first asked for
+bool g_families_ready = false;
+
+// Every installed face's name in lower case, each also without its foundry: a face that
+// several foundries make is listed once for each, as "Name [Foundry]".
+QSet<QString> family_names() {
+    QSet<QString> names;
+    for (const QString& listed : QFontDatabase::families()) {
+        const QString lower = listed.toLower();
+        names.insert(lower);
+        for (qsizetype at = lower.indexOf(QStringLiteral(" [")); at >= 0; at = lower.indexOf(QStringLiteral(" ["), at + 1))
+            names.insert(lower.left(at));
+    }
+    return names;
+}
 
 }  // namespace
 
@@ -36,14 +54,16 @@ void begin_reading_font_configuration() {
 
 void begin_listing_fonts() {
     const std::lock_guard lock(g_mutex);
-    if (g_listing.valid()) return;
+    if (g_listing.valid() || g_families_ready) return;
     // The list lives in the application: it must not go while the thread still fills it.
     if (auto* app = QCoreApplication::instance())
         QObject::connect(app, &QCoreApplication::aboutToQuit, app, [] { await_font_preload(); });
     try {
         g_listing = std::async(std::launch::async, [config = std::move(g_config)] {
             if (config.valid()) config.wait();
-            QFontDatabase::families();  // the toolkit's font list, kept for the whole program
+            // The toolkit keeps its font list for the whole program; the names are looked up
+            // for each font the first screen asks for.
+            return family_names();
         });
     } catch (const std::system_error&) {
     }
@@ -53,6 +73,20 @@ void await_font_preload() {
     const std::lock_guard lock(g_mutex);
     if (g_listing.valid()) g_listing.wait();
     if (g_config.valid()) g_config.wait();
+}
+
+bool face_installed(const QString& face) {
+    const std::lock_guard lock(g_mutex);
+    if (!g_families_ready) {
+        if (g_listing.valid()) {
+            g_families = g_listing.get();
+        } else {
+            if (g_config.valid()) g_config.wait();
+            g_families = family_names();
+        }
+        g_families_ready = true;
+    }
+    return g_families.contains(face.toLower());
 }
 
 }  // namespace platform

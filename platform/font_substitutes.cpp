@@ -25,17 +25,7 @@ QHash<QString, QString> g_faces;  // game font name -> installed face, as first 
 QString installed_face(const QString& name) {
     const std::lock_guard lock(g_faces_mutex);
     if (const auto it = g_faces.constFind(name); it != g_faces.cend()) return *it;
-    await_font_preload();
-    const QStringList installed = QFontDatabase::families();
-    // A face that several foundries make is listed once for each, as "Name [Foundry]".
-    auto has = [&](const QString& face) {
-        const QString with_foundry = face + QStringLiteral(" [");
-        for (const QString& listed : installed) {
-            if (listed.compare(face, Qt::CaseInsensitive) == 0 || listed.startsWith(with_foundry, Qt::CaseInsensitive))
-                return true;
-        }
-        return false;
-    };
+    auto has = [](const QString& face) { return face_installed(face); };
     QString face = name;
     if (!has(name)) {
         for (const QString& stand_in : QFont::substitutes(name)) {

@@ -14,4 +14,7 @@ QFont qfont(const FontDesc& f);
 // would only do the same work twice.
 void await_font_preload();
 
+// Whether a face of this name is installed, whatever the case and the foundry.
+bool face_installed(const QString& face);
+
 }  // namespace platform

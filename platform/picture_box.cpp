@@ -166,7 +166,7 @@ void Canvas::resize_canvas(int w, int h) {
         if (w > old_w) image_.blit(old_w, 0, w - old_w, h, picture_, old_w, 0);
         if (h > old_h) image_.blit(0, old_h, std::min(w, old_w), h - old_h, picture_, 0, old_h);
     }
-    if (!transient_.image().isNull()) transient_.resize(w, h);
+    if (transient_.width() > 0) transient_.resize(w, h);
     drop_transient();
     changed();
 }

@@ -23,6 +23,8 @@ Picture PictureClip::cell(int k) const {
     if (k < 0 || static_cast<long long>(k) >= static_cast<long long>(rows_) * cols_) return Picture();
     const int w = cell_width(), h = cell_height();
     if (w <= 0 || h <= 0) return Picture();
+    // A grid of one cell is the picture itself, shared rather than copied.
+    if (rows_ == 1 && cols_ == 1) return pic_;
     return pic_.copy((k % cols_) * w, (k / cols_) * h, w, h);
 }
 

@@ -21,6 +21,8 @@ constexpr double kTwoPi = 6.283185307179586476925286766559;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 // Wider than any picture; a wide arc costs the square of its pen, so it must stop somewhere.
 constexpr int kMaxPen = 1024;
+// Larger surfaces get their pixels at once (64 MB).
+constexpr ll kMaxPlainPixels = 16LL * 1024 * 1024;
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 constexpr std::uint32_t kRgbBits = 0x00FFFFFFu;
 
@@ -230,25 +232,62 @@ struct Surface::Raster {
     }
 };
 
+// A window builds every box of every screen up front, most of which are not drawn on until
+// their screen comes, if ever: filling them all at once cost the first screen milliseconds and
+// a page fault for every 4 KB. A plain surface waits with its pixels until they are needed.
 Surface::Surface(int w, int h, Colour back, bool transparent)
-    : img_(std::max(w, 0), std::max(h, 0),
-           transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32),
-      back_(back),
-      transparent_(transparent) {
-    if (!img_.isNull()) img_.fill(transparent_ ? 0u : to_qrgb(back_));
+    : plain_fill_(back), back_(back), transparent_(transparent) {
+    if (!make_plain(w, h)) {
+        img_ = Picture(w, h, transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        if (!img_.isNull()) img_.fill(transparent_ ? 0u : to_qrgb(back_));
+    }
 }
 
 Surface::~Surface() = default;
 Surface::Surface(const Surface& other) = default;
 Surface& Surface::operator=(const Surface& other) = default;
 
-int Surface::width() const { return img_.width(); }
-int Surface::height() const { return img_.height(); }
+int Surface::width() const { return img_.isNull() ? plain_w_ : img_.width(); }
+int Surface::height() const { return img_.isNull() ? plain_h_ : img_.height(); }
+
+bool Surface::make_plain(int w, int h) {
+    w = std::max(w, 0);
+    h = std::max(h, 0);
+    // A size too large to be sure of its memory is tried at once, as it always was, so that a
+    // failure leaves the surface empty from the start rather than at some later stroke.
+    if (static_cast<ll>(w) * h > kMaxPlainPixels) return false;
+    img_ = Picture();
+    plain_w_ = w > 0 && h > 0 ? w : 0;
+    plain_h_ = w > 0 && h > 0 ? h : 0;
+    return true;
+}
+
+bool Surface::allocate() const {
+    if (!img_.isNull()) return true;
+    if (!plain()) return false;
+    Picture pixels(plain_w_, plain_h_, transparent_ ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    plain_w_ = plain_h_ = 0;
+    if (pixels.isNull()) return false;
+    pixels.fill(transparent_ ? 0u : to_qrgb(plain_fill_));
+    img_ = pixels;
+    return true;
+}
+
+Colour Surface::plain_colour() const { return transparent_ ? -1 : from_qrgb(to_qrgb(plain_fill_)); }
 
 void Surface::resize(int w, int h) {
     w = std::max(w, 0);
     h = std::max(h, 0);
     if (w == width() && h == height()) return;
+    if (img_.isNull()) {
+        // Still one colour as long as whatever it gains is of that colour too.
+        const bool had_area = plain();
+        if (!had_area || transparent_ || plain_fill_ == back_ || (w <= plain_w_ && h <= plain_h_)) {
+            if (!had_area) plain_fill_ = back_;
+            if (make_plain(w, h)) return;
+        }
+        allocate();
+    }
     Picture next(w, h, img_.isNull() ? (transparent_ ? QImage::Format_ARGB32_Premultiplied
                                                      : QImage::Format_RGB32)
                                      : img_.format());
@@ -265,7 +304,10 @@ void Surface::resize(int w, int h) {
 
 void Surface::clear() {
     record({Primitive::Kind::Clear, 0, 0, 0, 0, back_, pen_});
-    if (!img_.isNull()) img_.fill(transparent_ ? 0u : to_qrgb(back_));
+    if (img_.isNull())
+        plain_fill_ = back_;
+    else
+        img_.fill(transparent_ ? 0u : to_qrgb(back_));
     cur_x_ = cur_y_ = 0;
 }
 
@@ -278,7 +320,7 @@ void Surface::set_current(double x, double y) {
 
 Surface::Raster Surface::raster(Colour c) {
     Raster r;
-    if (img_.isNull()) return r;
+    if (!allocate()) return r;
     r.bits = reinterpret_cast<std::uint32_t*>(img_.bits());
     r.stride = img_.bytesPerLine() / 4;
     r.w = img_.width();
@@ -528,6 +570,7 @@ void Surface::circle(double cx, double cy, double radius, Colour c, double aspec
 
 Colour Surface::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width() || y >= height()) return -1;
+    if (img_.isNull()) return plain_colour();
     const std::uint32_t v = reinterpret_cast<const std::uint32_t*>(img_.constScanLine(y))[x];
     if (transparent_ && (v & kOpaque) == 0) return -1;
     return from_qrgb(v);
@@ -538,12 +581,23 @@ void Surface::set_pixel(int x, int y, Colour c) {
     raster(c).plot(x, y);
 }
 
-const Picture& Surface::image() const { return img_; }
+const Picture& Surface::image() const {
+    allocate();
+    return img_;
+}
 
 void Surface::draw_picture(const Picture& pic, int x, int y) {
     record({Primitive::Kind::Blit, double(x), double(y), double(x) + pic.width() - 1,
             double(y) + pic.height() - 1, 0, pen_});
-    if (img_.isNull()) return;
+    // A picture that covers the whole surface is shared rather than copied: a box shows the
+    // same picture for as long as nothing is drawn on it, often for good.
+    if (!transparent_ && x == 0 && y == 0 && pic.width() == width() && pic.height() == height() &&
+        pic.format() == QImage::Format_RGB32) {
+        img_ = pic;
+        plain_w_ = plain_h_ = 0;
+        return;
+    }
+    if (!allocate()) return;
     // Taken first: pic may be this surface's own image.
     const Picture source = pic;
     img_.fill(transparent_ ? 0u : to_qrgb(back_));
@@ -554,10 +608,11 @@ void Surface::assign(const Picture& pic) {
     record({Primitive::Kind::Blit, 0, 0, double(pic.width()) - 1, double(pic.height()) - 1, 0, pen_});
     const auto format = transparent_ ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
     img_ = pic.format() == format ? pic : pic.convertToFormat(format);
+    plain_w_ = plain_h_ = 0;
 }
 
 void Surface::blit(int dx, int dy, int w, int h, const Surface& src, int sx, int sy, RasterOp op) {
-    blit(dx, dy, w, h, src.img_, sx, sy, op);
+    blit(dx, dy, w, h, src.image(), sx, sy, op);
 }
 
 void Surface::blit(int dx, int dy, int w, int h, const Picture& src, int sx, int sy, RasterOp op) {
@@ -568,7 +623,7 @@ void Surface::blit(int dx, int dy, int w, int h, const Picture& src, int sx, int
 
 void Surface::copy_rect(int dx, int dy, int w, int h, const Picture& src, int sx, int sy,
                         RasterOp op) {
-    if (img_.isNull() || src.isNull() || w <= 0 || h <= 0) return;
+    if (src.isNull() || w <= 0 || h <= 0 || !allocate()) return;
     ll tx = dx, ty = dy, fx = sx, fy = sy, cw = w, ch = h;
     // Trim whatever lies outside either picture, keeping source and target in step.
     auto trim = [](ll& a, ll& b, ll& len) {

@@ -25,7 +25,8 @@ enum class RasterOp { Copy, And, Paint };  // plain copy, AND (masks), OR (sprit
 class Surface {
 public:
     // A transparent surface starts see-through and reads -1 where nothing was drawn; it serves
-    // as the transient layer of a picture box.
+    // as the transient layer of a picture box. A surface gets its pixels when it is first drawn
+    // on or its image is asked for: until then it is all one colour and costs no memory.
     explicit Surface(int w = 0, int h = 0, Colour back = kWhite, bool transparent = false);
     ~Surface();
     Surface(const Surface& other);
@@ -70,6 +71,10 @@ public:
 
     // The image as drawn so far.
     const Picture& image() const;
+    // Whether it is still all one colour, never drawn on: then plain_colour() is that colour,
+    // or -1 on a see-through surface, and painting it needs no image.
+    bool plain() const { return img_.isNull() && plain_w_ > 0 && plain_h_ > 0; }
+    Colour plain_colour() const;
     // Replaces the content with a picture at (0, 0), keeping the surface size; the area the
     // picture does not cover takes the back colour.
     void draw_picture(const Picture& pic, int x = 0, int y = 0);
@@ -94,8 +99,16 @@ private:
     void stamp(const Raster& r, long long x, long long y);
     void copy_rect(int dx, int dy, int w, int h, const Picture& src, int sx, int sy, RasterOp op);
     void record(const Primitive& p);
+    // Gives a plain surface its pixels; false when it has none to give (no area).
+    bool allocate() const;
+    // Makes it plain at this size, in the colour it was; false for a size too large to wait.
+    bool make_plain(int w, int h);
 
-    Picture img_;
+    // Null while the surface is plain, or when it has no area.
+    mutable Picture img_;
+    // A plain surface's size and colour; the size is 0 x 0 once it has pixels.
+    mutable int plain_w_ = 0, plain_h_ = 0;
+    Colour plain_fill_ = kWhite;
     Colour back_;
     bool transparent_;
     int pen_ = 1;

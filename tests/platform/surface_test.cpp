@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <set>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/colour.h"
 #include "platform/surface.h"
@@ -17,6 +20,7 @@ using Pixels = std::set<std::pair<int, int>>;
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr Colour kInk = platform::rgb(200, 30, 60);
+constexpr Colour kSea = platform::rgb(20, 90, 210);
 
 Pixels inked(const Surface& s, Colour c = kInk) {
     Pixels out;
@@ -353,6 +357,45 @@ TEST(SurfaceState, ResizeCopyAndPictures) {
     EXPECT_EQ(s.height(), 7);
     EXPECT_EQ(s.pixel(5, 6), kInk);
     EXPECT_EQ(s.image().format(), QImage::Format_RGB32);
+}
+
+// A surface that has never been drawn on keeps no pixels; it must read, grow, shrink and copy
+// exactly as one that has them, whatever its back colour did meanwhile.
+TEST(SurfaceState, ANeverDrawnSurfaceBehavesAsADrawnOne) {
+    using platform::Picture;
+    const std::vector<std::function<void(Surface&)>> steps = {
+        [](Surface& s) { s.set_back_colour(platform::kYellow); },
+        [](Surface& s) { s.resize(9, 7); },  // the old part stays black, the new part is yellow
+        [](Surface& s) { s.resize(4, 3); },
+        [](Surface& s) { s.resize(0, 3); },
+        [](Surface& s) { s.resize(5, 6); },  // nothing was left: all the back colour now
+        [](Surface& s) { s.set_back_colour(kSea); },
+        [](Surface& s) { s.clear(); },
+        [](Surface& s) { s.resize(8, 8); },
+    };
+    for (const bool transparent : {false, true}) {
+        SCOPED_TRACE(transparent ? "see-through" : "opaque");
+        Surface never(6, 4, platform::kBlack, transparent);
+        Surface drawn(6, 4, platform::kBlack, transparent);
+        ASSERT_FALSE(drawn.image().isNull());  // asking for the image gives it its pixels
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            SCOPED_TRACE("step " + std::to_string(i));
+            steps[i](never);
+            steps[i](drawn);
+            ASSERT_EQ(never.width(), drawn.width());
+            ASSERT_EQ(never.height(), drawn.height());
+            for (int y = -1; y <= drawn.height(); ++y)
+                for (int x = -1; x <= drawn.width(); ++x)
+                    ASSERT_EQ(never.pixel(x, y), drawn.pixel(x, y)) << x << "," << y;
+        }
+        Surface target(8, 8, platform::kWhite);
+        target.blit(0, 0, 8, 8, never, 0, 0, platform::RasterOp::And);
+        EXPECT_EQ(target.pixel(7, 7), transparent ? platform::kBlack : kSea);
+        EXPECT_EQ(never.image(), drawn.image());
+        never.point(1, 1, kInk);
+        EXPECT_EQ(never.pixel(1, 1), kInk);
+        EXPECT_EQ(never.pixel(2, 2), transparent ? -1 : kSea);
+    }
 }
 
 TEST(SurfaceRecorder, RecordsOnePrimitivePerCall) {
