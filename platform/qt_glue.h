@@ -1,7 +1,9 @@
 // Small pieces shared by the platform's widget code: painted widgets and old-style mouse flags.
 #pragma once
 
+#include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 #include <utility>
@@ -20,9 +22,12 @@ public:
         : QWidget(parent), paint_(std::move(paint)), kind_(kind) {}
 
     Kind kind() const { return kind_; }
+    // The part of the widget the paint running now repaints.
+    const QRegion& painting() const { return painting_; }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* e) override {
+        painting_ = e->region();
         QPainter p(this);
         paint_(p);
     }
@@ -30,6 +35,7 @@ protected:
 private:
     std::function<void(QPainter&)> paint_;
     Kind kind_;
+    QRegion painting_;
 };
 
 inline int old_buttons(Qt::MouseButtons bs) {
