@@ -316,7 +316,7 @@ PictureBox::PictureBox(Container* c, int x, int y, int w, int h, int border, Col
         if (client_) client_->update();
     };
     on_area_changed = [this](int ax, int ay, int aw, int ah) {
-        if (client_) client_->update(ax, ay, aw, ah);
+        if (client_) static_cast<PaintedWidget*>(client_)->update_within(QRect(ax, ay, aw, ah));
     };
     move(x, y, w, h);
 }
