@@ -152,10 +152,10 @@ protected:
         return r;
     }
 
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* e) override {
         if (!form) return;
         QPainter p(this);
-        form->paint_layers(p);
+        form->paint_layers(p, e->region());
     }
 
     // Tab belongs to the game while the window holds the keyboard; a text box still passes
@@ -259,11 +259,15 @@ Form::Form(const std::string& caption, int client_w, int client_h, Colour back)
     on_changed = [this] {
         if (impl_->w) impl_->w->update();
     };
+    on_area_changed = [this](int x, int y, int w, int h) {
+        if (impl_->w) impl_->w->update(x, y, w, h);
+    };
     centre_on_screen();
 }
 
 Form::~Form() {
     on_changed = nullptr;
+    on_area_changed = nullptr;
     FormWidget* w = impl_->w;
     if (!w) return;
     w->form = nullptr;

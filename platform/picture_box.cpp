@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
@@ -63,6 +64,14 @@ Surface& Canvas::transient_in_use() {
 
 void Canvas::changed() {
     if (on_changed) on_changed();
+}
+
+void Canvas::changed(int x, int y, int w, int h) {
+    if (w <= 0 || h <= 0) return;
+    if (on_area_changed)
+        on_area_changed(x, y, w, h);
+    else
+        changed();
 }
 
 // Pen width and current point belong to the box, not to a layer: the layer taking over
@@ -119,8 +128,23 @@ Picture Canvas::composed_region(int x, int y, int w, int h) const {
 }
 
 void Canvas::paint_layers(QPainter& p) const {
-    p.drawImage(0, 0, image_.image());
-    if (transient_used_) p.drawImage(0, 0, transient_.image());
+    paint_layers(p, QRegion(0, 0, image_.width(), image_.height()));
+}
+
+// Through a clip of many rectangles Qt copies an image pixel run by pixel run, and hands the
+// runs of a hundred rows or more to its thread pool: for the few pixels an animation frame
+// repaints, waking the pool cost more than the copy. Clipped to one rectangle at a time, it
+// copies whole rows at once.
+void Canvas::paint_layers(QPainter& p, const QRegion& region) const {
+    const QRect whole(0, 0, image_.width(), image_.height());
+    for (const QRect& r : region) {
+        const QRect area = r.intersected(whole);
+        if (area.isEmpty()) continue;
+        p.setClipRect(area);
+        p.drawImage(area.topLeft(), image_.image(), area);
+        if (transient_used_) p.drawImage(area.topLeft(), transient_.image(), area);
+    }
+    p.setClipping(false);
 }
 
 void Canvas::clear() {
@@ -194,11 +218,12 @@ void Canvas::blit_clipped(int dx, int dy, int w, int h, const Picture& src, int 
                           RasterOp op) {
     if (auto_redraw_) {
         image_.blit(dx, dy, w, h, src, sx, sy, op);
-        changed();
+        changed(dx, dy, w, h);
         return;
     }
     if (op == RasterOp::Copy) {
         transient_in_use().blit(dx, dy, w, h, src, sx, sy, RasterOp::Copy);
+        changed(dx, dy, w, h);
     } else {
         // A mask or sprite combines with what the box shows there, both layers. Only the
         // pixels it changes land in the transient layer; the rest stay see-through. Two
@@ -209,6 +234,8 @@ void Canvas::blit_clipped(int dx, int dy, int w, int h, const Picture& src, int 
         Picture clear_changed(w, h, QImage::Format_RGB32);
         Picture set_changed(w, h, QImage::Format_RGB32);
         constexpr QRgb kBlack32 = 0xFF000000u, kWhite32 = 0xFFFFFFFFu;
+        // Only the pixels the sprite changes need repainting.
+        int left = w, top = h, right = -1, bottom = -1;
         for (int y = 0; y < h; ++y) {
             const auto* s = reinterpret_cast<const QRgb*>(from.constScanLine(y));
             const auto* d = reinterpret_cast<const QRgb*>(under.constScanLine(y));
@@ -219,13 +246,19 @@ void Canvas::blit_clipped(int dx, int dy, int w, int h, const Picture& src, int 
                 const bool changes = r != (d[x] | kBlack32);
                 c[x] = changes ? kBlack32 : kWhite32;
                 v[x] = changes ? r : kBlack32;
+                if (changes) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = y;
+                }
             }
         }
         Surface& transient = transient_in_use();
         transient.blit(dx, dy, w, h, clear_changed, 0, 0, RasterOp::And);
         transient.blit(dx, dy, w, h, set_changed, 0, 0, RasterOp::Paint);
+        changed(dx + left, dy + top, right - left + 1, bottom - top + 1);
     }
-    changed();
 }
 
 // ---- PictureBox ----------------------------------------------------------------------------
@@ -269,7 +302,9 @@ PictureBox::PictureBox(Container* c, int x, int y, int w, int h, int border, Col
       border_(border == kFixedSingle ? kFixedSingle : kNoBorder),
       client_(nullptr) {
     if (QWidget* outer = widget()) {
-        client_ = new PaintedWidget([this](QPainter& p) { paint(p); }, PaintedWidget::kWindowed, outer);
+        client_ = new PaintedWidget(
+            [this](QPainter& p) { paint_layers(p, static_cast<PaintedWidget*>(client_)->painting()); },
+            PaintedWidget::kWindowed, outer);
         client_->setAttribute(Qt::WA_OpaquePaintEvent);
         client_->setFocusPolicy(Qt::NoFocus);
         // The drawing area goes with the box when the box's own container takes it.
@@ -280,11 +315,15 @@ PictureBox::PictureBox(Container* c, int x, int y, int w, int h, int border, Col
     on_changed = [this] {
         if (client_) client_->update();
     };
+    on_area_changed = [this](int ax, int ay, int aw, int ah) {
+        if (client_) static_cast<PaintedWidget*>(client_)->update_within(QRect(ax, ay, aw, ah));
+    };
     move(x, y, w, h);
 }
 
 PictureBox::~PictureBox() {
     on_changed = nullptr;
+    on_area_changed = nullptr;
     if (client_) QObject::disconnect(client_, &QObject::destroyed, nullptr, nullptr);
 }
 

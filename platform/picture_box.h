@@ -9,6 +9,7 @@
 #include "platform/surface.h"
 
 class QPainter;
+class QRegion;
 class QWidget;
 
 namespace platform {
@@ -61,12 +62,18 @@ public:
 
     // Called whenever what is shown changes.
     std::function<void()> on_changed;
+    // When set, called instead of on_changed for a change that lies within a rectangle (a
+    // copy, a sprite), so that only that much is repainted.
+    std::function<void(int x, int y, int w, int h)> on_area_changed;
 
-    // Paints what the canvas shows: the image, then the transient layer over it.
+    // Paints what the canvas shows: the image, then the transient layer over it; with a
+    // region, only that much of it.
     void paint_layers(QPainter& p) const;
+    void paint_layers(QPainter& p, const QRegion& region) const;
 
 private:
     void changed();
+    void changed(int x, int y, int w, int h);
     // The transient layer at the canvas size, marked as drawn on.
     Surface& transient_in_use();
     void drop_transient();

@@ -1,7 +1,9 @@
 // Small pieces shared by the platform's widget code: painted widgets and old-style mouse flags.
 #pragma once
 
+#include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 #include <utility>
@@ -20,9 +22,20 @@ public:
         : QWidget(parent), paint_(std::move(paint)), kind_(kind) {}
 
     Kind kind() const { return kind_; }
+    // The part of the widget the paint running now repaints.
+    const QRegion& painting() const { return painting_; }
+    // Asks to repaint r too, the parts asked for since the last paint kept as one rectangle:
+    // Qt works out a region of many rectangles for every widget above it at each repaint,
+    // which cost more than painting the few pixels between them.
+    void update_within(const QRect& r) {
+        pending_ |= r;
+        update(pending_);
+    }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* e) override {
+        pending_ = QRect();
+        painting_ = e->region();
         QPainter p(this);
         paint_(p);
     }
@@ -30,6 +43,8 @@ protected:
 private:
     std::function<void(QPainter&)> paint_;
     Kind kind_;
+    QRegion painting_;
+    QRect pending_;
 };
 
 inline int old_buttons(Qt::MouseButtons bs) {

@@ -1,9 +1,12 @@
 // Window timers over QTimer: interval and enabled flag kept apart, ticks never re-entered.
 #include "platform/timer.h"
 
+#include <QElapsedTimer>
+#include <QMetaObject>
 #include <QTimer>
 #include <algorithm>
 #include <set>
+#include <vector>
 
 namespace platform {
 
@@ -16,6 +19,76 @@ std::set<Timer*>& live_timers() {
     static std::set<Timer*> timers;
     return timers;
 }
+
+// The old toolkit's timers all ticked on its one system tick, so timers at the floor ticked
+// together and what they changed reached the screen in one repaint. Each on a clock of its
+// own they drift apart, and a scene run by two of them (the game won: banners and shells)
+// repainted up to twice a tick. Timers at the floor share this one clock instead.
+class SharedClock {
+public:
+    static SharedClock& get() {
+        // Made on first use and never destroyed: timers may go after the application object.
+        if (!g_clock) g_clock = new SharedClock;
+        return *g_clock;
+    }
+    // Neither makes the clock: a timer that never ticked on it has nothing to undo.
+    static void leave_if_running(const Timer* t) {
+        if (g_clock) g_clock->leave(t);
+    }
+    static bool runs(const Timer* t) { return g_clock && g_clock->has(t); }
+
+    // A timer that joins between two ticks gets its first tick once a whole period has
+    // passed, on the shared tick, as the old toolkit's did.
+    void join(Timer* t, QObject* context) {
+        if (has(t)) return;
+        if (!since_.isValid()) since_.start();
+        members_.push_back({t, context, since_.elapsed()});
+        if (!qt_.isActive()) qt_.start(Timer::kMinimumInterval);
+    }
+    void leave(const Timer* t) {
+        std::erase_if(members_, [t](const Member& m) { return m.timer == t; });
+        if (members_.empty()) qt_.stop();
+    }
+    bool has(const Timer* t) const {
+        return std::any_of(members_.begin(), members_.end(), [t](const Member& m) { return m.timer == t; });
+    }
+
+private:
+    struct Member {
+        Timer* timer;
+        QObject* context;  // goes with the timer, taking any tick still queued for it along
+        qint64 joined;
+    };
+    // Ticks within this of a whole period after joining count as on time.
+    static constexpr qint64 kSlack = 4;
+
+    SharedClock() {
+        qt_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&qt_, &QTimer::timeout, [this] { tick(); });
+    }
+
+    // Each member's tick is queued rather than run here: a handler that opens a modal box
+    // would otherwise hold the clock, and every other timer with it, until the box closes.
+    // Queued ticks still run before the window's repaint, which Qt queues behind them.
+    void tick() {
+        const qint64 now = since_.elapsed();
+        for (const Member& m : members_) {
+            if (now - m.joined < Timer::kMinimumInterval - kSlack) continue;
+            Timer* t = m.timer;
+            QMetaObject::invokeMethod(
+                m.context,
+                [this, t] {
+                    if (has(t)) t->fire();
+                },
+                Qt::QueuedConnection);
+        }
+    }
+
+    static inline SharedClock* g_clock = nullptr;
+    QTimer qt_;
+    QElapsedTimer since_;
+    std::vector<Member> members_;
+};
 
 }  // namespace
 
@@ -34,6 +107,7 @@ Timer::Timer(int interval_ms) : impl_(std::make_unique<Impl>()), interval_(std::
 
 Timer::~Timer() {
     live_timers().erase(this);
+    SharedClock::leave_if_running(this);
     if (impl_->destroyed) *impl_->destroyed = true;
 }
 
@@ -43,6 +117,7 @@ void Timer::set_interval(int ms) {
     interval_ = ms;
     // A new interval starts a fresh countdown, as the old toolkit did.
     impl_->qt.stop();
+    SharedClock::leave_if_running(this);
     sync();
 }
 
@@ -82,10 +157,16 @@ int Timer::period() const {
     return std::max(interval_, kMinimumInterval);
 }
 
-bool Timer::ticking() const { return impl_->qt.isActive(); }
+bool Timer::ticking() const { return impl_->qt.isActive() || SharedClock::runs(this); }
 
 void Timer::sync() {
-    bool should_tick = enabled_ && interval_ > 0 && !g_manual;
+    const bool should_tick = enabled_ && interval_ > 0 && !g_manual;
+    if (should_tick && period() == kMinimumInterval) {
+        impl_->qt.stop();
+        SharedClock::get().join(this, &impl_->qt);
+        return;
+    }
+    SharedClock::leave_if_running(this);
     if (!should_tick) {
         impl_->qt.stop();
         return;

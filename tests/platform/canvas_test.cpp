@@ -1,10 +1,15 @@
 // Tests of the canvas's two layers: where drawing goes, what drops it, what reads and copies see.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+#include <array>
 #include <climits>
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/picture_box.h"
 
@@ -201,6 +206,70 @@ TEST(CanvasBlit, PositionsPartlyOrFarOutsideAreClipped) {
     c.blit(0, 0, -3, 4, red, 0, 0);
     c.blit(0, 0, 4, 4, platform::Picture(), 0, 0);
     EXPECT_EQ(c.pixel(3, 3), kGrey);
+}
+
+// An animation repaints only what it changed: a copy its clipped rectangle, a masked sprite
+// the pixels it actually changes, a sprite that changes nothing nothing at all. Drawing with
+// the pen still repaints the whole canvas, since where it draws is not known.
+TEST(CanvasRepaint, CopiesAndSpritesAskForTheAreaTheyChanged) {
+    Canvas c(20, 10, kGreen);
+    std::vector<std::array<int, 4>> areas;
+    int wholes = 0;
+    c.on_changed = [&] { ++wholes; };
+    c.on_area_changed = [&](int x, int y, int w, int h) { areas.push_back({x, y, w, h}); };
+
+    const platform::Picture red = platform::make_picture(8, 8, kRed);
+    c.blit(15, -2, 8, 8, red, 0, 0);  // clipped to (15, 0) .. (19, 5)
+    c.set_auto_redraw(true);
+    c.blit(2, 3, 2, 2, red, 5, 5);
+    c.set_auto_redraw(false);
+    wholes = 0;
+
+    // A 6 x 3 mask and sprite whose shape covers only (2, 1) and (3, 2) of themselves.
+    platform::Picture mask = platform::make_picture(6, 3, platform::kWhite);
+    mask.setPixel(2, 1, 0xFF000000u);
+    mask.setPixel(3, 2, 0xFF000000u);
+    platform::Picture sprite = platform::make_picture(6, 3, platform::kBlack);
+    sprite.setPixel(2, 1, platform::to_qrgb(kBlue));
+    sprite.setPixel(3, 2, platform::to_qrgb(kBlue));
+    c.blit(10, 4, 6, 3, mask, 0, 0, RasterOp::And);
+    c.blit(10, 4, 6, 3, sprite, 0, 0, RasterOp::Paint);
+    c.blit(10, 4, 6, 3, sprite, 0, 0, RasterOp::Paint);  // the same again changes nothing
+    const std::vector<std::array<int, 4>> expected = {
+        {15, 0, 5, 6}, {2, 3, 2, 2}, {12, 5, 2, 2}, {12, 5, 2, 2}};
+    EXPECT_EQ(areas, expected);
+    EXPECT_EQ(wholes, 0);
+
+    c.draw().set_pixel(0, 0, kRed);
+    EXPECT_EQ(wholes, 1);
+    EXPECT_EQ(areas.size(), expected.size());
+}
+
+// Repainting a region shows the image with the transient layer over it there, and leaves
+// every pixel outside the region as it was.
+TEST(CanvasRepaint, ARegionIsPaintedWithBothLayersAndNothingBeyondIt) {
+    Canvas c(12, 8, kGrey);
+    c.set_auto_redraw(true);
+    c.draw().box(0, 0, 11, 7, kGreen, true);
+    c.draw().set_pixel(1, 1, kBlue);
+    c.set_auto_redraw(false);
+    c.draw().set_pixel(9, 6, kRed);
+
+    QImage target(12, 8, QImage::Format_RGB32);
+    target.fill(0xFF123456u);
+    {
+        QPainter p(&target);
+        c.paint_layers(p, QRegion(0, 0, 3, 3) + QRegion(8, 5, 4, 3));
+    }
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            const bool inside = (x < 3 && y < 3) || (x >= 8 && y >= 5);
+            const QRgb want = inside ? platform::to_qrgb(c.pixel(x, y)) | 0xFF000000u : 0xFF123456u;
+            EXPECT_EQ(target.pixel(x, y), want) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(platform::from_qrgb(target.pixel(1, 1)), kBlue);
+    EXPECT_EQ(platform::from_qrgb(target.pixel(9, 6)), kRed);
 }
 
 }  // namespace
