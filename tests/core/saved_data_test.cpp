@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <chrono>
 #include <csignal>
@@ -13,11 +14,14 @@
 #include <random>
 #include <sys/stat.h>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "core/game_state.h"
 #include "core/hall_of_fame.h"
 #include "core/scramble.h"
 #include "core/settings.h"
+#include "platform/random.h"
 #include "platform/services.h"
 #include "support/game_fixture.h"
 
@@ -89,12 +93,26 @@ protected:
 // could not find; such files must still be read, then rewritten clean, and every value must reach
 // the next process.
 TEST_F(SavedData, ASecondProcessReadsEveryValueOldFilesIncluded) {
+    // Width 10 scrambles "Kept" with a '\' and 5 with a ',', which the old writer escaped.
+    platform::ScriptedRandom width({0.6f});
+    // Older builds wrote through QSettings, which puts "general" under [%General].
+    auto old_build_text = [this](const std::vector<std::pair<QString, std::string>>& values) {
+        {
+            QSettings old(file(), QSettings::IniFormat);
+            old.clear();
+            for (const auto& [key, value] : values) old.setValue(key, QString::fromStdString(value));
+        }
+        QFile written(file());
+        return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    };
+    const QByteArray older = old_build_text({{"general/BG", core::scramble_number(2)},
+                                             {"general/STORYWON", core::scramble_number(5)},
+                                             {"t10/NAME1", core::scramble_value("Kept")},
+                                             {"t10/SCORE1", core::scramble_number(77)}});
+    const QByteArray newer = old_build_text({{"general/BG", core::scramble_number(8)}});
     QFile f(file());
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(("[%General]\nBG=" + core::scramble_number(2) + "\nSTORYWON=" + core::scramble_number(5) +
-             "\n\n[t10]\nNAME1=" + core::scramble_value("Kept") + "\nSCORE1=" + core::scramble_number(77) + "\n\n[%General]\nBG=" +
-             core::scramble_number(8) + "\n")
-                .c_str());
+    f.write(older + "\n" + newer);
     f.close();
     auto child_reads = [this](const std::string& expected) {
         QProcess p;
