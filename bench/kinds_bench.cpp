@@ -42,7 +42,7 @@ bool shapes_loaded() {
         platform::set_data_folder(QCoreApplication::applicationDirPath().toStdString());
         pictures::load_shapes();
         platform::set_data_folder("");
-        return pictures::state().shape_count > 0;
+        return pictures::picture_state().shape_count > 0;
     }();
     return loaded;
 }

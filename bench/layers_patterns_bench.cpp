@@ -15,7 +15,7 @@ namespace {
 // The window, the game's shape library and a fixed seed, so every run times the same pictures.
 void prepare() {
     bench::ensure_game_window();
-    if (pictures::state().shape_count == 0) pictures::load_shapes();
+    if (pictures::picture_state().shape_count == 0) pictures::load_shapes();
     platform::seed_random(2024);
 }
 

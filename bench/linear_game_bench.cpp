@@ -36,7 +36,7 @@ void run_transition(ui::MainForm& f) {
 
 // Plays one round to its win; returns false if the game is not in a round.
 bool win_round(ui::MainForm& f) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     if (s.game_state != core::StateWord::PlayPuzzle) return false;
     for (int i = 1; i <= s.tgt_count && s.game_state == core::StateWord::PlayPuzzle; ++i) {
         s.cur_col = s.tgt_col[static_cast<std::size_t>(i)];
@@ -66,7 +66,7 @@ void BM_linear_game_1000_rounds(benchmark::State& state) {
         }
         rss_1000 = status_kb("VmRSS");
     }
-    state.counters["rounds"] = core::state().round_no;
+    state.counters["rounds"] = core::core_state().round_no;
     state.counters["rss_100_MB"] = rss_100 / 1024.0;
     state.counters["rss_1000_MB"] = rss_1000 / 1024.0;
     state.counters["peak_MB"] = status_kb("VmHWM") / 1024.0;

@@ -16,8 +16,8 @@ namespace {
 void save_with_extra(benchmark::State& state, std::size_t extra_bytes) {
     QTemporaryDir dir;
     platform::set_settings_folder(dir.path().toStdString());
-    core::state() = core::CoreState{};
-    core::state().app_name = "quorvel";
+    core::core_state() = core::CoreState{};
+    core::core_state().app_name = "quorvel";
     core::load_settings();
     core::save_settings();
     if (extra_bytes > 0) {
@@ -29,7 +29,7 @@ void save_with_extra(benchmark::State& state, std::size_t extra_bytes) {
         f.write(extra.data(), static_cast<qint64>(extra.size()));
     }
     for (auto _ : state) {
-        core::state().bg_index = static_cast<std::int16_t>(state.iterations() % 10);
+        core::core_state().bg_index = static_cast<std::int16_t>(state.iterations() % 10);
         core::save_settings();
     }
     state.counters["file_bytes"] = static_cast<double>(QFile(QString::fromStdString(platform::settings_file("quorvel"))).size());

@@ -58,7 +58,7 @@ void load_map_and_quotes() {
 }
 
 void load_quotes() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     s.quote.fill(std::string());
     platform::TextFile file(platform::data_path("quotes.txt"));
     note_missing(file, "quotes.txt", "using the built-in quotes");
@@ -85,7 +85,7 @@ void load_quotes() {
 }
 
 void load_faq() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     s.faq_line.fill(std::string());
     platform::TextFile file(platform::data_path("faq.dat"));
     note_missing(file, "faq.dat", "the help answers will be empty");

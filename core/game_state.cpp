@@ -4,7 +4,7 @@
 
 namespace core {
 
-CoreState& state() {
+CoreState& core_state() {
     static CoreState s;
     return s;
 }

@@ -99,6 +99,6 @@ struct CoreState {
     std::int16_t stories_won = 0;
 };
 
-CoreState& state();
+CoreState& core_state();
 
 }  // namespace core

@@ -19,7 +19,7 @@ platform::Line* line_at(int k) { return board().gridline[static_cast<std::size_t
 }  // namespace
 
 void set_grid(std::int16_t& cols, std::int16_t& rows) {
-    CoreState& s = state();
+    CoreState& s = core_state();
     BoardControls& b = board();
     const int m = kLastGridLine;
     if (cols <= 1) cols = 5;
@@ -69,11 +69,11 @@ void set_grid(std::int16_t& cols, std::int16_t& rows) {
     }
 }
 
-int cellx(int col) { return (col - 1) * state().cell_w; }
-int celly(int row) { return (row - 1) * state().cell_h; }
+int cellx(int col) { return (col - 1) * core_state().cell_w; }
+int celly(int row) { return (row - 1) * core_state().cell_h; }
 
 void move_cursor(float x, float y) {
-    CoreState& s = state();
+    CoreState& s = core_state();
     if (s.board_w == 0 || s.board_h == 0) return;  // no grid laid out yet
     const std::int16_t c0 = cint(static_cast<double>(x) / s.board_w * s.grid_cols - 0.5);
     const std::int16_t r0 = cint(static_cast<double>(y) / s.board_h * s.grid_rows - 0.5);
@@ -86,7 +86,7 @@ void move_cursor(float x, float y) {
 }
 
 void place_board_cursor() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     if (s.cur_col < 1) s.cur_col = 1;
     if (s.cur_col > s.grid_cols) s.cur_col = s.grid_cols;
     if (s.cur_row < 1) s.cur_row = 1;

@@ -11,7 +11,7 @@
 namespace core {
 
 std::uint8_t hof_position(std::int32_t score) {
-    const CoreState& s = state();
+    const CoreState& s = core_state();
     for (int i = 1; i <= 10; ++i) {
         if (score > s.hof_table[static_cast<std::size_t>(i)].score) return static_cast<std::uint8_t>(i);
     }
@@ -19,7 +19,7 @@ std::uint8_t hof_position(std::int32_t score) {
 }
 
 bool hof_insert() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     const int p = hof_position(s.hof_table[0].score);
     if (p > 10) return false;
     for (int i = 10; i >= p + 1; --i) {
@@ -61,7 +61,7 @@ HofTable hof_merged(const HofTable& ours, const HofTable& theirs) {
 }
 
 void check_highscore() {
-    if (hof_position(state().score) == 11) return;
+    if (hof_position(core_state().score) == 11) return;
     const ScreenLinks& l = screen_links();
     l.show_form_entername();
     hof_insert();
@@ -73,7 +73,7 @@ void fill_topten_labels() {
     // (the settings alone, headless), there is nothing to write.
     const ScreenLinks& l = screen_links();
     if (!l.form_topten_open || !l.form_topten_open()) return;
-    const CoreState& s = state();
+    const CoreState& s = core_state();
     for (int i = 1; i <= 10; ++i) {
         const HofRec& e = s.hof_table[static_cast<std::size_t>(i)];
         l.set_topten_row(i, e.name, format_thousands(e.score, ",") + " pts", e.mode);

@@ -26,7 +26,7 @@ std::string marks(int n) {
 }  // namespace
 
 void add_score(std::int32_t n) {
-    CoreState& s = state();
+    CoreState& s = core_state();
     // Wraps like the 32-bit sum it is, rather than being undefined on overflow.
     s.score = static_cast<std::int32_t>(static_cast<std::uint32_t>(s.score) + static_cast<std::uint32_t>(n));
     const ScreenLinks& l = screen_links();
@@ -35,17 +35,17 @@ void add_score(std::int32_t n) {
 
 void show_round() {
     const ScreenLinks& l = screen_links();
-    write_pair(l.round, l.round_twin, format_thousands(state().round_no, ","));
+    write_pair(l.round, l.round_twin, format_thousands(core_state().round_no, ","));
 }
 
 void show_timer() {
-    const std::int16_t left = state().round_time_left;
+    const std::int16_t left = core_state().round_time_left;
     const ScreenLinks& l = screen_links();
     write_pair(l.timer, l.timer_twin, left == -1 ? "-" : std::to_string(left));
 }
 
 void add_misses(int n) {
-    CoreState& s = state();
+    CoreState& s = core_state();
     int v = static_cast<int>(s.misses) + n;
     if (v < 0) v = 0;
     if (v > 255) v = 255;  // the counter is one byte; it must not wrap to a small number
@@ -53,10 +53,10 @@ void add_misses(int n) {
     screen_links().misses->set_caption(marks(s.misses));
 }
 
-void show_misslimit() { screen_links().miss_limit->set_caption(marks(state().miss_limit)); }
+void show_misslimit() { screen_links().miss_limit->set_caption(marks(core_state().miss_limit)); }
 
 void show_level() {
-    const std::int16_t level = state().level;
+    const std::int16_t level = core_state().level;
     const auto named = mode_steps().level_text;
     const std::string text = named ? named(level) : std::to_string(level);
     const ScreenLinks& l = screen_links();

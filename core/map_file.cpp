@@ -248,7 +248,7 @@ Problem check_roads(const CoreState& s) {
 }  // namespace
 
 void load_map() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     s.map_grid = {};
     s.anchor_col = {};
     s.anchor_row = {};

@@ -20,7 +20,7 @@ namespace core {
 namespace {
 
 bool taken(int count, int c, int r) {
-    const CoreState& s = state();
+    const CoreState& s = core_state();
     for (int k = 1; k <= count; ++k) {
         if (s.tgt_col[static_cast<std::size_t>(k)] == c && s.tgt_row[static_cast<std::size_t>(k)] == r) return true;
     }
@@ -35,7 +35,7 @@ constexpr int kMaxDraws = 10000;
 }  // namespace
 
 void pick_targets(int n) {
-    CoreState& s = state();
+    CoreState& s = core_state();
     const BoardControls& b = board();
     const int cells = std::max(1, s.grid_cols * s.grid_rows);
     n = std::clamp(n, 1, std::min(4, cells));
@@ -74,7 +74,7 @@ void pick_targets(int n) {
 }
 
 void check_answer() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     bool hit = false;
     std::string text;
     for (int i = 1; i <= s.tgt_count; ++i) {
@@ -107,7 +107,7 @@ void check_answer() {
 }
 
 void show_rightanswer(int index) {
-    CoreState& s = state();
+    CoreState& s = core_state();
     const BoardControls& b = board();
     platform::Surface& board = b.pbox_main->draw();
     board.set_pen_width(1);
@@ -134,7 +134,7 @@ void show_rightanswer(int index) {
 }
 
 void show_wronganswer(int col, int row) {
-    const CoreState& s = state();
+    const CoreState& s = core_state();
     platform::Surface& board = core::board().pbox_main->draw();
     board.set_pen_width(1);
     const int x0 = cellx(col);
@@ -155,7 +155,7 @@ void show_wronganswer(int col, int row) {
 }
 
 void show_answer() {
-    const CoreState& s = state();
+    const CoreState& s = core_state();
     for (int i = 1; i <= s.tgt_count; ++i) {
         show_wronganswer(s.tgt_col[static_cast<std::size_t>(i)], s.tgt_row[static_cast<std::size_t>(i)]);
     }

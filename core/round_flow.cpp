@@ -25,7 +25,7 @@ void new_puzzle() {
 }
 
 void play_puzzle() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     const BoardControls& b = board();
     const ModeSteps& mode = mode_steps();
     if (mode.leave_map) mode.leave_map();
@@ -44,7 +44,7 @@ void play_puzzle() {
 }
 
 void start_puzzle_round() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     const ScreenLinks& l = screen_links();
     l.show_bt(5, 1);
     board().shape_cursor->set_visible(true);
@@ -62,7 +62,7 @@ void start_puzzle_round() {
 }
 
 void win_round() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     const ScreenLinks& l = screen_links();
     l.round_clock->set_enabled(false);
     s.last_round_result = 1;
@@ -76,7 +76,7 @@ void win_round() {
 }
 
 void round_time_up() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     const ScreenLinks& l = screen_links();
     l.show_bt(5, 0);
     s.round_time_left = 0;
@@ -89,7 +89,7 @@ void round_time_up() {
 }
 
 bool check_round_limit() {
-    if (state().round_no < kRoundLimit) return false;
+    if (core_state().round_no < kRoundLimit) return false;
     platform::msgbox("Wow! You must be dead tired by now. Hope you won't mind\r"
                      "I take you back to the main menu. It's for your own good!",
                      platform::kMsgOk);
@@ -100,7 +100,7 @@ bool check_round_limit() {
 }
 
 void clear_score_state() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     s.score = 0;
     s.time_limit = 0;
     s.misses = 0;
@@ -109,7 +109,7 @@ void clear_score_state() {
 }
 
 std::string random_quote() {
-    const CoreState& s = state();
+    const CoreState& s = core_state();
     const int k = rnd_range(1, s.quote_count - 1);
     // Start-up always leaves at least one quote; an empty table still praises.
     if (k < 1 || k > s.quote_count) return "Good Job";

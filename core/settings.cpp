@@ -19,7 +19,7 @@ namespace {
 const char* const kGeneral = "general";
 const char* const kTable = "t10";
 
-const std::string& app() { return state().app_name; }
+const std::string& app() { return core_state().app_name; }
 
 // A stored number that is not a number, or lies outside lo..hi, reads as 0: a damaged value
 // must neither fail the start nor wrap into something the game cannot use.
@@ -49,7 +49,7 @@ bool read_table(const platform::SettingsEntry& stored, HofTable& table) {
 
 // Merges this run's table with the stored one and sets the merged table in both.
 void write_table(platform::SettingsEntry& stored) {
-    CoreState& s = state();
+    CoreState& s = core_state();
     HofTable theirs;
     if (read_table(stored, theirs)) s.hof_table = hof_merged(s.hof_table, theirs);
     for (int i = 1; i <= 10; ++i) {
@@ -62,13 +62,13 @@ void write_table(platform::SettingsEntry& stored) {
 }
 
 void write_background(platform::SettingsEntry& stored) {
-    stored.set(kGeneral, "BG", scramble_number(state().bg_index));
+    stored.set(kGeneral, "BG", scramble_number(core_state().bg_index));
 }
 
 }  // namespace
 
 void default_hall_of_fame() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     for (int i = 1; i <= 10; ++i) {
         HofRec& e = s.hof_table[static_cast<std::size_t>(i)];
         e.name = std::string("Player ") + static_cast<char>(64 + i);
@@ -78,7 +78,7 @@ void default_hall_of_fame() {
 }
 
 void load_settings() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     // One reading of the file for every value: a large file is parsed once, not 33 times.
     const platform::SettingsEntry stored = platform::read_settings(app());
     std::string raw = stored.get(kGeneral, "STORYWON", "-");
@@ -100,7 +100,7 @@ void save_hall_of_fame() { platform::update_settings(app(), write_table); }
 void save_background() { platform::update_settings(app(), write_background); }
 
 void count_won_story() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     platform::update_settings(app(), [&s](platform::SettingsEntry& stored) {
         // Another copy may have won a story since this one read the count: one more than the
         // count on disk, so that neither win is lost. With none on disk (a first win, or a file
@@ -128,7 +128,7 @@ void clear_all_settings() {
         "ARE YOU SURE YOU WANT TO CONTINUE?",
         platform::kMsgYesNoExclamation, "Clear all settings");
     if (answer != platform::kMsgResultYes) return;
-    const bool gone = platform::delete_settings(state().app_name);
+    const bool gone = platform::delete_settings(core_state().app_name);
     platform::msgbox(gone ? "All settings of Quorvel are cleared. The game will now close."
                           : "The settings of Quorvel could not all be removed. The game will now close.",
                      platform::kMsgInfo);

@@ -8,7 +8,7 @@
 namespace core {
 
 void init_difficulty_tables() {
-    CoreState& s = state();
+    CoreState& s = core_state();
     for (int i = 0; i <= 4; ++i) {
         DiffRec& d = s.diff_table[static_cast<std::size_t>(i)];
         d.max_misses = static_cast<std::uint8_t>(7 - i);

@@ -25,13 +25,13 @@ constexpr float kNoSecret = 100.0f;
 }  // namespace
 
 void choose_bonus() {
-    core::state().game_state = core::StateWord::ChooseBonus;
+    core::core_state().game_state = core::StateWord::ChooseBonus;
     for (auto* label : ui::mainform().Label_btype) label->set_fore_colour(kChoiceColour);
     ui::start_box_slide(1, 2);
 }
 
 void apply_bonus(int index) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     ui::MainForm& f = ui::mainform();
     // A second click or key while the chooser slides out would give a second bonus and a
     // second roll in the middle of the trip.
@@ -62,12 +62,12 @@ void use_hint() {
     } else {
         hint_nearest_secret();
     }
-    state().hint_frame = -1;
+    mode_state().hint_frame = -1;
     f.Pbox_hint->set_visible(false);
 }
 
 void hint_nearest_secret() {
-    const ModeState& m = state();
+    const ModeState& m = mode_state();
     float best = kNoSecret;
     for (std::size_t i = 1; i <= 10; ++i) {
         if (m.secret_state[i] != 0) continue;

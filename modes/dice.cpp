@@ -20,8 +20,8 @@ namespace {
 
 // The castle has been unveiled and waits for the next stop to be placed.
 bool castle_waiting() {
-    const ModeState& s = state();
-    return s.secret_col[11] == 99 && s.secret_row[11] == 99 && core::state().castle_on;
+    const ModeState& s = mode_state();
+    return s.secret_col[11] == 99 && s.secret_row[11] == 99 && core::core_state().castle_on;
 }
 
 }  // namespace
@@ -30,13 +30,13 @@ void roll_dice() {
     ui::MainForm& f = ui::mainform();
     f.Shape_cursor->set_visible(false);
     f.Timer_dice.set_enabled(true);
-    f.Timer_dice.set_interval(core::state().cur_story_diff.dice_ms);
-    core::state().game_state = core::StateWord::RollDice;
+    f.Timer_dice.set_interval(core::core_state().cur_story_diff.dice_ms);
+    core::core_state().game_state = core::StateWord::RollDice;
     show_msg("Click on dice to stop");
 }
 
 void Timer_dice_Timer() {
-    ModeState& s = state();
+    ModeState& s = mode_state();
     ui::MainForm& f = ui::mainform();
     s.dice_face = static_cast<std::int16_t>(s.dice_face + 1);
     if (s.dice_face > 6) s.dice_face = 1;
@@ -55,12 +55,12 @@ void Timer_dice_Timer() {
 void pbox_dice_Click() {
     // Only a rolling dice stops: a click at any other moment (the bonus chooser open, a walk
     // under way) would give a trip out of turn.
-    if (core::state().game_state != core::StateWord::RollDice || !ui::mainform().Timer_dice.enabled()) return;
+    if (core::core_state().game_state != core::StateWord::RollDice || !ui::mainform().Timer_dice.enabled()) return;
     dice_stopped();
 }
 
 void dice_stopped() {
-    ModeState& s = state();
+    ModeState& s = mode_state();
     ui::MainForm& f = ui::mainform();
     s.moves_left = s.dice_face;
     if (ui::screen().debugmode != 0) s.moves_left = static_cast<std::int16_t>(std::max(0, f.Combo1->list_index()));
@@ -69,7 +69,7 @@ void dice_stopped() {
     f.pbox_dice->set_enabled(false);
     f.pbox_main->set_enabled(true);
     f.Shape_cursor->set_visible(false);
-    core::state().game_state = core::StateWord::WalkMap;
+    core::core_state().game_state = core::StateWord::WalkMap;
     update_arrows();
     show_msg("You got a " + std::to_string(s.moves_left));
     show_msg("please click on your desired path.");

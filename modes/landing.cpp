@@ -41,7 +41,7 @@ void reveal(int i) {
     draw_pawn(-30, -30);
     draw_secret(i, 1, 0);
     draw_secret(i, -1, 1);
-    state().pawn_frame = -2;
+    mode_state().pawn_frame = -2;
     show_msg("Secret round revealed! You can play this");
     show_msg("round in your next trip.");
 }
@@ -77,8 +77,8 @@ bool land_on_round_square(core::CoreState& s, const ModeState& m) {
 }  // namespace
 
 void land_square() {
-    core::CoreState& s = core::state();
-    const ModeState& m = state();
+    core::CoreState& s = core::core_state();
+    const ModeState& m = mode_state();
     ui::MainForm& f = ui::mainform();
     f.Pbox_hint->set_visible(false);
     s.round_kind = core::kLandingRound;
@@ -110,8 +110,8 @@ void land_square() {
 }
 
 void after_round() {
-    core::CoreState& s = core::state();
-    ModeState& m = state();
+    core::CoreState& s = core::core_state();
+    ModeState& m = mode_state();
     ui::MainForm& f = ui::mainform();
     f.pbox_main->set_enabled(false);
     f.Timer_pawn.set_enabled(true);
@@ -135,10 +135,10 @@ void after_round() {
 }
 
 int story_level() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     int count = 1;
     for (int i = 1; i <= kSecrets; ++i) {
-        if (state().secret_state[static_cast<std::size_t>(i)] == 2) ++count;
+        if (mode_state().secret_state[static_cast<std::size_t>(i)] == 2) ++count;
     }
     s.level_rounds = 0;
     s.linear_wins = 0;
@@ -146,8 +146,8 @@ int story_level() {
 }
 
 void final_level_reached() {
-    core::CoreState& s = core::state();
-    ModeState& m = state();
+    core::CoreState& s = core::core_state();
+    ModeState& m = mode_state();
     s.castle_on = true;
     show_msg("FINAL LEVEL REACHED!");
     show_msg("Click to unveil the secret castle...");
@@ -162,7 +162,7 @@ void final_level_reached() {
 }
 
 void place_castle() {
-    ModeState& m = state();
+    ModeState& m = mode_state();
     int j = core::rnd_range(1, 9);
     // The game draws again until the square differs; a sequence that keeps giving the same
     // number must still not hang the game, so after many tries the next secret is taken.
@@ -180,7 +180,7 @@ void place_castle() {
 }
 
 void show_secret_marks() {
-    const ModeState& m = state();
+    const ModeState& m = mode_state();
     platform::PictureBox& board = *ui::mainform().pbox_main;
     board.draw().set_pen_width(2);
     const platform::Colour red = platform::rgb(255, 0, 0);

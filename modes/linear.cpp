@@ -25,9 +25,9 @@ void begin_linear_game() {
 }
 
 void init_linear() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     ui::mainform().Img_changebg->set_visible(false);
-    const std::size_t diff = state().linear_diff < 5 ? state().linear_diff : 0;
+    const std::size_t diff = mode_state().linear_diff < 5 ? mode_state().linear_diff : 0;
     s.cur_diff = s.diff_table[diff];
     s.last_round_result = -1;
     s.castle_on = false;
@@ -52,7 +52,7 @@ void init_linear() {
 void genpuzzle_pane() { ui::pane_close(core::PaneWord::GenPuzzle); }
 
 void linear_round() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     pictures::make_round_colours();
     s.level_up_chance = s.cur_diff.bonus_chance;
     s.linear_quota = static_cast<std::int16_t>(5 * s.level + s.cur_diff.quota_base);
@@ -117,7 +117,7 @@ void linear_round() {
 }
 
 void show_quota_debug() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     ui::MainForm& f = ui::mainform();
     // Before the first Linear round the quota is still 0: show the counts without a share.
     std::string percent = "-";
@@ -134,7 +134,7 @@ void show_quota_debug() {
 }
 
 void level_up() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     ui::show_pmsg(1, "LEVEL UP!!!", 10);
     s.round_time_left = -1;
     s.time_limit = static_cast<std::int16_t>(s.time_limit + 5);
@@ -151,7 +151,7 @@ void level_up() {
 }
 
 void bonus_reward() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     int r = core::rnd_range(1, 1);
     if (s.misses == 0) r = 2;
     if (r == 1) {
@@ -173,12 +173,12 @@ void bonus_round() {
 namespace {
 
 void win_linear_round() {
-    core::state().linear_wins += 1;
+    core::core_state().linear_wins += 1;
     genpuzzle_pane();
 }
 
 void linear_time_up() {
-    const int n = core::state().cur_diff.penalty;
+    const int n = core::core_state().cur_diff.penalty;
     platform::msgbox("YOU LOST THIS ROUND!\r" + std::to_string(n) + " points deducted from your score.",
                      platform::kMsgInfo, "Time's up!");
     core::add_score(-n);

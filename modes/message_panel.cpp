@@ -8,7 +8,7 @@ namespace modes {
 
 void show_msg(const std::string& text) {
     ui::MainForm& f = ui::mainform();
-    std::int16_t& line = state().msg_line;
+    std::int16_t& line = mode_state().msg_line;
     line = static_cast<std::int16_t>(line + 1);
     if (line > 3) {
         for (int i = 0; i <= 2; ++i) f.Label_msg[i]->set_caption(f.Label_msg[i + 1]->caption());
@@ -20,7 +20,7 @@ void show_msg(const std::string& text) {
 
 void clear_msg() {
     for (auto* l : ui::mainform().Label_msg) l->set_caption("");
-    state().msg_line = -1;
+    mode_state().msg_line = -1;
 }
 
 void hide_msgbox() {

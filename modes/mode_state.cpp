@@ -3,7 +3,7 @@
 
 namespace modes {
 
-ModeState& state() {
+ModeState& mode_state() {
     static ModeState s;
     return s;
 }

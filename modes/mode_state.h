@@ -56,6 +56,6 @@ struct ModeState {
     std::int16_t hint_frame = -1;
 };
 
-ModeState& state();
+ModeState& mode_state();
 
 }  // namespace modes

@@ -25,7 +25,7 @@ platform::Canvas& saved_background() {
 }  // namespace
 
 void draw_pawn(int x, int y) {
-    ModeState& s = state();
+    ModeState& s = mode_state();
     platform::PictureBox& board = *ui::mainform().pbox_main;
     const platform::Canvas& sheet = ui::form_clip().pbox_pawn;
     platform::Canvas& slot = saved_background();
@@ -41,8 +41,8 @@ void draw_pawn(int x, int y) {
 void hide_pawn() { draw_pawn(-30, -30); }
 
 void Timer_pawn_Timer() {
-    ModeState& s = state();
-    const core::CoreState& c = core::state();
+    ModeState& s = mode_state();
+    const core::CoreState& c = core::core_state();
     s.pawn_frame = static_cast<std::int16_t>(s.pawn_frame + 1);
     if (s.pawn_frame > 7) s.pawn_frame = 0;
     if (s.pawn_frame >= 0) {

@@ -28,7 +28,7 @@ const std::array<std::string, 7> kEndingPages = {
 };
 
 void win_story() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     ui::MainForm& f = ui::mainform();
     s.game_state = core::StateWord::GameWon;
     // Counted on disk at once: a player who quits during the ending keeps the golden castle.

@@ -22,8 +22,8 @@ constexpr int kCastle = 11;
 // The secret's square from its anchor: one of the record's direction letters, the first and
 // last half as likely as the others; a letter other than L, R, U, D leaves it on the anchor.
 void place_secret(int i) {
-    ModeState& s = state();
-    const core::CoreState& c = core::state();
+    ModeState& s = mode_state();
+    const core::CoreState& c = core::core_state();
     const auto k = static_cast<std::size_t>(i);
     const std::string& dirs = c.secret_dirs[k];
     const int n = static_cast<int>(dirs.size()) - 1;
@@ -51,7 +51,7 @@ void enter_puzzleland() {
     ui::MainForm& f = ui::mainform();
     f.Img_changebg->set_visible(false);
     init_story();
-    state().dice_face = 0;
+    mode_state().dice_face = 0;
     show_msg("You are now in the realm of PuzzleLand.");
     ui::pane_close(core::PaneWord::StartMap1);
     f.Label_story->move(30, 410);
@@ -62,8 +62,8 @@ void enter_puzzleland() {
 }
 
 void init_story() {
-    ModeState& s = state();
-    core::CoreState& c = core::state();
+    ModeState& s = mode_state();
+    core::CoreState& c = core::core_state();
     ui::MainForm& f = ui::mainform();
     c.last_round_result = -1;
     f.Timer_dice.set_enabled(false);
@@ -107,7 +107,7 @@ void init_story() {
 
 void draw_secret(int index, int state, int onscreen) {
     if (index < 1 || index > kCastle) return;
-    ModeState& s = modes::state();
+    ModeState& s = modes::mode_state();
     const auto slot = static_cast<std::size_t>(index);
     if (state != -1) {
         s.secret_state[slot] = static_cast<std::int16_t>(state);
@@ -135,8 +135,8 @@ void draw_storymap() {
 }
 
 void start_map(int flag) {
-    ModeState& s = state();
-    core::CoreState& c = core::state();
+    ModeState& s = mode_state();
+    core::CoreState& c = core::core_state();
     ui::MainForm& f = ui::mainform();
     s.back_dir = 0;
     c.level = static_cast<std::int16_t>(story_level());

@@ -40,7 +40,7 @@ std::string shown(const std::string& name) {
 
 // Why a secret round's picture cannot be shown, or "" when it was put in the work picture.
 std::string load_secret_picture(int kind) {
-    const std::string& name = core::state().secret_pic[static_cast<std::size_t>(kind)];
+    const std::string& name = core::core_state().secret_pic[static_cast<std::size_t>(kind)];
     const std::string round = "secret round " + std::to_string(kind);
     if (name.empty()) return "mappath.dat names no picture for " + round + ".";
     if (!plain_file_name(name)) {
@@ -66,7 +66,7 @@ std::string load_secret_picture(int kind) {
 }  // namespace
 
 void gen_round_puzzle() {
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     pictures::make_round_colours();
     if (s.round_kind == core::kLevelPuzzle) {
         gen_level_puzzle();
@@ -82,7 +82,7 @@ void gen_round_puzzle() {
 }
 
 void gen_level_puzzle() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     if (s.level < 1) s.level = 1;
     const int entry = s.level < kLevelEntries ? s.level : kLevelEntries;
     const auto p = static_cast<std::size_t>(3 * entry - 2);  // the first digit, 0-based
@@ -93,7 +93,7 @@ void gen_level_puzzle() {
 }
 
 void gen_picture_round() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     platform::PictureBox& temp = *ui::mainform().pbox_temp;
     s.round_cols = s.cur_story_diff.cols;
     s.round_rows = s.cur_story_diff.rows;
@@ -114,7 +114,7 @@ void gen_picture_round() {
 }
 
 void gen_special_round() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     s.round_cols = static_cast<std::uint8_t>(core::rnd_range(5, 3));
     s.round_rows = static_cast<std::uint8_t>(core::rnd_range(5, 2));
     double r = -1, g = 0, b = 0, spread = 70;

@@ -59,7 +59,7 @@ void slide_panel(int tick) {
 }  // namespace
 
 void start_story() {
-    const core::CoreState& c = core::state();
+    const core::CoreState& c = core::core_state();
     if (!c.story_available) {
         // Without a usable map there is no Story to start: say why and stay on the title.
         platform::msgbox(c.map_problem.empty() ? "The Story map could not be read." : c.map_problem,
@@ -78,14 +78,14 @@ void start_story() {
     intro.set_height(324);
     intro.set_picture(ui::form_clip().PCLIP_story.cell(0));
     intro.set_visible(true);
-    state().menu_tick = 0;
+    mode_state().menu_tick = 0;
     f.Img_changebg->set_visible(false);
     f.Label_ver->set_visible(false);
     f.Timer_menu.set_enabled(true);
 }
 
 void Timer_menu_Timer() {
-    ModeState& s = state();
+    ModeState& s = mode_state();
     ui::MainForm& f = ui::mainform();
     const int tick = s.menu_tick;
     if (tick < kBlindsEnd) {
@@ -111,7 +111,7 @@ void Img_hotspot_Click(int index) { select_menu_item(index); }
 void select_menu_item(int index) {
     if (index < 0 || index > 4) return;
     ui::MainForm& f = ui::mainform();
-    state().pawn_char = static_cast<std::uint8_t>(index);
+    mode_state().pawn_char = static_cast<std::uint8_t>(index);
     const platform::Image* spot = f.Img_hotspot[static_cast<std::size_t>(index)];
     f.Shape_menucs->move(spot->left(), spot->top());
 }

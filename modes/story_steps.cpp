@@ -25,10 +25,10 @@ void clear_story_map() {
 }
 
 // Secret, castle and special rounds show their picture without grid lines.
-bool story_grid_hidden() { return core::state().round_kind > core::kLevelPuzzle; }
+bool story_grid_hidden() { return core::core_state().round_kind > core::kLevelPuzzle; }
 
 void win_story_round() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     if (s.round_kind >= core::kFirstSecretRound && s.round_kind <= core::kCastleRound) {
         draw_secret(s.round_kind, 2, 0);
         if (s.castle_on) s.castle_won = true;

@@ -23,29 +23,29 @@ const std::string kBackDirs = "2143";
 // name any cell.
 bool path_square(int col, int row) {
     if (col < 0 || col > 22 || row < 0 || row > 17) return false;
-    return core::state().map_grid[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)] != 0;
+    return core::core_state().map_grid[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)] != 0;
 }
 
-int neighbour_col(int dir) { return state().pawn_col + core::state().dir_dx[static_cast<std::size_t>(dir)]; }
-int neighbour_row(int dir) { return state().pawn_row + core::state().dir_dy[static_cast<std::size_t>(dir)]; }
+int neighbour_col(int dir) { return mode_state().pawn_col + core::core_state().dir_dx[static_cast<std::size_t>(dir)]; }
+int neighbour_row(int dir) { return mode_state().pawn_row + core::core_state().dir_dy[static_cast<std::size_t>(dir)]; }
 
 }  // namespace
 
 void bt_arrow_Click(int index) {
     // Only a waiting pawn takes a step: during a slide the buttons would restart it from the
     // old square.
-    if (index < 1 || index > 4 || core::state().game_state != core::StateWord::WalkMap) return;
+    if (index < 1 || index > 4 || core::core_state().game_state != core::StateWord::WalkMap) return;
     ui::MainForm& f = ui::mainform();
     for (auto* b : f.bt_arrow) b->set_enabled(false);
-    core::CoreState& c = core::state();
+    core::CoreState& c = core::core_state();
     c.cur_col = static_cast<std::int16_t>(neighbour_col(index));
     c.cur_row = static_cast<std::int16_t>(neighbour_row(index));
     choose_path();
 }
 
 void choose_path() {
-    ModeState& s = state();
-    const core::CoreState& c = core::state();
+    ModeState& s = mode_state();
+    const core::CoreState& c = core::core_state();
     ui::MainForm& f = ui::mainform();
     f.pbox_main->set_enabled(false);
     s.walk_dir = 0;
@@ -73,7 +73,7 @@ void choose_path() {
 }
 
 void start_walk() {
-    ModeState& s = state();
+    ModeState& s = mode_state();
     ui::MainForm& f = ui::mainform();
     s.walk_tick = 0;
     s.walk_offx = 0;
@@ -82,12 +82,12 @@ void start_walk() {
     f.pbox_main->set_enabled(false);
     f.Timer_pawn.set_enabled(false);
     f.Timer_walk.set_enabled(true);
-    core::state().game_state = core::StateWord::Walking;
+    core::core_state().game_state = core::StateWord::Walking;
 }
 
 void Timer_walk_Timer() {
-    ModeState& s = state();
-    const core::CoreState& c = core::state();
+    ModeState& s = mode_state();
+    const core::CoreState& c = core::core_state();
     if (s.walk_dir < 1 || s.walk_dir > 4) {  // no step chosen: nothing to slide
         ui::mainform().Timer_walk.set_enabled(false);
         return;
@@ -101,10 +101,10 @@ void Timer_walk_Timer() {
 }
 
 void walk_step() {
-    ModeState& s = state();
+    ModeState& s = mode_state();
     ui::MainForm& f = ui::mainform();
     s.pawn_frame = 0;
-    core::state().game_state = core::StateWord::WalkMap;
+    core::core_state().game_state = core::StateWord::WalkMap;
     f.Timer_pawn.set_enabled(true);
     f.pbox_main->set_enabled(true);
     f.Timer_walk.set_enabled(false);
@@ -122,20 +122,20 @@ void walk_step() {
 }
 
 void move_pawn(int col, int row) {
-    const core::CoreState& c = core::state();
+    const core::CoreState& c = core::core_state();
     const int x = (col - 1) * c.cell_w - 2;
     const int y = (row - 1) * c.cell_h - 2;
     ui::mainform().Shape_pawn2->move(x, y);
     draw_pawn(x, y - 8);
-    state().pawn_col = static_cast<std::int16_t>(col);
-    state().pawn_row = static_cast<std::int16_t>(row);
+    mode_state().pawn_col = static_cast<std::int16_t>(col);
+    mode_state().pawn_row = static_cast<std::int16_t>(row);
 }
 
 void update_arrows() {
     ui::MainForm& f = ui::mainform();
     for (int i = 1; i <= 4; ++i) {
         platform::Button* b = f.bt_arrow[static_cast<std::size_t>(i)];
-        if (!path_square(neighbour_col(i), neighbour_row(i)) || i == state().back_dir) {
+        if (!path_square(neighbour_col(i), neighbour_row(i)) || i == mode_state().back_dir) {
             b->set_visible(false);
         } else {
             b->set_visible(true);

@@ -15,7 +15,7 @@ using core::cint;
 
 void make_gradient(double steps, double append, double r1, double g1, double b1, double r2,
                    double g2, double b2) {
-    PictureState& s = state();
+    PictureState& s = picture_state();
     const int n = cint(steps);
     if (append == 0) s.grad_count = 0;
     if (n > 0) {
@@ -37,7 +37,7 @@ void make_gradient(double steps, double append, double r1, double g1, double b1,
 }
 
 void continue_gradient(double steps, double r, double g, double b) {
-    const PictureState& s = state();
+    const PictureState& s = picture_state();
     make_gradient(steps, 1, s.grad_last_r, s.grad_last_g, s.grad_last_b, r, g, b);
 }
 
@@ -50,7 +50,7 @@ void fill_background(double& r, double& g, double& b) {
     if (platform::PictureBox* temp = core::board().pbox_temp) {
         temp->draw().box(0, 0, 420, 320, platform::rgb(cint(r), cint(g), cint(b)), true);
     }
-    PictureState& s = state();
+    PictureState& s = picture_state();
     s.bg_r = cint(r);
     s.bg_g = cint(g);
     s.bg_b = cint(b);
@@ -61,8 +61,8 @@ void make_round_colours() {
     const int green = core::rnd_range(90, 150);
     const int blue = core::rnd_range(90, 150);
     make_gradient(15, 0, 0, 0, 0, red, green, blue);
-    const PictureState& p = state();
-    core::CoreState& s = core::state();
+    const PictureState& p = picture_state();
+    core::CoreState& s = core::core_state();
     for (std::size_t i = 0; i <= 11; ++i) s.glow_colour[i] = p.grad_colors[i];
 }
 

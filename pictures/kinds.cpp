@@ -173,7 +173,7 @@ void gen_kind8() {
     if (t == 2) gen_shape_grid(c(2), c(5), c(80), c(1), c(-2), c(0), c(0), c(2), c(50));
     if (t == 3) gen_shape_grid(c(1), c(5), c(80), c(1), c(-2), c(0), c(0), c(2), c(70));
     if (t == 4) {
-        const PictureState& p = state();
+        const PictureState& p = picture_state();
         gen_shape_tiles(c(255 - p.bg_r), c(255 - p.bg_g), c(255 - p.bg_b), c(60));
     }
 }

@@ -22,7 +22,7 @@ void settle_base(double& r, double& g, double& b) {
         g = core::rnd_range(0, 255);
         b = core::rnd_range(0, 255);
     } else if (r <= -2) {
-        const PictureState& s = state();
+        const PictureState& s = picture_state();
         r = s.bg_r;
         g = s.bg_g;
         b = s.bg_b;

@@ -30,7 +30,7 @@ void frame_base(double& r, double& g, double& b, double spread) {
     }
     if (r == -1) random_base(r, g, b, 0, 255 - spread);
     if (r <= -2) {
-        const PictureState& s = state();
+        const PictureState& s = picture_state();
         r = s.bg_r;
         g = s.bg_g;
         b = s.bg_b;

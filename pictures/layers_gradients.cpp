@@ -46,7 +46,7 @@ void two_part_list(int n, double r1, double g1, double b1, double r2, double g2,
 // ever did.
 platform::Colour entry(int index) {
     if (index < 0 || index > kMaxGradColors) return platform::kBlack;
-    return state().grad_colors[static_cast<std::size_t>(index)];
+    return picture_state().grad_colors[static_cast<std::size_t>(index)];
 }
 
 // Two ramps of nx + 1 colours must fit the 150-entry list, and no boxes at all would divide
@@ -92,7 +92,7 @@ void gen_gradient_boxes(double& nx, double& ny, double& r1, double& g1, double& 
     const int n = cint(nx + 1);
     const int m = cint(ny + 1);
     two_part_list(n, r1, g1, b1, r2, g2, b2, third);
-    const int count = state().grad_count;
+    const int count = picture_state().grad_count;
 
     platform::Surface& s = layer_surface();
     for (int c = 0; c <= n; ++c) {
@@ -124,7 +124,7 @@ void gen_gradient_stripes(double& w, double& dir, double& r1, double& g1, double
     const Channels third = third_colour(r1, g1, b1);
     // Nothing is painted in it, but a later layer asking for the background gets a colour
     // just above colour 1, which the stripes start from.
-    PictureState& ps = state();
+    PictureState& ps = picture_state();
     ps.bg_r = cint(core::rnd_range(cint(r1), 20));
     ps.bg_g = cint(core::rnd_range(cint(g1), 20));
     ps.bg_b = cint(core::rnd_range(cint(b1), 20));

@@ -35,7 +35,7 @@ constexpr platform::Colour kMarkerYellow = platform::rgb(255, 255, 128);
 
 // The shapes pick_shape can return for the empty filter: those with a name.
 int named_shapes() {
-    const PictureState& p = state();
+    const PictureState& p = picture_state();
     const int last = std::min<int>(p.shape_count, static_cast<int>(p.shape_name.size()) - 1);
     int named = 0;
     for (int k = 1; k <= last; ++k) {
@@ -68,7 +68,7 @@ void gen_shape_grid(double& kinds, double& div, double& percent, double& turn, d
     }
     if (r == -2) {
         // Shapes over the picture underneath: the shadow needs 20 to take off each channel.
-        const PictureState& p = state();
+        const PictureState& p = picture_state();
         r = std::max<int>(p.bg_r, 20);
         g = std::max<int>(p.bg_g, 20);
         b = std::max<int>(p.bg_b, 20);

@@ -3,7 +3,7 @@
 
 namespace pictures {
 
-PictureState& state() {
+PictureState& picture_state() {
     static PictureState s;
     return s;
 }

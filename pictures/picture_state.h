@@ -30,6 +30,6 @@ struct PictureState {
     std::int16_t bg_b = 0;
 };
 
-PictureState& state();
+PictureState& picture_state();
 
 }  // namespace pictures

@@ -125,7 +125,7 @@ float single(double v) {
 }  // namespace
 
 void load_shapes() {
-    PictureState& p = state();
+    PictureState& p = picture_state();
     clear_library(p);
     platform::TextFile file(platform::data_path("shapes.txt"));
     if (!file.ok()) {
@@ -186,7 +186,7 @@ void draw_shape(platform::Surface& surface, std::int16_t& shape_no, double& x, d
     }
 
     // Only shapes that were read are drawn: other numbers would read empty or foreign slots.
-    const PictureState& p = state();
+    const PictureState& p = picture_state();
     if (shape_no < 1 || shape_no > p.shape_count || shape_no > kMaxShapes) return;
     const int start = p.shape_start[static_cast<std::size_t>(shape_no)];
     const int npts = p.shape_npts[static_cast<std::size_t>(shape_no)];
@@ -225,7 +225,7 @@ void draw_shape_temp(std::int16_t& shape_no, double& x, double& y, platform::Col
 
 std::int16_t pick_shape(std::string& filter) {
     const std::string wanted = upper(filter);
-    const PictureState& p = state();
+    const PictureState& p = picture_state();
     std::string candidate;
     int draws = 0;
     int result = 0;

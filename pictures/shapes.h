@@ -12,7 +12,7 @@ class Surface;
 
 namespace pictures {
 
-// Reads "shapes.txt" from the data folder into the shape tables of pictures::state(). The
+// Reads "shapes.txt" from the data folder into the shape tables of pictures::picture_state(). The
 // library ends at "[END]", at a shape named "[END]" (kept), or at the end of the file. A shape
 // that would not fit the tables (a 101st shape, points past slot 1000), that holds a numeric
 // field that is not a number in -32768..32767 (fractions round half to even), or that is cut

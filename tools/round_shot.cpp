@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     f.Form_Load();
     f.show();
     platform::seed_random(3);
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     s.quote_count = 1;
     s.quote[1] = "Excellent!";
 

@@ -34,8 +34,8 @@ void finish_half(ui::MainForm& f) {
 
 // A Story game on the shipped map with every secret on its anchor's first neighbour.
 void set_up_story(ui::MainForm& f) {
-    core::CoreState& s = core::state();
-    modes::ModeState& m = modes::state();
+    core::CoreState& s = core::core_state();
+    modes::ModeState& m = modes::mode_state();
     ui::screen().game_mode = core::GameMode::Story;
     s.cur_story_diff = s.story_diff_table[0];
     s.time_limit = s.cur_story_diff.secs;
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     f.show();
     platform::seed_random(5);
     set_up_story(f);
-    modes::ModeState& m = modes::state();
+    modes::ModeState& m = modes::mode_state();
 
     if (scene == "level") {
         m.pawn_col = 9;  // an "X" square of the shipped map
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
         m.pawn_col = m.secret_col[4];
         m.pawn_row = m.secret_row[4];
         land_and_open(f);
-        core::CoreState& s = core::state();
+        core::CoreState& s = core::core_state();
         for (int i = 1; i <= s.tgt_count; ++i) {
             s.cur_col = s.tgt_col[static_cast<std::size_t>(i)];
             s.cur_row = s.tgt_row[static_cast<std::size_t>(i)];

@@ -13,8 +13,8 @@ void draw_bg(std::int16_t& bg) {
     if (bg == -1) bg = static_cast<std::int16_t>(core::rnd_range(0, 9));
     // A damaged saved scheme names no tile: paint scheme 0 and keep that.
     if (bg < 0 || bg > 9) bg = 0;
-    const bool changed = bg != core::state().bg_index;
-    core::state().bg_index = bg;
+    const bool changed = bg != core::core_state().bg_index;
+    core::core_state().bg_index = bg;
 
     MainForm& f = mainform();
     f.set_auto_redraw(true);

@@ -82,7 +82,7 @@ void setup_fireworks() {
     ScreenState& s = screen();
     MainForm& f = mainform();
     s.game_mode = core::GameMode::Fireworks;
-    core::state().game_state = core::StateWord::PlayFirework;
+    core::core_state().game_state = core::StateWord::PlayFirework;
     f.pbox_main->set_auto_redraw(true);
 
     platform::PictureBox& temp = *f.pbox_temp;
@@ -110,7 +110,7 @@ void setup_fireworks() {
     pictures::make_gradient(43, 0, r1, g1, b1, 255, 255, 255);
     pictures::continue_gradient(2, 255, 255, 255);
     pictures::continue_gradient(20, r2, g2, b2);
-    const pictures::PictureState& p = pictures::state();
+    const pictures::PictureState& p = pictures::picture_state();
     for (int i = 1; i <= p.grad_count; ++i) {
         temp.draw().box(0, 4 * (i - 1), 419, 4 * (i - 1) + 3, p.grad_colors[static_cast<std::size_t>(i)], true);
     }
@@ -152,10 +152,10 @@ void Timer_fw_Timer() {
         s.fw_progress[i] = static_cast<std::int16_t>(s.fw_progress[i] + s.fw_speed[i]);
         if (s.fw_progress[i] > s.fw_height[i] + s.fw_size[i]) s.fw_progress[i] = 0;
     }
-    if (core::state().game_state == core::StateWord::GameWon) {
+    if (core::core_state().game_state == core::StateWord::GameWon) {
         s.jump_step = static_cast<std::int16_t>(s.jump_step + 1);
         if (s.jump_step > 11) s.jump_step = 0;
-        modes::draw_pawn(s.jump_x, s.jump_y - 2 * core::state().jump_arc[static_cast<std::size_t>(s.jump_step)]);
+        modes::draw_pawn(s.jump_x, s.jump_y - 2 * core::core_state().jump_arc[static_cast<std::size_t>(s.jump_step)]);
     }
 }
 

@@ -91,7 +91,7 @@ void FormEntername::ok_click() {
     const std::string mode = hof_mode_text();
     std::string name = Tbox_name->text();
     if (nameok(name)) {
-        core::CoreState& s = core::state();
+        core::CoreState& s = core::core_state();
         s.hof_table[0] = core::HofRec{name, s.score, mode};
         entered_ = true;
         close();

@@ -65,7 +65,7 @@ std::string trim_blanks(const std::string& s) {
 }  // namespace
 
 FaqSection faq_section(const std::string& tag) {
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     // Only the lines read count, however large the count claims to be.
     const int kept = std::min<int>(s.faq_count, static_cast<int>(s.faq_line.size()) - 1);
     auto line = [&s](int i) -> const std::string& { return s.faq_line[static_cast<std::size_t>(i)]; };

@@ -71,7 +71,7 @@ FormTopten::FormTopten() : SideWindow("Hall of Fame", kClientW, kClientH) {
 void FormTopten::Form_Load() {
     for (int i = 4; i <= 10; ++i) Label_rank[static_cast<std::size_t>(i)]->set_caption(" " + std::to_string(i) + "th");
     core::fill_topten_labels();
-    const std::int16_t won = core::state().stories_won;
+    const std::int16_t won = core::core_state().stories_won;
     Label_swon->set_caption(std::to_string(won) + " TIME" + (won > 1 ? "S" : ""));
 }
 

@@ -35,8 +35,8 @@ bool has(const std::string& word) { return screen().typed.find(word) != std::str
 void empty_buffer() { screen().typed.clear(); }
 
 void choose_towards(int dc, int dr) {
-    core::CoreState& s = core::state();
-    const modes::ModeState& m = modes::state();
+    core::CoreState& s = core::core_state();
+    const modes::ModeState& m = modes::mode_state();
     s.cur_col = static_cast<std::int16_t>(m.pawn_col + dc);
     s.cur_row = static_cast<std::int16_t>(m.pawn_row + dr);
     modes::choose_path();
@@ -44,7 +44,7 @@ void choose_towards(int dc, int dr) {
 
 void map_words() {
     MainForm& f = mainform();
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     if (has("jz")) {
         f.pbox_main->set_auto_redraw(true);
         modes::draw_storymap();
@@ -63,14 +63,14 @@ void map_words() {
         empty_buffer();
         f.Timer_pawn.set_enabled(false);
         modes::draw_pawn(-30, -30);
-        modes::state().pawn_char = static_cast<std::uint8_t>(v);
+        modes::mode_state().pawn_char = static_cast<std::uint8_t>(v);
         f.Timer_pawn.set_enabled(true);
         modes::show_msg(s.char_saying[static_cast<std::size_t>(v + 1)]);
     }
 }
 
 void puzzle_words() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     if (has("reveal!rapid!")) {
         core::show_answer();
         empty_buffer();
@@ -92,7 +92,7 @@ void puzzle_words() {
 }  // namespace
 
 void Form_KeyDown(int key_code, int) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     MainForm& f = mainform();
     if (s.game_state == core::StateWord::WalkMap) {
         if (key_code == kLeft && f.bt_arrow[1]->visible()) choose_towards(-1, 0);
@@ -111,7 +111,7 @@ void Form_KeyDown(int key_code, int) {
 
 void Form_KeyPress(int key_ascii) {
     ScreenState& sc = screen();
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     if (sc.typed.size() > kTypedLimit) sc.typed.clear();
     sc.typed += static_cast<char>(key_ascii);
 
@@ -141,12 +141,12 @@ void Form_KeyPress(int key_ascii) {
 }
 
 void pbox_main_MouseMove(const platform::MouseArgs& args) {
-    if (core::state().game_state != core::StateWord::MainMenu) core::move_cursor(args.x, args.y);
+    if (core::core_state().game_state != core::StateWord::MainMenu) core::move_cursor(args.x, args.y);
 }
 
 void pbox_main_MouseDown(const platform::MouseArgs& args) {
     MainForm& f = mainform();
-    const core::StateWord& st = core::state().game_state;
+    const core::StateWord& st = core::core_state().game_state;
     if (st == core::StateWord::PlayFirework && args.y < 250) {
         screen().fw_hmax = core::cint(320.0 - args.y);
         platform::Line* guide = f.gridline[0];
@@ -165,7 +165,7 @@ void pbox_main_MouseDown(const platform::MouseArgs& args) {
 void pbox_main_MouseUp(const platform::MouseArgs& args) {
     MainForm& f = mainform();
     f.Shape_cursor->set_fill_style(platform::Shape::kFillTransparent);
-    if (core::state().game_state == core::StateWord::PlayFirework) {
+    if (core::core_state().game_state == core::StateWord::PlayFirework) {
         screen().fw_hmax = core::cint(320.0 - args.y);
         f.gridline[0]->set_visible(false);
         if (screen().guide_shown) f.gridline[0]->set_border_colour(screen().guide_colour);
@@ -174,7 +174,7 @@ void pbox_main_MouseUp(const platform::MouseArgs& args) {
 }
 
 void pbox_main_Click() {
-    const core::StateWord& st = core::state().game_state;
+    const core::StateWord& st = core::core_state().game_state;
     if (st == core::StateWord::PlayPuzzle) {
         core::check_answer();
     } else if (st == core::StateWord::WalkMap) {
@@ -191,7 +191,7 @@ void Label_misses_Click() {
 }
 
 void Label_score_DblClick() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     if (screen().debugmode == 0 || screen().game_mode != core::GameMode::Linear) return;
     s.linear_wins = s.linear_quota - 1;
     modes::show_quota_debug();
@@ -207,7 +207,7 @@ void Pbox_hint_Click() { modes::use_hint(); }
 void Label_btype_Click(int index) { modes::apply_bonus(index); }
 
 void Label_LEVEL_Click() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     if (screen().debugmode == 0 || s.level >= 13) return;
     s.level = static_cast<std::int16_t>(s.level + 1);
     core::show_level();

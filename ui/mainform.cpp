@@ -426,7 +426,7 @@ void MainForm::Form_Load() {
     std::int16_t cols = 2, rows = 2;
     core::set_grid(cols, rows);
     init_game();
-    draw_bg(core::state().bg_index);
+    draw_bg(core::core_state().bg_index);
     arrange_controls();
     goto_mainmenu();
     screen().debugmode = 0;
@@ -510,7 +510,7 @@ void MainForm::arrange_controls() {
         Shape_pane[i]->move(42 * i, -1);
     }
 
-    for (int i = 0; i <= 4; ++i) Label_midiff[i]->set_caption(core::state().diff_table[static_cast<std::size_t>(i)].name);
+    for (int i = 0; i <= 4; ++i) Label_midiff[i]->set_caption(core::core_state().diff_table[static_cast<std::size_t>(i)].name);
 
     Img_bgcastle->move(50, 130);
 

@@ -89,7 +89,7 @@ void goto_mainmenu() {
         t->set_enabled(false);
     }
     f.Img_bgcastle->set_visible(true);
-    const bool golden = core::state().stories_won > 0;
+    const bool golden = core::core_state().stories_won > 0;
     f.Img_bgcastle->set_picture(form_clip().pclip_bgcastle.cell(golden ? 1 : 0));
     f.Img_bgcastle->set_mouse_pointer(golden ? platform::kUpArrowPointer : platform::kDefaultPointer);
     f.Img_changebg->set_visible(true);
@@ -104,7 +104,7 @@ void goto_mainmenu() {
     modes::hide_msgbox();
     modes::disable_arrows();
     screen().game_mode = core::GameMode::Menu;
-    core::state().game_state = core::StateWord::MainMenu;
+    core::core_state().game_state = core::StateWord::MainMenu;
 }
 
 void start_linear() {
@@ -119,14 +119,14 @@ void start_linear() {
 void select_linear_diff(int index) {
     if (index < 0 || index > 4) return;
     MainForm& f = mainform();
-    modes::state().linear_diff = static_cast<std::uint8_t>(index);
+    modes::mode_state().linear_diff = static_cast<std::uint8_t>(index);
     for (auto* l : f.Label_midiff) l->set_fore_colour(platform::qb_colour(15));
     platform::Label* chosen = f.Label_midiff[static_cast<std::size_t>(index)];
     f.Shape_menucs->set_width(chosen->width());
     f.Shape_menucs->move(chosen->left(), chosen->top() - 1);
     chosen->set_fore_colour(platform::kYellow);
     f.Shape_menucs->set_visible(true);
-    const core::DiffRec& d = core::state().diff_table[static_cast<std::size_t>(index)];
+    const core::DiffRec& d = core::core_state().diff_table[static_cast<std::size_t>(index)];
     f.Label_linear[3]->set_caption(std::to_string(d.secs) + " seconds");
     std::string marks;
     for (int i = 0; i < d.max_misses; ++i) marks += "X ";
@@ -136,7 +136,7 @@ void select_linear_diff(int index) {
 void select_story_difficulty(int index) {
     if (index < 0 || index > 2) return;
     MainForm& f = mainform();
-    modes::state().story_diff = static_cast<std::uint8_t>(index);
+    modes::mode_state().story_diff = static_cast<std::uint8_t>(index);
     platform::Label* chosen = f.Label_misdiff[static_cast<std::size_t>(index)];
     f.Shape_misdiff->move(chosen->left() - 4, chosen->top());
 }

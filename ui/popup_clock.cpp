@@ -43,7 +43,7 @@ void Timer_pmsg_Timer() {
 }
 
 void Timer_timer_Timer() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     // Only a round in play runs out: a tick during a transition must not replace its word.
     if (s.game_state != core::StateWord::PlayPuzzle) return;
     s.round_time_left = static_cast<std::int16_t>(s.round_time_left - 1);

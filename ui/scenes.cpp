@@ -53,7 +53,7 @@ void Timer_gameover_Timer() {
         board.draw().point(x, y, platform::rgb(r, g, b));
     } else {
         if (board.pixel(x + 12, y + 12) == kGameOverRed) return;
-        const int row = 25 * modes::state().pawn_char;
+        const int row = 25 * modes::mode_state().pawn_char;
         const platform::Canvas& pawns = form_clip().pbox_pawn;
         board.blit(x, y, 25, 25, pawns, 25, row, platform::RasterOp::And);
         board.blit(x, y, 25, 25, pawns, 0, row, platform::RasterOp::Paint);
@@ -71,7 +71,7 @@ void Timer_gamewon_Timer() {
         s.ending_fade = 16;
     } else {
         const auto entry = static_cast<std::size_t>(core::cint(s.ending_fade / 2.0));
-        f.Label_endstory->set_fore_colour(pictures::state().grad_colors[entry]);
+        f.Label_endstory->set_fore_colour(pictures::picture_state().grad_colors[entry]);
     }
 
     if (s.gamewon_tick == 15) core::check_highscore();
@@ -89,7 +89,7 @@ void Timer_gamewon_Timer() {
 void Label_btb_Click(int index) {
     ScreenState& s = screen();
     MainForm& f = mainform();
-    const core::StateWord& st = core::state().game_state;
+    const core::StateWord& st = core::core_state().game_state;
     // Each button belongs to its own scene: a second press while the panel slides out (the
     // board already closing) must not end the scene a second time.
     if (index == 0 && st == core::StateWord::GameWon) {
@@ -115,7 +115,7 @@ void Label_btb_Click(int index) {
 }
 
 void Timer_ansclose_Timer() {
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     MainForm& f = mainform();
     if (s.ans_index < 0 || s.ans_index > 4) {
         f.Timer_ansclose.set_enabled(false);

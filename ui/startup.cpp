@@ -14,7 +14,7 @@
 namespace ui {
 
 void init_game() {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     platform::seed_random_from_clock();
     core::init_difficulty_tables();
     s.app_name = "quorvel";

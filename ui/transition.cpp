@@ -24,8 +24,8 @@ void start_half(core::PaneWord word, core::StateWord half_state) {
     ScreenState& s = screen();
     s.pane_step = 0;
     s.pane_word = word;
-    s.saved_state = core::state().game_state;
-    core::state().game_state = half_state;
+    s.saved_state = core::core_state().game_state;
+    core::core_state().game_state = half_state;
 }
 
 // The pairs of pane words, in dispatch order. The closing word's preparation runs at full
@@ -94,7 +94,7 @@ void Timer_pane_Timer() {
     const int x = 84 * s.pane_step;
     if (s.pane_step <= 4) {
         const auto first = static_cast<std::size_t>(2 * s.pane_step);
-        const bool closing = core::state().game_state == core::StateWord::PaneClose;
+        const bool closing = core::core_state().game_state == core::StateWord::PaneClose;
         f.Shape_pane[first]->set_visible(closing);
         f.Shape_pane[first + 1]->set_visible(closing);
         if (closing) f.pbox_main->draw().box(x, 0, x + 83, 319, platform::qb_colour(15), true);
@@ -102,7 +102,7 @@ void Timer_pane_Timer() {
     }
     s.pane_step = static_cast<std::int16_t>(s.pane_step + 1);
     if (s.pane_step > 5) {
-        core::state().game_state = s.saved_state;
+        core::core_state().game_state = s.saved_state;
         f.Timer_pane.set_enabled(false);
         dispatch();
     }
@@ -128,13 +128,13 @@ void end_game() {
     f.Shape_storymenu->move(50, 423);
     f.pbox_storymenu->move(55, 428);
     modes::draw_pawn(-30, -30);
-    if (core::state().game_state == core::StateWord::ChooseBonus) start_box_slide(0, 2);
+    if (core::core_state().game_state == core::StateWord::ChooseBonus) start_box_slide(0, 2);
     pane_close(core::PaneWord::EndGame);
 }
 
 void game_over() {
     MainForm& f = mainform();
-    core::state().game_state = core::StateWord::GameOver;
+    core::core_state().game_state = core::StateWord::GameOver;
     f.Shape_cursor->set_visible(false);
     show_bt(0, 0);
     show_bt(5, 0);

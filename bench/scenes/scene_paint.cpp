@@ -137,7 +137,7 @@ Scene map_scene(ui::MainForm& f) {
 
 // The show behind the golden castle.
 Scene fireworks_scene(ui::MainForm& f) {
-    core::state().stories_won = 1;
+    core::core_state().stories_won = 1;
     ui::goto_mainmenu();
     ui::Img_bgcastle_Click();
     finish_half(f);
@@ -149,13 +149,13 @@ Scene fireworks_scene(ui::MainForm& f) {
 Scene gamewon_scene(ui::MainForm& f) {
     map_scene(f);
     // Into a round from the map, as the castle's round is entered.
-    modes::state().pawn_col = 9;  // an "X" square of the shipped map
-    modes::state().pawn_row = 2;
+    modes::mode_state().pawn_col = 9;  // an "X" square of the shipped map
+    modes::mode_state().pawn_row = 2;
     modes::land_square();
     finish_half(f);
     finish_half(f);
-    core::CoreState& s = core::state();
-    for (int i = 1; i <= 10; ++i) modes::state().secret_state[static_cast<std::size_t>(i)] = 2;
+    core::CoreState& s = core::core_state();
+    for (int i = 1; i <= 10; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = 2;
     s.time_limit = 20;
     s.miss_limit = 3;
     s.castle_on = true;

@@ -28,10 +28,10 @@ void say(const char* line) {
 [[noreturn]] void churn() {
     core::load_settings();
     // Carries on from the generation a killed run left.
-    const std::string& last = core::state().hof_table[1].name;
+    const std::string& last = core::core_state().hof_table[1].name;
     const int first = last.rfind("G", 0) == 0 ? std::stoi(last.substr(1)) + 1 : 1;
     for (int k = first;; ++k) {
-        core::CoreState& s = core::state();
+        core::CoreState& s = core::core_state();
         for (int i = 1; i <= 10; ++i) {
             s.hof_table[static_cast<std::size_t>(i)] = {"G" + std::to_string(k) + "-" + std::to_string(i),
                                                         1000 * k + 10 - i, "Linear - G" + std::to_string(k)};
@@ -44,9 +44,9 @@ void say(const char* line) {
 
 int term(QCoreApplication& app) {
     core::load_settings();
-    core::state().hof_table[0] = {"Signalled", 99999, "Linear - Crazy!"};
+    core::core_state().hof_table[0] = {"Signalled", 99999, "Linear - Crazy!"};
     core::hof_insert();
-    core::state().bg_index = 6;
+    core::core_state().bg_index = 6;
     platform::on_end_signals([] { core::save_and_quit(); });
     say("ready");
     return app.exec();
@@ -54,7 +54,7 @@ int term(QCoreApplication& app) {
 
 int run() {
     core::load_settings();
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     std::printf("first=%s bg=%d won=%d\n", s.hof_table[1].name.c_str(), s.bg_index, s.stories_won);
     std::fflush(stdout);
     core::save_settings();
@@ -66,7 +66,7 @@ int run() {
 int win() {
     core::load_settings();
     core::count_won_story();
-    std::printf("won=%d\n", core::state().stories_won);
+    std::printf("won=%d\n", core::core_state().stories_won);
     return 0;
 }
 
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     if (argc < 3) return 2;
     QCoreApplication app(argc, argv);
     platform::set_settings_folder(argv[1]);
-    core::state().app_name = "quorvel";
+    core::core_state().app_name = "quorvel";
     const std::string mode = argv[2];
     if (mode == "churn") churn();
     if (mode == "term") return term(app);

@@ -22,18 +22,18 @@ class DataFilesTest : public testing_support::DataFolderTest {
 protected:
     void SetUp() override {
         DataFolderTest::SetUp();
-        core::state() = core::CoreState{};
+        core::core_state() = core::CoreState{};
     }
 
     void write(const char* name, const std::string& contents) { write_file(name, contents); }
     void remove(const char* name) { remove_file(name); }
 
     static Strings quotes() {
-        const auto& s = core::state();
+        const auto& s = core::core_state();
         return Strings(s.quote.begin() + 1, s.quote.begin() + 1 + s.quote_count);
     }
     static Strings faq() {
-        const auto& s = core::state();
+        const auto& s = core::core_state();
         return Strings(s.faq_line.begin() + 1, s.faq_line.begin() + 1 + s.faq_count);
     }
 
@@ -93,9 +93,9 @@ TEST_F(DataFilesTest, NoUsableQuoteGivesTheFourBuiltInOnes) {
         if (c.contents) write("quotes.txt", c.contents);
         else remove("quotes.txt");
         core::load_quotes();
-        EXPECT_EQ(core::state().quote_count, 4);
+        EXPECT_EQ(core::core_state().quote_count, 4);
         EXPECT_EQ(quotes(), kBuiltInQuotes);
-        EXPECT_EQ(core::state().quote[5], "");
+        EXPECT_EQ(core::core_state().quote[5], "");
     }
 }
 
@@ -103,7 +103,7 @@ TEST_F(DataFilesTest, QuotesStopAfterTheNinetyNinthKeptLine) {
     // Blank lines do not count towards the limit.
     write("quotes.txt", "\n\n" + numbered_lines("quote ", 150));
     core::load_quotes();
-    const auto& s = core::state();
+    const auto& s = core::core_state();
     ASSERT_EQ(s.quote_count, 99);
     EXPECT_EQ(s.quote[1], "quote 1");
     EXPECT_EQ(s.quote[99], "quote 99");
@@ -116,16 +116,16 @@ TEST_F(DataFilesTest, ReadingQuotesAgainLeavesNothingOfTheOldTable) {
     write("quotes.txt", "new\n");
     core::load_quotes();
     EXPECT_EQ(quotes(), Strings{"new"});
-    EXPECT_EQ(core::state().quote[2], "");
+    EXPECT_EQ(core::core_state().quote[2], "");
 }
 
 TEST_F(DataFilesTest, MapAndQuotesAreReadTogether) {
     // No map file here: the map reader must have run (and said so) and the quotes still load.
     write("quotes.txt", "Yay!\n");
-    core::state().story_available = true;
+    core::core_state().story_available = true;
     core::load_map_and_quotes();
-    EXPECT_FALSE(core::state().story_available);
-    EXPECT_NE(core::state().map_problem.find("mappath.dat"), std::string::npos);
+    EXPECT_FALSE(core::core_state().story_available);
+    EXPECT_NE(core::core_state().map_problem.find("mappath.dat"), std::string::npos);
     EXPECT_EQ(quotes(), Strings{"Yay!"});
 }
 
@@ -155,7 +155,7 @@ TEST_F(DataFilesTest, HelpLinesPastThe239thAreNotRead) {
         SCOPED_TRACE(lines);
         write("faq.dat", numbered_lines("line ", lines));
         core::load_faq();
-        const auto& s = core::state();
+        const auto& s = core::core_state();
         const int kept = lines < 239 ? lines : 239;
         ASSERT_EQ(s.faq_count, kept);
         EXPECT_EQ(s.faq_line[kept], "line " + std::to_string(kept));
@@ -168,8 +168,8 @@ TEST_F(DataFilesTest, MissingHelpFileGivesNoLines) {
     core::load_faq();
     remove("faq.dat");
     core::load_faq();
-    EXPECT_EQ(core::state().faq_count, 0);
-    EXPECT_EQ(core::state().faq_line[1], "");
+    EXPECT_EQ(core::core_state().faq_count, 0);
+    EXPECT_EQ(core::core_state().faq_line[1], "");
 }
 
 // Garbage and cut-off text: the tables stay within their limits and hold only what a line
@@ -201,7 +201,7 @@ TEST_F(DataFilesTest, FuzzedQuoteAndHelpFilesStayWithinTheTables) {
         const std::string q = kind == 1 ? cut(real_quotes) : garbage(kind == 0 ? 300 : 3000);
         write("quotes.txt", q);
         core::load_quotes();
-        const auto& s = core::state();
+        const auto& s = core::core_state();
         ASSERT_GE(s.quote_count, 1);
         ASSERT_LE(s.quote_count, 99);
         for (int i = 1; i <= s.quote_count; ++i) {

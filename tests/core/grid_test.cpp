@@ -31,9 +31,9 @@ TEST_F(Grid, CountsOfOneOrLessBecomeFiveInTheCallersVariables) {
     core::set_grid(cols, rows);
     EXPECT_EQ(cols, 5);
     EXPECT_EQ(rows, 5);
-    EXPECT_EQ(core::state().grid_cols, 5);
-    EXPECT_EQ(core::state().cell_w, 84);
-    EXPECT_EQ(core::state().cell_h, 64);
+    EXPECT_EQ(core::core_state().grid_cols, 5);
+    EXPECT_EQ(core::core_state().cell_w, 84);
+    EXPECT_EQ(core::core_state().cell_h, 64);
 }
 
 TEST_F(Grid, CellSizesAndLineCounts) {
@@ -46,7 +46,7 @@ TEST_F(Grid, CellSizesAndLineCounts) {
     };
     for (const Case& c : cases) {
         lay_out(c.cols, c.rows);
-        const core::CoreState& s = core::state();
+        const core::CoreState& s = core::core_state();
         EXPECT_EQ(s.board_w, 420);
         EXPECT_EQ(s.board_h, 320);
         EXPECT_EQ(s.cell_w, c.cell_w) << c.cols << "x" << c.rows;
@@ -75,8 +75,8 @@ TEST_F(Grid, LinesRunAcrossTheWholeBoard) {
 
 TEST_F(Grid, TheMapGridWrapsAroundTheLines) {
     lay_out(21, 16);
-    EXPECT_EQ(core::state().cell_w, 20);
-    EXPECT_EQ(core::state().cell_h, 20);
+    EXPECT_EQ(core::core_state().cell_w, 20);
+    EXPECT_EQ(core::core_state().cell_h, 20);
     for (int k = 0; k <= 9; ++k) {
         const platform::Line* l = form().gridline[static_cast<std::size_t>(k)];
         EXPECT_EQ(l->y1(), (k + 6) * 20) << k;
@@ -108,39 +108,39 @@ TEST_F(Grid, PointerPositionsPickTheCellUnderThem) {
     };
     for (const Case& c : cases) {
         core::move_cursor(c.x, c.y);
-        EXPECT_EQ(core::state().cur_col, c.col) << c.x;
-        EXPECT_EQ(core::state().cur_row, c.row) << c.y;
+        EXPECT_EQ(core::core_state().cur_col, c.col) << c.x;
+        EXPECT_EQ(core::core_state().cur_row, c.row) << c.y;
     }
 }
 
 TEST_F(Grid, TheFrameFollowsThePointerExceptWhileChoosingAPath) {
     lay_out(5, 4);
-    core::state().game_state = core::StateWord::PlayPuzzle;
+    core::core_state().game_state = core::StateWord::PlayPuzzle;
     core::move_cursor(200, 100);
     EXPECT_EQ(form().Shape_cursor->left(), 2 * 84);
     EXPECT_EQ(form().Shape_cursor->top(), 80);
-    core::state().game_state = core::StateWord::WalkMap;
+    core::core_state().game_state = core::StateWord::WalkMap;
     core::move_cursor(10, 10);
-    EXPECT_EQ(core::state().cur_col, 1);
+    EXPECT_EQ(core::core_state().cur_col, 1);
     EXPECT_EQ(form().Shape_cursor->left(), 2 * 84);
 }
 
 TEST_F(Grid, KeyboardCursorIsClampedToTheGrid) {
     lay_out(5, 4);
-    core::state().game_state = core::StateWord::PlayPuzzle;
-    core::state().cur_col = 0;
-    core::state().cur_row = 9;
+    core::core_state().game_state = core::StateWord::PlayPuzzle;
+    core::core_state().cur_col = 0;
+    core::core_state().cur_row = 9;
     core::place_board_cursor();
-    EXPECT_EQ(core::state().cur_col, 1);
-    EXPECT_EQ(core::state().cur_row, 4);
+    EXPECT_EQ(core::core_state().cur_col, 1);
+    EXPECT_EQ(core::core_state().cur_row, 4);
     EXPECT_EQ(form().Shape_cursor->left(), 0);
     EXPECT_EQ(form().Shape_cursor->top(), 3 * 80);
 
     // Outside a round the cell is clamped but the frame stays where it is.
-    core::state().game_state = core::StateWord::MainMenu;
-    core::state().cur_col = 6;
+    core::core_state().game_state = core::StateWord::MainMenu;
+    core::core_state().cur_col = 6;
     core::place_board_cursor();
-    EXPECT_EQ(core::state().cur_col, 5);
+    EXPECT_EQ(core::core_state().cur_col, 5);
     EXPECT_EQ(form().Shape_cursor->left(), 0);
 }
 

@@ -18,10 +18,10 @@ protected:
         core::default_hall_of_fame();
     }
     bool enter(const std::string& name, std::int32_t score) {
-        core::state().hof_table[0] = {name, score, "Linear - Easy"};
+        core::core_state().hof_table[0] = {name, score, "Linear - Easy"};
         return core::hof_insert();
     }
-    const core::HofRec& at(int i) { return core::state().hof_table[static_cast<std::size_t>(i)]; }
+    const core::HofRec& at(int i) { return core::core_state().hof_table[static_cast<std::size_t>(i)]; }
 };
 
 TEST_F(HallOfFame, AScoreMustBeatAnEntryStrictly) {
@@ -54,7 +54,7 @@ TEST_F(HallOfFame, ATopScoreMovesEveryoneDown) {
 }
 
 TEST_F(HallOfFame, AnUnsortedStoredTableIsTolerated) {
-    core::state().hof_table[3].score = 0;  // a damaged stored score
+    core::core_state().hof_table[3].score = 0;  // a damaged stored score
     EXPECT_EQ(core::hof_position(100), 3);
     EXPECT_TRUE(enter("x", 100));
     EXPECT_EQ(at(3).name, "x");
@@ -62,11 +62,11 @@ TEST_F(HallOfFame, AnUnsortedStoredTableIsTolerated) {
 
 TEST_F(HallOfFame, TheEndOfGameStepEntersAPlacingScoreOnly) {
     ui::screen().game_mode = core::GameMode::Linear;
-    core::state().cur_diff.name = "Crazy!";
-    core::state().score = 999;
+    core::core_state().cur_diff.name = "Crazy!";
+    core::core_state().score = 999;
     core::check_highscore();
     EXPECT_EQ(at(10).name, "Player J");
-    core::state().score = 1234567;
+    core::core_state().score = 1234567;
     core::check_highscore();
     EXPECT_EQ(at(1).score, 1234567);
     EXPECT_EQ(at(1).mode, "Linear - Crazy!");

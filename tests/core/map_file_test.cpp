@@ -27,7 +27,7 @@ using Square = std::pair<int, int>;  // column, row
 using Lines = std::vector<std::string>;
 
 std::uint8_t code_at(int col, int row) {
-    return core::state().map_grid[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
+    return core::core_state().map_grid[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
 }
 
 std::array<Square, 4> neighbours(Square q) {
@@ -42,10 +42,10 @@ bool walkable(Square q) {
 // The squares record i may put its secret on, worked out afresh from the loaded state.
 std::vector<Square> candidates(int i) {
     const auto slot = static_cast<std::size_t>(i);
-    const int c = core::state().anchor_col[slot];
-    const int r = core::state().anchor_row[slot];
+    const int c = core::core_state().anchor_col[slot];
+    const int r = core::core_state().anchor_row[slot];
     std::vector<Square> out;
-    for (const char d : core::state().secret_dirs[slot]) {
+    for (const char d : core::core_state().secret_dirs[slot]) {
         out.push_back({c + (d == 'R') - (d == 'L'), r + (d == 'D') - (d == 'U')});
     }
     return out;
@@ -90,7 +90,7 @@ class MapFileTest : public testing_support::DataFolderTest {
 protected:
     void SetUp() override {
         DataFolderTest::SetUp();
-        core::state() = core::CoreState{};
+        core::core_state() = core::CoreState{};
     }
 
     void write(const std::string& contents) { write_file("mappath.dat", contents); }
@@ -106,7 +106,7 @@ TEST_F(MapFileTest, MapLinesGiveSquareCodesPaddedAndCut) {
     rows[1] = "x\t" + std::string(19, ' ') + "*****";     // case matters; 22nd column on is ignored
     rows[2] = std::string(21, '*');                        // a full line reaches column 21
     load(join(rows, good_records()));
-    ASSERT_TRUE(core::state().story_available) << core::state().map_problem;
+    ASSERT_TRUE(core::core_state().story_available) << core::core_state().map_problem;
 
     const int expected[4] = {1, 2, 3, 8};
     for (int c = 1; c <= 4; ++c) EXPECT_EQ(code_at(c, 1), expected[c - 1]) << c;
@@ -124,7 +124,7 @@ TEST_F(MapFileTest, AnchorSquaresBecomePlainPath) {
     Lines recs = good_records();
     recs[10] = "11, 3, \"castle\", \"\", \"LR\"";  // the castle anchor on a blank square
     load(join(rows, recs));
-    ASSERT_TRUE(core::state().story_available) << core::state().map_problem;
+    ASSERT_TRUE(core::core_state().story_available) << core::core_state().map_problem;
     EXPECT_EQ(code_at(4, 8), 1);
     EXPECT_EQ(code_at(11, 3), 1);
     EXPECT_EQ(code_at(10, 3), 0) << "only the anchor itself is marked";
@@ -138,8 +138,8 @@ TEST_F(MapFileTest, RecordFieldsAreReadInOrder) {
     rows[6] = std::string(6, ' ') + "***";  // (8, 7) and (8, 9), each on a short loop
     rows[8].replace(6, 3, "***");
     load(join(rows, recs));
-    ASSERT_TRUE(core::state().story_available) << core::state().map_problem;
-    const core::CoreState& s = core::state();
+    ASSERT_TRUE(core::core_state().story_available) << core::core_state().map_problem;
+    const core::CoreState& s = core::core_state();
     EXPECT_EQ(s.anchor_col[1], 2);
     EXPECT_EQ(s.anchor_row[1], 8);
     EXPECT_EQ(s.secret_text[1], "Toys, trains");
@@ -157,7 +157,7 @@ TEST_F(MapFileTest, RecordElevenOnlyMarksItsAnchor) {
     Lines recs = good_records();
     recs[10] = "1, 16, \"castle\", \"\", \"\"";  // no letters, and "L" would leave the map
     load(join(good_rows(), recs));
-    EXPECT_TRUE(core::state().story_available) << core::state().map_problem;
+    EXPECT_TRUE(core::core_state().story_available) << core::core_state().map_problem;
     EXPECT_EQ(code_at(1, 16), 1);
 }
 
@@ -230,10 +230,10 @@ TEST_F(MapFileTest, BadFilesMakeStoryUnavailableWithAReason) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        core::state() = core::CoreState{};
-        core::state().story_available = true;
+        core::core_state() = core::CoreState{};
+        core::core_state().story_available = true;
         load(c.contents);
-        const core::CoreState& s = core::state();
+        const core::CoreState& s = core::core_state();
         EXPECT_FALSE(s.story_available);
         EXPECT_NE(s.map_problem.find("mappath.dat"), std::string::npos) << s.map_problem;
         EXPECT_NE(s.map_problem.find(c.reason), std::string::npos) << s.map_problem;
@@ -243,10 +243,10 @@ TEST_F(MapFileTest, BadFilesMakeStoryUnavailableWithAReason) {
 }
 
 TEST_F(MapFileTest, MissingFileIsReported) {
-    core::state().story_available = true;
+    core::core_state().story_available = true;
     core::load_map();
-    EXPECT_FALSE(core::state().story_available);
-    EXPECT_EQ(core::state().map_problem, "mappath.dat is missing or cannot be read.");
+    EXPECT_FALSE(core::core_state().story_available);
+    EXPECT_EQ(core::core_state().map_problem, "mappath.dat is missing or cannot be read.");
     EXPECT_TRUE(border_is_blank());
 }
 
@@ -254,12 +254,12 @@ TEST_F(MapFileTest, ReloadingForgetsTheLastFile) {
     Lines rows = good_rows();
     rows[0] = "@@@";
     load(join(rows, good_records()));
-    ASSERT_TRUE(core::state().story_available);
+    ASSERT_TRUE(core::core_state().story_available);
     const Lines recs = good_records();
     load(join(good_rows(), Lines(recs.begin(), recs.begin() + 2)));
-    EXPECT_FALSE(core::state().story_available);
+    EXPECT_FALSE(core::core_state().story_available);
     EXPECT_EQ(code_at(1, 1), 0);
-    EXPECT_EQ(core::state().secret_dirs[5], "") << "records from the earlier file are gone";
+    EXPECT_EQ(core::core_state().secret_dirs[5], "") << "records from the earlier file are gone";
 }
 
 // The real file, as the build puts it beside the program.
@@ -273,7 +273,7 @@ std::string shipped_text() {
 
 // Whatever a broken file does, the reader stays inside its tables and gives a verdict that holds.
 void expect_sound_outcome() {
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     ASSERT_TRUE(border_is_blank());
     for (int c = 1; c <= 21; ++c) {
         for (int r = 1; r <= 16; ++r) {
@@ -328,7 +328,7 @@ TEST_F(MapFileTest, FuzzedShippedFileNeverBreaksTheReader) {
         load(text);
         expect_sound_outcome();
         if (HasFatalFailure()) FAIL() << "round " << round << ":\n" << text;
-        (core::state().story_available ? kept : refused) += 1;
+        (core::core_state().story_available ? kept : refused) += 1;
     }
     // Both verdicts must come up, or the checks above were never tried on one of them.
     EXPECT_GT(kept, 100);
@@ -340,10 +340,10 @@ TEST_F(MapFileTest, FuzzedShippedFileNeverBreaksTheReader) {
 class ShippedMap : public ::testing::Test {
 protected:
     void SetUp() override {
-        core::state() = core::CoreState{};
+        core::core_state() = core::CoreState{};
         text_ = shipped_text();
         core::load_map();
-        ASSERT_TRUE(core::state().story_available) << core::state().map_problem;
+        ASSERT_TRUE(core::core_state().story_available) << core::core_state().map_problem;
         for (int c = 1; c <= 21; ++c) {
             for (int r = 1; r <= 16; ++r) {
                 if (walkable({c, r})) road_.push_back({c, r});
@@ -439,7 +439,7 @@ TEST_F(ShippedMap, RoundSquaresAreSpreadOverTheRoads) {
 }
 
 TEST_F(ShippedMap, SecretRecordsPlaceTenSeparateSecretsOnPlainRoad) {
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     for (int i = 1; i <= 11; ++i) {
         SCOPED_TRACE(i);
         const auto slot = static_cast<std::size_t>(i);

@@ -19,7 +19,7 @@ class RoundFlow : public RoundTest {};
 
 TEST_F(RoundFlow, ARoundStartsWithGridPiecesAndClock) {
     start_round();
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     EXPECT_EQ(s.game_state, core::StateWord::PlayPuzzle);
     EXPECT_EQ(s.round_no, 1);
     EXPECT_EQ(s.grid_cols, 5);
@@ -34,12 +34,12 @@ TEST_F(RoundFlow, ARoundStartsWithGridPiecesAndClock) {
 
 TEST_F(RoundFlow, WinningAddsTheSecondsLeftAndGoesOn) {
     start_round();
-    core::state().round_time_left = 7;
-    for (int i = 1; i <= core::state().tgt_count; ++i) {
+    core::core_state().round_time_left = 7;
+    for (int i = 1; i <= core::core_state().tgt_count; ++i) {
         aim_at(i);
         core::check_answer();
     }
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     EXPECT_EQ(s.score, 5 * s.tgt_count + 7);
     EXPECT_EQ(s.last_round_result, 1);
     EXPECT_EQ(s.linear_wins, 1);
@@ -50,22 +50,22 @@ TEST_F(RoundFlow, WinningAddsTheSecondsLeftAndGoesOn) {
 
 TEST_F(RoundFlow, ALinearTimeOutCostsThePenalty) {
     start_round();
-    core::state().score = 5;
+    core::core_state().score = 5;
     core::round_time_up();
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(boxes.calls[0].text, "YOU LOST THIS ROUND!\r20 points deducted from your score.");
     EXPECT_EQ(boxes.calls[0].style, 64);
     EXPECT_EQ(boxes.calls[0].title, "Time's up!");
-    EXPECT_EQ(core::state().score, -15);
+    EXPECT_EQ(core::core_state().score, -15);
     EXPECT_EQ(form().Label_score->caption(), "-15");
-    EXPECT_EQ(core::state().last_round_result, 0);
+    EXPECT_EQ(core::core_state().last_round_result, 0);
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GenPuzzle);
 }
 
 TEST_F(RoundFlow, TheRoundLimitEndsTheGameAfterAWin) {
     start_round();
-    core::state().round_no = 32000;
-    for (int i = 1; i <= core::state().tgt_count; ++i) {
+    core::core_state().round_no = 32000;
+    for (int i = 1; i <= core::core_state().tgt_count; ++i) {
         aim_at(i);
         core::check_answer();
     }
@@ -77,24 +77,24 @@ TEST_F(RoundFlow, TheRoundLimitEndsTheGameAfterAWin) {
     EXPECT_EQ(boxes.calls[0].title, "Quorvel Infinite");
     EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::EndGame);
-    EXPECT_EQ(core::state().linear_wins, 0) << "the mode's next step does not happen";
+    EXPECT_EQ(core::core_state().linear_wins, 0) << "the mode's next step does not happen";
 }
 
 TEST_F(RoundFlow, TheRoundLimitReplacesTheNextRoundAfterATimeOut) {
     start_round();
-    core::state().round_no = 32000;
+    core::core_state().round_no = 32000;
     core::round_time_up();
     EXPECT_EQ(boxes.calls.size(), 2u);
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::EndGame);
     finish_half();
     finish_half();
-    EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
 }
 
 TEST_F(RoundFlow, GlowColoursComeFromTheRamp) {
     platform::ScriptedRandom script({0.0f, 0.5f, 0.99999994f});  // 90, 165, 240
     pictures::make_round_colours();
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     EXPECT_EQ(s.glow_colour[0], platform::kBlack);
     EXPECT_EQ(s.glow_colour[1], platform::kBlack);
     EXPECT_EQ(s.glow_colour[2], platform::rgb(6, 11, 16));
@@ -103,20 +103,20 @@ TEST_F(RoundFlow, GlowColoursComeFromTheRamp) {
 }
 
 TEST_F(RoundFlow, QuotesAreDrawnFromTheFirstToTheLast) {
-    core::state().quote_count = 4;
-    for (int i = 1; i <= 4; ++i) core::state().quote[static_cast<std::size_t>(i)] = std::to_string(i);
+    core::core_state().quote_count = 4;
+    for (int i = 1; i <= 4; ++i) core::core_state().quote[static_cast<std::size_t>(i)] = std::to_string(i);
     // One draw over 1 + 3 x r: both ends are reachable.
     for (const auto& [r, want] : {std::pair{0.0f, "1"}, {0.5f, "3"}, {0.99999994f, "4"}}) {
         platform::ScriptedRandom script({r});
         EXPECT_EQ(core::random_quote(), want) << r;
         EXPECT_EQ(script.taken(), 1u);
     }
-    core::state().quote_count = 1;
+    core::core_state().quote_count = 1;
     EXPECT_EQ(core::random_quote(), "1");
 }
 
 TEST_F(RoundFlow, QuotaDebugTextRoundsHalvesToEvenAndSurvivesAZeroQuota) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     s.linear_wins = 12;
     s.linear_quota = 30;
     modes::show_quota_debug();
@@ -143,18 +143,18 @@ TEST_F(RoundFlow, QuotaDebugTextRoundsHalvesToEvenAndSurvivesAZeroQuota) {
 
 TEST_F(RoundFlow, ClearingTheScoreStateLeavesTheLabels) {
     core::add_score(50);
-    core::state().round_no = 9;
+    core::core_state().round_no = 9;
     core::clear_score_state();
-    EXPECT_EQ(core::state().score, 0);
-    EXPECT_EQ(core::state().round_no, 0);
-    EXPECT_EQ(core::state().time_limit, 0);
+    EXPECT_EQ(core::core_state().score, 0);
+    EXPECT_EQ(core::core_state().round_no, 0);
+    EXPECT_EQ(core::core_state().time_limit, 0);
     EXPECT_EQ(form().Label_score->caption(), "50");
 }
 
 // The whole way through the real handlers: rounds won, lost on time, and the game lost.
 TEST_F(RoundFlow, AGameDrivenByItsTimersFromStartToGameOver) {
     start_round();
-    for (int i = 1; i <= core::state().tgt_count; ++i) {
+    for (int i = 1; i <= core::core_state().tgt_count; ++i) {
         aim_at(i);
         core::check_answer();
     }
@@ -164,28 +164,28 @@ TEST_F(RoundFlow, AGameDrivenByItsTimersFromStartToGameOver) {
     EXPECT_GT(form().pbox_cell[1]->top(), 425);
     finish_half();
     finish_half();
-    EXPECT_EQ(core::state().round_no, 2);
-    EXPECT_EQ(core::state().game_state, core::StateWord::PlayPuzzle);
+    EXPECT_EQ(core::core_state().round_no, 2);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::PlayPuzzle);
 
     // Lost on time.
     for (int i = 0; i < 21; ++i) form().Timer_timer.fire();
     EXPECT_EQ(boxes.calls.size(), 1u);
     finish_half();
     finish_half();
-    EXPECT_EQ(core::state().round_no, 3);
+    EXPECT_EQ(core::core_state().round_no, 3);
 
     // Three misses lose the game.
     for (int m = 0; m < 3; ++m) {
         aim_beside();
         core::check_answer();
     }
-    EXPECT_EQ(core::state().game_state, core::StateWord::PaneClose);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::PaneClose);
     // The clock is off: no time-up can replace the game over.
     for (int i = 0; i < 40; ++i) form().Timer_timer.fire();
     EXPECT_EQ(boxes.calls.size(), 1u);
     finish_half();
     finish_half();
-    EXPECT_EQ(core::state().game_state, core::StateWord::GameOver);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::GameOver);
     EXPECT_TRUE(form().Timer_gameover.enabled());
 }
 

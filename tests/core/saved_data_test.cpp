@@ -75,12 +75,12 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         folder_ = QString::fromStdString(platform::settings_folder());
-        core::state().app_name = "quorvel";
+        core::core_state().app_name = "quorvel";
     }
     // A fresh run reading what the file holds now (the store keeps nothing between reads).
     void restart() {
-        core::state() = core::CoreState{};
-        core::state().app_name = "quorvel";
+        core::core_state() = core::CoreState{};
+        core::core_state().app_name = "quorvel";
         core::load_settings();
     }
     QString file() const { return folder_ + "/quorvel.ini"; }
@@ -124,8 +124,8 @@ TEST_F(SavedData, ASecondProcessReadsEveryValueOldFilesIncluded) {
     child_reads("first=Kept bg=8 won=5\n");
 
     restart();
-    core::state().bg_index = 7;
-    core::state().hof_table[1] = {"First, \"quoted\"; = \\", 123456, "Linear - Crazy!"};
+    core::core_state().bg_index = 7;
+    core::core_state().hof_table[1] = {"First, \"quoted\"; = \\", 123456, "Linear - Crazy!"};
     core::save_settings();
     core::count_won_story();
     // The child and this run each won one story on top of the stored 5.
@@ -146,9 +146,9 @@ TEST_F(SavedData, TwoCopiesWinningAStoryEachCountTheirOwn) {
     const ChildRun r = finish(p);
     ASSERT_EQ(r.out, "won=1\n") << r.err;
     core::count_won_story();
-    EXPECT_EQ(core::state().stories_won, 2);
+    EXPECT_EQ(core::core_state().stories_won, 2);
     restart();
-    EXPECT_EQ(core::state().stories_won, 2);
+    EXPECT_EQ(core::core_state().stories_won, 2);
 }
 
 // ---- Kills and signals ---------------------------------------------------------------------
@@ -166,16 +166,16 @@ TEST_F(SavedData, AKillAtAnyMomentOfASaveLeavesOneWholeTable) {
 
         restart();
         // Every entry and the background come from the same save.
-        const std::string& first = core::state().hof_table[1].name;
+        const std::string& first = core::core_state().hof_table[1].name;
         ASSERT_EQ(first.rfind("G", 0), 0u) << first;
         const int k = std::stoi(first.substr(1));
         for (int i = 1; i <= 10; ++i) {
-            const HofRec& e = core::state().hof_table[static_cast<std::size_t>(i)];
+            const HofRec& e = core::core_state().hof_table[static_cast<std::size_t>(i)];
             EXPECT_EQ(e.name, "G" + std::to_string(k) + "-" + std::to_string(i));
             EXPECT_EQ(e.score, 1000 * k + 10 - i);
             EXPECT_EQ(e.mode, "Linear - G" + std::to_string(k));
         }
-        EXPECT_EQ(core::state().bg_index, k % 10);
+        EXPECT_EQ(core::core_state().bg_index, k % 10);
     }
     // What a killed save left half-written goes with the next save.
     core::save_settings();
@@ -189,15 +189,15 @@ TEST_P(EndSignals, EndTheGameThroughItsExitSave) {
     ASSERT_TRUE(start_child(p, folder_, "term"));
     ASSERT_TRUE(wait_for_line(p, "ready"));
     restart();
-    EXPECT_EQ(core::state().hof_table[1].name, "Signalled") << "a placed entry is on disk at once";
+    EXPECT_EQ(core::core_state().hof_table[1].name, "Signalled") << "a placed entry is on disk at once";
     ::kill(static_cast<pid_t>(p.processId()), GetParam());
     const ChildRun r = finish(p);
     ASSERT_TRUE(r.finished) << "the signal did not end the game";
     EXPECT_TRUE(r.normal_exit && r.code == 0) << r.err;
     restart();
-    EXPECT_EQ(core::state().hof_table[1].name, "Signalled");
-    EXPECT_EQ(core::state().hof_table[2].name, "Player A");
-    EXPECT_EQ(core::state().bg_index, 6) << "only the exit save writes what was never saved";
+    EXPECT_EQ(core::core_state().hof_table[1].name, "Signalled");
+    EXPECT_EQ(core::core_state().hof_table[2].name, "Player A");
+    EXPECT_EQ(core::core_state().bg_index, 6) << "only the exit save writes what was never saved";
 }
 
 INSTANTIATE_TEST_SUITE_P(TermAndHangUp, EndSignals, ::testing::Values(SIGTERM, SIGHUP));
@@ -215,7 +215,7 @@ std::string snapshot(const QString& folder, const QString& f, bool with_text) {
 
 TEST_F(SavedData, OddSettingsFilesAreNeverWrittenAndThePlayerIsToldOnce) {
     core::load_settings();
-    core::state().hof_table[1].name = "Stored";
+    core::core_state().hof_table[1].name = "Stored";
     core::save_settings();
     const QString stored = file();
     using Make = std::function<void(const QString& folder, const QString& file)>;
@@ -279,35 +279,35 @@ TEST_F(SavedData, OddSettingsFilesAreNeverWrittenAndThePlayerIsToldOnce) {
 
 TEST_F(SavedData, ANewSchemeIsOnDiskAtOnce) {
     core::load_settings();
-    for (int tries = 0; tries < 50 && core::state().bg_index == 0; ++tries) form().Img_changebg->on_click();
-    const std::int16_t chosen = core::state().bg_index;
+    for (int tries = 0; tries < 50 && core::core_state().bg_index == 0; ++tries) form().Img_changebg->on_click();
+    const std::int16_t chosen = core::core_state().bg_index;
     ASSERT_NE(chosen, 0);
     restart();
-    EXPECT_EQ(core::state().bg_index, chosen);
+    EXPECT_EQ(core::core_state().bg_index, chosen);
 }
 
 // ---- Two copies ----------------------------------------------------------------------------
 
 TEST_F(SavedData, TwoCopiesSavingInTurnKeepEachOthersEntries) {
     core::load_settings();
-    core::CoreState copy_b = core::state();  // started together, the same table
-    core::CoreState copy_a = core::state();
+    core::CoreState copy_b = core::core_state();  // started together, the same table
+    core::CoreState copy_a = core::core_state();
 
-    core::state() = copy_a;
-    core::state().hof_table[0] = {"Alice", 7000, "Linear - Easy"};
+    core::core_state() = copy_a;
+    core::core_state().hof_table[0] = {"Alice", 7000, "Linear - Easy"};
     ASSERT_TRUE(core::hof_insert());
-    copy_a = core::state();
+    copy_a = core::core_state();
 
-    core::state() = copy_b;
-    core::state().hof_table[0] = {"Bob", 6000, "Story - Hard"};
+    core::core_state() = copy_b;
+    core::core_state().hof_table[0] = {"Bob", 6000, "Story - Hard"};
     ASSERT_TRUE(core::hof_insert());
-    EXPECT_EQ(core::state().hof_table[2].name, "Alice") << "B's table now holds A's entry too";
+    EXPECT_EQ(core::core_state().hof_table[2].name, "Alice") << "B's table now holds A's entry too";
     core::save_settings();  // B leaves
 
-    core::state() = copy_a;
+    core::core_state() = copy_a;
     core::save_settings();  // A leaves later, with its older table
     restart();
-    const auto& t = core::state().hof_table;
+    const auto& t = core::core_state().hof_table;
     EXPECT_EQ(t[1].name, "Player A");
     EXPECT_EQ(t[2].name, "Alice");
     EXPECT_EQ(t[3].name, "Bob");

@@ -18,12 +18,12 @@ class Settings : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        core::state().app_name = "quorvel";
+        core::core_state().app_name = "quorvel";
     }
     // A fresh run reading what the last one left.
     void restart() {
-        core::state() = core::CoreState{};
-        core::state().app_name = "quorvel";
+        core::core_state() = core::CoreState{};
+        core::core_state().app_name = "quorvel";
         core::load_settings();
     }
     QString file() { return QString::fromStdString(platform::settings_file("quorvel")); }
@@ -31,7 +31,7 @@ protected:
 
 TEST_F(Settings, AFirstRunGetsTheBuiltInTableAndDefaults) {
     core::load_settings();
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     const int scores[] = {10000, 5000, 3333, 2500, 2000, 1667, 1429, 1250, 1111, 1000};
     for (int i = 1; i <= 10; ++i) {
         EXPECT_EQ(s.hof_table[i].name, std::string("Player ") + static_cast<char>('A' + i - 1));
@@ -44,35 +44,35 @@ TEST_F(Settings, AFirstRunGetsTheBuiltInTableAndDefaults) {
 
 TEST_F(Settings, TheEndOfARunWritesThirtyOneScrambledValues) {
     core::load_settings();
-    core::state().bg_index = 7;
+    core::core_state().bg_index = 7;
     core::save_settings();
     QSettings ini(file(), QSettings::IniFormat);
     EXPECT_EQ(ini.allKeys().size(), 31);
     const QString name1 = ini.value("t10/NAME1").toString();
     EXPECT_NE(name1, "Player A") << "stored scrambled";
     restart();
-    EXPECT_EQ(core::state().bg_index, 7);
-    EXPECT_EQ(core::state().hof_table[1].name, "Player A");
-    EXPECT_EQ(core::state().hof_table[10].score, 1000);
+    EXPECT_EQ(core::core_state().bg_index, 7);
+    EXPECT_EQ(core::core_state().hof_table[1].name, "Player A");
+    EXPECT_EQ(core::core_state().hof_table[10].score, 1000);
 }
 
 TEST_F(Settings, NamesModesAndScoresRoundTrip) {
     core::load_settings();
     std::string all;
     for (int c = 32; c <= 126; ++c) all += static_cast<char>(c);
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     s.hof_table[1] = {"  both ends  ", 2147483647, "Linear - Crazy!"};
     s.hof_table[2] = {all, -2147483647 - 1, all};
     s.hof_table[3] = {"", -20, ""};
     core::save_settings();
     restart();
-    EXPECT_EQ(core::state().hof_table[1].name, "  both ends  ");
-    EXPECT_EQ(core::state().hof_table[1].score, 2147483647);
-    EXPECT_EQ(core::state().hof_table[2].name, all);
-    EXPECT_EQ(core::state().hof_table[2].mode, all);
-    EXPECT_EQ(core::state().hof_table[2].score, -2147483647 - 1);
-    EXPECT_EQ(core::state().hof_table[3].score, -20);
-    EXPECT_EQ(core::state().hof_table[3].name, "");
+    EXPECT_EQ(core::core_state().hof_table[1].name, "  both ends  ");
+    EXPECT_EQ(core::core_state().hof_table[1].score, 2147483647);
+    EXPECT_EQ(core::core_state().hof_table[2].name, all);
+    EXPECT_EQ(core::core_state().hof_table[2].mode, all);
+    EXPECT_EQ(core::core_state().hof_table[2].score, -2147483647 - 1);
+    EXPECT_EQ(core::core_state().hof_table[3].score, -20);
+    EXPECT_EQ(core::core_state().hof_table[3].name, "");
 }
 
 TEST_F(Settings, DamagedValuesReadAsTheirDefaults) {
@@ -90,7 +90,7 @@ TEST_F(Settings, DamagedValuesReadAsTheirDefaults) {
         ini.sync();
     }
     restart();
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     EXPECT_EQ(s.bg_index, 0);
     EXPECT_EQ(s.stories_won, 0);
     EXPECT_EQ(s.hof_table[3].score, 0);
@@ -103,21 +103,21 @@ TEST_F(Settings, DamagedValuesReadAsTheirDefaults) {
 
 TEST_F(Settings, AWonStoryIsWrittenOnItsOwn) {
     // With no count on disk yet, this run's own count goes on.
-    core::state().stories_won = 3;
+    core::core_state().stories_won = 3;
     core::count_won_story();
     restart();
-    EXPECT_EQ(core::state().stories_won, 4);
+    EXPECT_EQ(core::core_state().stories_won, 4);
     // No table was written: the next run still gets the built-in one.
-    EXPECT_EQ(core::state().hof_table[1].name, "Player A");
+    EXPECT_EQ(core::core_state().hof_table[1].name, "Player A");
 }
 
 TEST_F(Settings, SaveAndQuitSavesBeforeTheEnd) {
     core::load_settings();
-    core::state().bg_index = 4;
+    core::core_state().bg_index = 4;
     EXPECT_THROW(core::save_and_quit(), platform::ProgramEnded);
     EXPECT_EQ(program_ends, 1);
     restart();
-    EXPECT_EQ(core::state().bg_index, 4);
+    EXPECT_EQ(core::core_state().bg_index, 4);
 }
 
 TEST_F(Settings, ClearingAllAsksDeletesAndEndsWithoutSaving) {

@@ -26,9 +26,9 @@ TEST_F(StartUp, ReadsSettingsThenShapesMapQuotesAndHelpInThatOrder) {
     const std::vector<std::string> expected = {"general/STORYWON", "general/BG", "t10/SCORE1",
                                                "shapes.txt", "mappath.dat", "quotes.txt", "faq.dat"};
     EXPECT_EQ(reads, expected);
-    EXPECT_EQ(core::state().app_name, "quorvel");
-    EXPECT_EQ(core::state().time_limit, 20);
-    EXPECT_EQ(core::state().miss_limit, 5);
+    EXPECT_EQ(core::core_state().app_name, "quorvel");
+    EXPECT_EQ(core::core_state().time_limit, 20);
+    EXPECT_EQ(core::core_state().miss_limit, 5);
 }
 
 TEST_F(StartUp, LinearTables) {
@@ -37,7 +37,7 @@ TEST_F(StartUp, LinearTables) {
     const Row rows[] = {{"Kiddy", 7, 30, 25, 25, 10}, {"Easy", 6, 25, 30, 22, 15}, {"Medium", 5, 20, 35, 19, 20},
                         {"Hard", 4, 15, 40, 16, 25},  {"Crazy!", 3, 10, 45, 13, 30}};
     for (std::size_t i = 0; i < 5; ++i) {
-        const core::DiffRec& d = core::state().diff_table[i];
+        const core::DiffRec& d = core::core_state().diff_table[i];
         EXPECT_EQ(d.name, rows[i].name);
         EXPECT_EQ(d.max_misses, rows[i].misses);
         EXPECT_EQ(d.secs, rows[i].secs);
@@ -55,7 +55,7 @@ TEST_F(StartUp, StoryTables) {
     struct Row { const char* name; int misses, secs, cols, rows, targets, dice; };
     const Row rows[] = {{"Medium", 5, 20, 7, 6, 2, 80}, {"Hard", 4, 15, 8, 7, 3, 70}, {"Crazy!", 3, 10, 9, 8, 4, 60}};
     for (std::size_t i = 0; i < 3; ++i) {
-        const core::StoryDiffRec& d = core::state().story_diff_table[i];
+        const core::StoryDiffRec& d = core::core_state().story_diff_table[i];
         EXPECT_EQ(d.name, rows[i].name);
         EXPECT_EQ(d.max_misses, rows[i].misses);
         EXPECT_EQ(d.secs, rows[i].secs);
@@ -68,7 +68,7 @@ TEST_F(StartUp, StoryTables) {
 
 TEST_F(StartUp, SmallTablesAndCharacters) {
     ui::init_game();
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     const int bob[] = {4, 2, 0, 2, 4, 2, 0, 2};
     for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(s.pawn_bob[i], bob[i]);
     const int arc[] = {0, 8, 15, 21, 26, 29, 30, 29, 26, 21, 15, 8};

@@ -48,12 +48,12 @@ class ShippedFiles : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::set_data_folder("");  // beside the program, where the build puts them
-        core::state() = core::CoreState{};
-        pictures::state() = pictures::PictureState{};
+        core::core_state() = core::CoreState{};
+        pictures::picture_state() = pictures::PictureState{};
     }
     void TearDown() override {
         platform::set_data_folder("");
-        pictures::state() = pictures::PictureState{};
+        pictures::picture_state() = pictures::PictureState{};
     }
 };
 
@@ -68,7 +68,7 @@ TEST_F(ShippedFiles, EveryShapeIsReadAndFitsTheTables) {
                                       [](const std::string& l) { return l.rfind("----", 0) == 0; });
 
     pictures::load_shapes();
-    const auto& p = pictures::state();
+    const auto& p = pictures::picture_state();
     // A damaged shape would end the library early and lose the shapes after it.
     EXPECT_EQ(p.shape_count, blocks);
     EXPECT_GE(p.shape_count, 25);
@@ -84,7 +84,7 @@ TEST_F(ShippedFiles, EveryShapeIsReadAndFitsTheTables) {
 
 TEST_F(ShippedFiles, ShapesStayInTheirBoxWithStepsOfAtLeastFiveUnits) {
     pictures::load_shapes();
-    const auto& p = pictures::state();
+    const auto& p = pictures::picture_state();
     for (int n = 1; n <= p.shape_count; ++n) {
         const std::string& name = p.shape_name[static_cast<std::size_t>(n)];
         const std::size_t start = static_cast<std::size_t>(p.shape_start[static_cast<std::size_t>(n)]);
@@ -113,8 +113,8 @@ TEST_F(ShippedFiles, EveryOutlineClosesAtEveryScale) {
         float x, y;
     } scales[] = {{1, 1},         {0.8f, 1},        {0.84f, 0.84f}, {0.98f, 0.98f}, {1.176f, 1.176f},
                   {1.47f, 1.47f}, {1.96f, 1.96f}, {2.94f, 2.94f}, {5.88f, 4.704f}};
-    for (std::int16_t n = 1; n <= pictures::state().shape_count; ++n) {
-        const std::string name = pictures::state().shape_name[static_cast<std::size_t>(n)];
+    for (std::int16_t n = 1; n <= pictures::picture_state().shape_count; ++n) {
+        const std::string name = pictures::picture_state().shape_name[static_cast<std::size_t>(n)];
         for (const auto& sc : scales) {
             for (std::int16_t orient : {0, 1}) {
                 platform::Surface s(10, 10);
@@ -172,7 +172,7 @@ TEST_F(ShippedFiles, ALibraryCutOffKeepsEveryShapeBeforeTheCut) {
             f.close();
             pictures::load_shapes();
             const std::size_t expected = keep > shape_ends[k] ? k + 1 : k;
-            EXPECT_EQ(static_cast<std::size_t>(pictures::state().shape_count), expected) << keep;
+            EXPECT_EQ(static_cast<std::size_t>(pictures::picture_state().shape_count), expected) << keep;
         }
     }
     testing::internal::GetCapturedStderr();
@@ -185,7 +185,7 @@ TEST_F(ShippedFiles, EveryQuoteIsKeptWhole) {
     const auto usable = std::count_if(lines.begin(), lines.end(),
                                       [](const std::string& l) { return !trimmed(l).empty(); });
     core::load_quotes();
-    const auto& s = core::state();
+    const auto& s = core::core_state();
     EXPECT_EQ(s.quote_count, usable) << "lines past the 99th would be lost";
     EXPECT_GE(s.quote_count, 20);
     EXPECT_LE(s.quote_count, 40);
@@ -203,7 +203,7 @@ TEST_F(ShippedFiles, EveryQuoteIsKeptWhole) {
 TEST_F(ShippedFiles, HelpHasEverySectionTheHelpWindowAsksFor) {
     const Strings raw = lines_of(read_raw("faq.dat"));
     core::load_faq();
-    const auto& s = core::state();
+    const auto& s = core::core_state();
     ASSERT_EQ(s.faq_count, raw.size()) << "help lines past the 239th are never read";
     ASSERT_GT(s.faq_count, 0);
     EXPECT_NE(s.faq_line[1].rfind("[", 0), 0u) << "a short note comes before the first section";

@@ -18,7 +18,7 @@ using testing_support::StoryTest;
 class Bonus : public StoryTest {
 protected:
     void open_chooser() {
-        core::state().game_state = core::StateWord::RollDice;  // anything but the chooser before it opens
+        core::core_state().game_state = core::StateWord::RollDice;  // anything but the chooser before it opens
         modes::choose_bonus();
     }
     int rolls() {
@@ -29,7 +29,7 @@ protected:
 };
 
 TEST_F(Bonus, EachChoiceAppliesItsBonusAndRollsTheDice) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     for (int choice = 0; choice <= 2; ++choice) {
         SCOPED_TRACE(choice);
         s.misses = 0;
@@ -59,7 +59,7 @@ TEST_F(Bonus, EachChoiceAppliesItsBonusAndRollsTheDice) {
 }
 
 TEST_F(Bonus, ChoicesActOnlyWhileTheChooserIsOpen) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     open_chooser();
     ui::Form_KeyPress('4');
     EXPECT_EQ(s.game_state, core::StateWord::ChooseBonus);
@@ -84,18 +84,18 @@ class Hint : public StoryTest {
 protected:
     // Every secret won but secret 1, which lies dc columns and dr rows from the pawn.
     void one_hidden_secret(int dc, int dr) {
-        modes::ModeState& m = modes::state();
+        modes::ModeState& m = modes::mode_state();
         for (std::size_t i = 2; i <= 10; ++i) m.secret_state[i] = 2;
         m.secret_col[1] = static_cast<std::uint8_t>(m.pawn_col + dc);
         m.secret_row[1] = static_cast<std::uint8_t>(m.pawn_row + dr);
         m.secret_state[1] = 0;
     }
     void offer() {
-        modes::state().hint_frame = 0;
+        modes::mode_state().hint_frame = 0;
         form().Pbox_hint->set_visible(true);
     }
     std::string last_line(int back = 0) {
-        const int at = modes::state().msg_line - back;
+        const int at = modes::mode_state().msg_line - back;
         return at >= 0 ? form().Label_msg[static_cast<std::size_t>(at)]->caption() : "";
     }
 };
@@ -130,12 +130,12 @@ TEST_F(Hint, TheNearestHiddenSecretsDistanceAndRadar) {
     }
     // Revealed and won secrets do not count; the nearer of two hidden ones does.
     one_hidden_secret(6, 0);
-    modes::state().secret_col[2] = 12;
-    modes::state().secret_row[2] = 8;
-    modes::state().secret_state[2] = 1;
-    modes::state().secret_col[3] = 11;
-    modes::state().secret_row[3] = 11;
-    modes::state().secret_state[3] = 0;
+    modes::mode_state().secret_col[2] = 12;
+    modes::mode_state().secret_row[2] = 8;
+    modes::mode_state().secret_state[2] = 1;
+    modes::mode_state().secret_col[3] = 11;
+    modes::mode_state().secret_row[3] = 11;
+    modes::mode_state().secret_state[3] = 0;
     modes::hint_nearest_secret();
     EXPECT_EQ(last_line(), "... 3 miles away.");
 }
@@ -147,7 +147,7 @@ TEST_F(Hint, OnTopOfASecretOrNoneLeftGivesNoRadar) {
     ui::Pbox_hint_Click();
     EXPECT_EQ(last_line(), "You're right ON TOP of one of the secret round!");
     EXPECT_FALSE(form().Shape_rad->visible());
-    modes::state().secret_state[1] = 1;
+    modes::mode_state().secret_state[1] = 1;
     modes::hint_nearest_secret();
     EXPECT_EQ(last_line(), "Sorry. No hint for now. ");
     EXPECT_FALSE(form().Shape_rad->visible());

@@ -16,7 +16,7 @@ using testing_support::StoryTripTest;
 
 class DiceWalk : public StoryTripTest {
 protected:
-    modes::ModeState& m() { return modes::state(); }
+    modes::ModeState& m() { return modes::mode_state(); }
     // A step from the pawn's square (11, 8): left (10, 8), right (12, 8) and up (11, 7) are road.
     void click_square(int col, int row) {
         form().pbox_main->on_mouse_move({0, 0, static_cast<float>(20 * col - 10), static_cast<float>(20 * row - 10)});
@@ -40,7 +40,7 @@ TEST_F(DiceWalk, FacesCycleAtTheDifficultysPaceAndTheStopGivesTheFace) {
     EXPECT_EQ(form().pbox_dice->picture(), ui::form_clip().pclip_dice.cell(1));
     modes::pbox_dice_Click();
     EXPECT_EQ(m().moves_left, 2);
-    EXPECT_EQ(core::state().game_state, core::StateWord::WalkMap);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::WalkMap);
     EXPECT_FALSE(form().Timer_dice.enabled());
     EXPECT_EQ(lines()[2], "You got a 2");
     EXPECT_EQ(lines()[3], "please click on your desired path.");
@@ -51,7 +51,7 @@ TEST_F(DiceWalk, FacesCycleAtTheDifficultysPaceAndTheStopGivesTheFace) {
 TEST_F(DiceWalk, EnterStopsTheDiceAndAStopBeforeTheFirstFaceGivesNothing) {
     enter_map();
     ui::Form_KeyPress(13);
-    EXPECT_EQ(core::state().game_state, core::StateWord::WalkMap);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::WalkMap);
     EXPECT_EQ(m().moves_left, 0);
     EXPECT_EQ(lines()[2], "You got a 0");
 }
@@ -65,10 +65,10 @@ TEST_F(DiceWalk, TheDiceTakesClicksOnlyWhileItRolls) {
     EXPECT_EQ(lines()[3], "please click on your desired path.");
 
     // The bonus chooser opens with the dice enabled; a click there must not start a trip.
-    core::state().game_state = core::StateWord::ChooseBonus;
+    core::core_state().game_state = core::StateWord::ChooseBonus;
     form().pbox_dice->set_enabled(true);
     modes::pbox_dice_Click();
-    EXPECT_EQ(core::state().game_state, core::StateWord::ChooseBonus);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::ChooseBonus);
     EXPECT_EQ(m().moves_left, 3);
 }
 
@@ -79,19 +79,19 @@ TEST_F(DiceWalk, TheDebugChooserSetsTheTripLength) {
     roll(2);
     EXPECT_EQ(m().moves_left, 10);
     int steps = 0;
-    for (; core::state().game_state == core::StateWord::WalkMap && steps < 20; ++steps) {
+    for (; core::core_state().game_state == core::StateWord::WalkMap && steps < 20; ++steps) {
         modes::bt_arrow_Click(first_open_way());
         finish_walk();
     }
     EXPECT_EQ(steps, 10);
-    EXPECT_EQ(core::state().game_state, core::StateWord::RollDice);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::RollDice);
 
     form().Combo1->set_list_index(11);
     roll(1);
     ASSERT_EQ(m().moves_left, 11);
     modes::bt_arrow_Click(first_open_way());
     finish_walk();
-    EXPECT_EQ(core::state().game_state, core::StateWord::RollDice) << "11 ends the trip after its first step";
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::RollDice) << "11 ends the trip after its first step";
 }
 
 TEST_F(DiceWalk, StepsCountDownOnTheDiceAndTheLastOneLands) {
@@ -112,7 +112,7 @@ TEST_F(DiceWalk, StepsCountDownOnTheDiceAndTheLastOneLands) {
     click_square(11, 8);
     EXPECT_EQ(last_line(), "You are not allowed to turn back!");
     EXPECT_EQ(m().moves_left, 2);
-    EXPECT_EQ(core::state().game_state, core::StateWord::WalkMap);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::WalkMap);
 
     click_square(13, 8);  // a board click next to the pawn
     finish_walk();
@@ -122,13 +122,13 @@ TEST_F(DiceWalk, StepsCountDownOnTheDiceAndTheLastOneLands) {
     EXPECT_EQ(m().pawn_col, 14);
     EXPECT_EQ(m().moves_left, 0);
     EXPECT_NE(last_line(), "0 move(s) to go.");
-    EXPECT_EQ(core::state().game_state, core::StateWord::RollDice) << "landed: the dice rolls again";
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::RollDice) << "landed: the dice rolls again";
 
     // The first step of the next trip may go any way, the way just come included.
     roll(1);
     EXPECT_TRUE(form().bt_arrow[1]->visible());
     click_square(13, 8);
-    EXPECT_EQ(core::state().game_state, core::StateWord::Walking);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::Walking);
 }
 
 TEST_F(DiceWalk, ChoicesThatAreNotANeighbouringPathAreRefused) {
@@ -139,11 +139,11 @@ TEST_F(DiceWalk, ChoicesThatAreNotANeighbouringPathAreRefused) {
                           {"right of the array", 40, 8}, {"below the array", 11, 300}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        core::state().cur_col = static_cast<std::int16_t>(c.col);
-        core::state().cur_row = static_cast<std::int16_t>(c.row);
+        core::core_state().cur_col = static_cast<std::int16_t>(c.col);
+        core::core_state().cur_row = static_cast<std::int16_t>(c.row);
         ui::pbox_main_Click();
         EXPECT_EQ(last_line(), "Please click on a valid path next to your pawn");
-        EXPECT_EQ(core::state().game_state, core::StateWord::WalkMap);
+        EXPECT_EQ(core::core_state().game_state, core::StateWord::WalkMap);
         EXPECT_EQ(m().moves_left, 4);
     }
 }
@@ -152,7 +152,7 @@ TEST_F(DiceWalk, ArrowButtonsDoNothingDuringASlide) {
     enter_map();
     roll(3);
     ui::Form_KeyDown(37, 0);  // a key starts the step: the buttons stay enabled
-    ASSERT_EQ(core::state().game_state, core::StateWord::Walking);
+    ASSERT_EQ(core::core_state().game_state, core::StateWord::Walking);
     form().Timer_walk.fire();
     form().bt_arrow[3]->on_click();
     EXPECT_EQ(m().walk_dir, 1);
@@ -164,7 +164,7 @@ TEST_F(DiceWalk, ArrowButtonsDoNothingDuringASlide) {
 
 TEST_F(DiceWalk, ThePawnPutsBackWhatItCovered) {
     modes::draw_pawn(100, 100);  // something in the background slot
-    modes::state() = modes::ModeState{};
+    modes::mode_state() = modes::ModeState{};
     ui::goto_mainmenu();  // parks a pawn never drawn: nothing is put back at (0, 0)
     const platform::Picture title = form().pbox_main->snapshot();
     EXPECT_EQ(title, ui::form_clip().pclip_main.cell(0).convertToFormat(QImage::Format_RGB32));
@@ -185,7 +185,7 @@ TEST_F(DiceWalk, CharacterWordsSwitchThePawnOnTheMap) {
     auto type = [](const std::string& word) {
         for (char ch : word) ui::Form_KeyPress(static_cast<unsigned char>(ch));
     };
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     enter_map();
     roll(3);
     modes::bt_arrow_Click(first_open_way());
@@ -247,11 +247,11 @@ TEST_F(DiceWalk, EndGameFromEveryStoryStateLeavesNothingBehind) {
         SCOPED_TRACE(k);
         reach[k]();
         const bool story_start_screen =
-            ui::screen().game_mode == core::GameMode::Story && core::state().game_state == core::StateWord::MainMenu;
+            ui::screen().game_mode == core::GameMode::Story && core::core_state().game_state == core::StateWord::MainMenu;
         ui::Label_bt_Click(story_start_screen ? 1 : 0);
         finish_half();
         finish_half();
-        EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
+        EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
         for (platform::Timer* t : form().timers()) EXPECT_FALSE(t->enabled());
         for (int i = 1; i <= 4; ++i) EXPECT_FALSE(form().bt_arrow[static_cast<std::size_t>(i)]->visible()) << i;
         EXPECT_FALSE(form().pbox_dice->visible());

@@ -20,7 +20,7 @@ using testing_support::StoryTest;
 class Landing : public StoryTest {
 protected:
     void win_secrets(int n) {
-        for (int i = 1; i <= n; ++i) modes::state().secret_state[static_cast<std::size_t>(i)] = 2;
+        for (int i = 1; i <= n; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = 2;
     }
 };
 
@@ -62,8 +62,8 @@ TEST_F(Landing, WhatEachSquareGives) {
         SCOPED_TRACE("code " + std::to_string(c.code) + " secret " + std::to_string(c.secret) + " castle " +
                      std::to_string(c.castle_on) + std::to_string(c.castle_here));
         SetUp();  // a fresh game for each case
-        core::CoreState& s = core::state();
-        modes::ModeState& m = modes::state();
+        core::CoreState& s = core::core_state();
+        modes::ModeState& m = modes::mode_state();
         s.map_grid[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)] = static_cast<std::uint8_t>(c.code);
         if (c.secret != kNone) {
             m.secret_col[1] = static_cast<std::uint8_t>(col);
@@ -113,20 +113,20 @@ TEST_F(Landing, ARevealedSecretPlaysItsRoundOnTheNextLandingAndIsWonOnce) {
     modes::land_square();
     stop_dice();
     modes::land_square();
-    EXPECT_EQ(core::state().round_kind, 4);
+    EXPECT_EQ(core::core_state().round_kind, 4);
     open_round();
     find_every_piece();
     back_to_map();
-    EXPECT_EQ(modes::state().secret_state[4], 2);
-    EXPECT_EQ(core::state().level, 2);
-    EXPECT_EQ(core::state().game_state, core::StateWord::ChooseBonus);
+    EXPECT_EQ(modes::mode_state().secret_state[4], 2);
+    EXPECT_EQ(core::core_state().level, 2);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::ChooseBonus);
     EXPECT_FALSE(form().Timer_dice.enabled()) << "the dice waits for the choice";
     EXPECT_TRUE(form().Pbox_hint->visible());
 
     modes::apply_bonus(0);
     stop_dice();
     modes::land_square();  // the won secret's square gives nothing more
-    EXPECT_EQ(core::state().game_state, core::StateWord::RollDice);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::RollDice);
 }
 
 TEST_F(Landing, ALostRoundComesBackToARollingDiceWithoutAHint) {
@@ -136,26 +136,26 @@ TEST_F(Landing, ALostRoundComesBackToARollingDiceWithoutAHint) {
     open_round();
     core::round_time_up();
     back_to_map();
-    EXPECT_EQ(core::state().game_state, core::StateWord::RollDice);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::RollDice);
     EXPECT_FALSE(form().Pbox_hint->visible());
-    EXPECT_EQ(modes::state().hint_frame, -1);
-    EXPECT_EQ(modes::state().pawn_col, col);
+    EXPECT_EQ(modes::mode_state().hint_frame, -1);
+    EXPECT_EQ(modes::mode_state().pawn_col, col);
 }
 
 TEST_F(Landing, TheTenthWinOpensTheChooserAndUnveilsTheCastle) {
     win_secrets(9);
-    modes::state().secret_state[10] = 1;
+    modes::mode_state().secret_state[10] = 1;
     put_pawn_on_secret(10);
     modes::land_square();
     open_round();
     find_every_piece();
     back_to_map();
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     EXPECT_EQ(s.level, 11);
     EXPECT_EQ(s.game_state, core::StateWord::ChooseBonus);
     EXPECT_TRUE(s.castle_on);
-    EXPECT_EQ(modes::state().final_secret, 10);
-    EXPECT_EQ(modes::state().secret_col[11], 99);
+    EXPECT_EQ(modes::mode_state().final_secret, 10);
+    EXPECT_EQ(modes::mode_state().secret_col[11], 99);
     EXPECT_TRUE(said("FINAL LEVEL REACHED!"));
     EXPECT_TRUE(said("Click to unveil the secret castle..."));
     EXPECT_FALSE(form().Pbox_hint->visible()) << "no hint once the castle is unveiled";
@@ -166,9 +166,9 @@ TEST_F(Landing, TheCastleIsNeverPlacedOnTheSecretJustWon) {
         SCOPED_TRACE(k);
         SetUp();
         win_secrets(10);
-        core::state().castle_on = true;
-        modes::state().final_secret = static_cast<std::uint8_t>(k);
-        modes::state().secret_col[11] = modes::state().secret_row[11] = 99;
+        core::core_state().castle_on = true;
+        modes::mode_state().final_secret = static_cast<std::uint8_t>(k);
+        modes::mode_state().secret_col[11] = modes::mode_state().secret_row[11] = 99;
         const float gives_k = static_cast<float>(k - 1) / 9.0f;
         const int next = k % 10 + 1;
         const float gives_next = static_cast<float>(next - 1) / 9.0f;
@@ -177,24 +177,24 @@ TEST_F(Landing, TheCastleIsNeverPlacedOnTheSecretJustWon) {
             modes::place_castle();
             EXPECT_EQ(script.taken(), 3u);
         }
-        EXPECT_EQ(modes::state().secret_col[11], modes::state().secret_col[static_cast<std::size_t>(next)]);
-        EXPECT_EQ(modes::state().secret_row[11], modes::state().secret_row[static_cast<std::size_t>(next)]);
-        EXPECT_EQ(modes::state().secret_state[11], 1);
+        EXPECT_EQ(modes::mode_state().secret_col[11], modes::mode_state().secret_col[static_cast<std::size_t>(next)]);
+        EXPECT_EQ(modes::mode_state().secret_row[11], modes::mode_state().secret_row[static_cast<std::size_t>(next)]);
+        EXPECT_EQ(modes::mode_state().secret_state[11], 1);
         EXPECT_TRUE(said("GOOD LUCK!"));
         // A sequence stuck on the same number still places the castle elsewhere.
-        modes::state().secret_col[11] = 99;
+        modes::mode_state().secret_col[11] = 99;
         platform::ScriptedRandom stuck({gives_k});
         modes::place_castle();
-        EXPECT_NE(modes::state().secret_col[11], 99);
-        EXPECT_FALSE(modes::state().secret_col[11] == modes::state().secret_col[static_cast<std::size_t>(k)] &&
-                     modes::state().secret_row[11] == modes::state().secret_row[static_cast<std::size_t>(k)]);
+        EXPECT_NE(modes::mode_state().secret_col[11], 99);
+        EXPECT_FALSE(modes::mode_state().secret_col[11] == modes::mode_state().secret_col[static_cast<std::size_t>(k)] &&
+                     modes::mode_state().secret_row[11] == modes::mode_state().secret_row[static_cast<std::size_t>(k)]);
     }
 }
 
 TEST_F(Landing, TheCastleRoundWinHidesEndGameBeforeTheStoryIsWon) {
     win_secrets(10);
-    core::state().castle_on = true;
-    modes::state().final_secret = 10;
+    core::core_state().castle_on = true;
+    modes::mode_state().final_secret = 10;
     {
         platform::ScriptedRandom script({0.0f});
         modes::place_castle();  // on secret 1's square
@@ -202,14 +202,14 @@ TEST_F(Landing, TheCastleRoundWinHidesEndGameBeforeTheStoryIsWon) {
     ui::show_bt(0, 1);
     put_pawn_on_secret(1);
     modes::land_square();
-    EXPECT_EQ(core::state().round_kind, core::kCastleRound);
+    EXPECT_EQ(core::core_state().round_kind, core::kCastleRound);
     open_round();
     const platform::Picture castle = ui::form_clip().pclip_castle.cell(0);
     for (int y = 10; y < 320; y += 60) {
         EXPECT_EQ(form().pbox_temp->pixel(205, y), platform::from_qrgb(castle.pixel(205, y))) << y;
     }
     find_every_piece();
-    EXPECT_TRUE(core::state().castle_won);
+    EXPECT_TRUE(core::core_state().castle_won);
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GameWon1);
     EXPECT_FALSE(form().Label_bt[0]->visible());
     EXPECT_FALSE(form().Shape_bt[0]->visible());

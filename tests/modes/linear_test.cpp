@@ -24,7 +24,7 @@ class Linear : public RoundTest {
 protected:
     void SetUp() override {
         RoundTest::SetUp();
-        modes::state().linear_diff = 0;  // Kiddy: quota base 25, bonus chance 25
+        modes::mode_state().linear_diff = 0;  // Kiddy: quota base 25, bonus chance 25
         modes::init_linear();
     }
     // The set-up alone, as at full cover, with its draws recorded.
@@ -38,10 +38,10 @@ protected:
 };
 
 TEST_F(Linear, TheFirstRoundIsLevelOneWithOnePieceOfKindOne) {
-    core::state().round_kind = core::kBonusRound;  // left by an earlier game
-    core::state().round_no = 1;
+    core::core_state().round_kind = core::kBonusRound;  // left by an earlier game
+    core::core_state().round_no = 1;
     const auto draws = set_up();
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     EXPECT_EQ(s.round_kind, core::kNormalRound);
     EXPECT_EQ(s.round_cols, 5);
     EXPECT_EQ(s.round_rows, 4);
@@ -56,7 +56,7 @@ TEST_F(Linear, TheFirstRoundIsLevelOneWithOnePieceOfKindOne) {
 }
 
 TEST_F(Linear, NoBonusDrawUntilTheQuotaIsPassed) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     s.round_no = 1;
     s.linear_wins = 30;  // equal to the quota
     const auto draws = set_up();
@@ -77,7 +77,7 @@ TEST_F(Linear, NoBonusDrawUntilTheQuotaIsPassed) {
 }
 
 TEST_F(Linear, AWonBonusRoundLevelsUp) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     s.round_no = 40;
     s.level = 2;
     s.linear_wins = 40;
@@ -108,7 +108,7 @@ TEST_F(Linear, AWonBonusRoundLevelsUp) {
 }
 
 TEST_F(Linear, ABonusRoundShowsItsBannerAndPaintsTheDotPicture) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     s.round_no = 2;
     s.linear_wins = 31;  // past the quota of 30
     std::vector<pictures::LayerCall> calls;
@@ -128,7 +128,7 @@ TEST_F(Linear, ABonusRoundShowsItsBannerAndPaintsTheDotPicture) {
 
 TEST_F(Linear, ABonusRoundLostOnTimeBelowLevelThirteenGivesNoReward) {
     pictures::load_shapes();
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     s.level = 2;
     s.round_no = 10;
     s.linear_wins = 36;  // past the quota of 5 x 2 + 25
@@ -158,7 +158,7 @@ TEST_F(Linear, PlayGameFromTheGameOverScreenStartsAFreshGame) {
     ui::leave_menu();
     finish_half();
     finish_half();
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     ASSERT_EQ(s.game_state, core::StateWord::PlayPuzzle);
     const core::CoreState fresh = s;
     // A game well under way, then lost on misses.
@@ -191,7 +191,7 @@ TEST_F(Linear, PlayGameFromTheGameOverScreenStartsAFreshGame) {
 }
 
 TEST_F(Linear, ExtraMissesOnlyEveryThirdLevel) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     std::vector<int> limits;
     for (int level = 1; level <= 12; ++level) {
         s.level = static_cast<std::int16_t>(level);
@@ -205,7 +205,7 @@ TEST_F(Linear, ExtraMissesOnlyEveryThirdLevel) {
 }
 
 TEST_F(Linear, LevelThirteenDrawsItsGridAndKind) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     s.level = 13;
     s.round_no = 7;
     s.linear_wins = 3;  // not a multiple of 8: a normal round
@@ -229,7 +229,7 @@ TEST_F(Linear, LevelThirteenDrawsItsGridAndKind) {
 }
 
 TEST_F(Linear, LevelThirteenRewards) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     s.level = 13;
     s.time_limit = 10;
     s.misses = 0;
@@ -249,7 +249,7 @@ TEST_F(Linear, LevelThirteenRewards) {
 }
 
 TEST_F(Linear, LateRoundsGetBiggerGrids) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     s.level = 2;
     struct Case { int round, cols, rows; };
     const Case cases[] = {{5000, 6, 4}, {5001, 9, 9}, {10000, 9, 9}, {10001, 10, 10}, {15001, 11, 11}, {20001, 12, 12}};
@@ -262,7 +262,7 @@ TEST_F(Linear, LateRoundsGetBiggerGrids) {
 }
 
 TEST_F(Linear, TheThousandthRoundGivesAnEasterEgg) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     s.round_no = 1000;
     s.char_name[6] = "boxbolt";
     s.char_name[16] = "snailbert";
@@ -280,8 +280,8 @@ TEST_F(Linear, TheThousandthRoundGivesAnEasterEgg) {
 }
 
 TEST_F(Linear, ADebugQuotaLineAtEverySetUp) {
-    core::state().round_no = 1;
-    core::state().linear_wins = 12;
+    core::core_state().round_no = 1;
+    core::core_state().linear_wins = 12;
     set_up();
     EXPECT_EQ(form().Label_debug1->caption(), "Wins/quota -> 12/30 (40%)");
 }
@@ -296,7 +296,7 @@ TEST_F(Linear, AScriptedPlayerThroughHundredsOfRounds) {
     ui::leave_menu();
     finish_half();
     finish_half();
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     int rounds = 0, games = 1, level_ups = 0, game_start = 0;
     std::int16_t last_level = s.level;
     while (rounds < 300) {

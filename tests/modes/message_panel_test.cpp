@@ -19,7 +19,7 @@ protected:
 };
 
 TEST_F(MessagePanel, FillsDownwardsThenScrolls) {
-    modes::state() = modes::ModeState{};
+    modes::mode_state() = modes::ModeState{};
     modes::show_msg("before");  // before the first clearing: line 1
     EXPECT_EQ(lines(), (std::vector<std::string>{"", "before", "", ""}));
     modes::clear_msg();

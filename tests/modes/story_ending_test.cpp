@@ -57,9 +57,9 @@ protected:
     }
     // The last piece of the castle round has just been found.
     void win_castle_round() {
-        core::CoreState& s = core::state();
+        core::CoreState& s = core::core_state();
         ui::screen().game_mode = core::GameMode::Story;
-        for (int i = 1; i <= 10; ++i) modes::state().secret_state[static_cast<std::size_t>(i)] = 2;
+        for (int i = 1; i <= 10; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = 2;
         s.castle_on = true;
         s.round_kind = core::kCastleRound;
         s.round_time_left = 0;
@@ -71,13 +71,13 @@ protected:
         win_castle_round();
         finish_half();
         finish_half();
-        ASSERT_EQ(core::state().game_state, core::StateWord::GameWon);
+        ASSERT_EQ(core::core_state().game_state, core::StateWord::GameWon);
         ASSERT_TRUE(form().Timer_gamewon.enabled());
     }
     void ticks(int n) {
         for (int i = 0; i < n; ++i) form().Timer_gamewon.fire();
     }
-    platform::Colour fade_entry(int k) { return pictures::state().grad_colors[static_cast<std::size_t>(k)]; }
+    platform::Colour fade_entry(int k) { return pictures::picture_state().grad_colors[static_cast<std::size_t>(k)]; }
     ui::ScreenState& sc() { return ui::screen(); }
     int windows_shown = 0;
 };
@@ -85,26 +85,26 @@ protected:
 TEST_F(StoryEnding, EachWonStoryIsOnDiskBeforeTheSceneGoesOn) {
     win_castle_round();
     finish_half();  // full cover: the story is counted
-    EXPECT_EQ(core::state().stories_won, 1);
+    EXPECT_EQ(core::core_state().stories_won, 1);
     EXPECT_EQ(stories_won_on_disk(), 1);
 
     finish_half();
     win_castle_round();  // a second story in the same run
     finish_half();
-    EXPECT_EQ(core::state().stories_won, 2);
+    EXPECT_EQ(core::core_state().stories_won, 2);
     EXPECT_EQ(stories_won_on_disk(), 2);
 }
 
 TEST_F(StoryEnding, TheCountStopsAtItsTopInsteadOfWrapping) {
-    core::state().stories_won = std::numeric_limits<std::int16_t>::max();
+    core::core_state().stories_won = std::numeric_limits<std::int16_t>::max();
     win_castle_round();
     finish_half();
-    EXPECT_EQ(core::state().stories_won, 32767);
+    EXPECT_EQ(core::core_state().stories_won, 32767);
     EXPECT_EQ(stories_won_on_disk(), 32767);
 }
 
 TEST_F(StoryEnding, TheSceneCountsChecksTheHallOfFameOnceAndStartsTheFireworksLate) {
-    core::state().score = 20000;  // enters the built-in table at the top
+    core::core_state().score = 20000;  // enters the built-in table at the top
     enter_scene();
     EXPECT_EQ(sc().fw_count, 6);
     EXPECT_EQ(sc().fw_xmin, 160);
@@ -121,8 +121,8 @@ TEST_F(StoryEnding, TheSceneCountsChecksTheHallOfFameOnceAndStartsTheFireworksLa
     EXPECT_EQ(sc().gamewon_tick, 20);
     ticks(300);
     EXPECT_EQ(windows_shown, 2);
-    EXPECT_EQ(core::state().hof_table[1].score, 20000);
-    EXPECT_NE(core::state().hof_table[2].score, 20000);
+    EXPECT_EQ(core::core_state().hof_table[1].score, 20000);
+    EXPECT_NE(core::core_state().hof_table[2].score, 20000);
     // The pawn hops along the twelve steps of its arc: 0..11, then 0 again.
     int top = 0, zeros = 0;
     for (int i = 0; i < 13; ++i) {

@@ -34,9 +34,9 @@ protected:
             }
         });
         form().Form_Load();
-        ASSERT_TRUE(core::state().story_available) << core::state().map_problem;
+        ASSERT_TRUE(core::core_state().story_available) << core::core_state().map_problem;
         // An earlier player's Hall of Fame with room for this game's score.
-        for (int i = 1; i <= 10; ++i) core::state().hof_table[static_cast<std::size_t>(i)].score = 11 - i;
+        for (int i = 1; i <= 10; ++i) core::core_state().hof_table[static_cast<std::size_t>(i)].score = 11 - i;
         form().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form().widget()));
     }
@@ -116,20 +116,20 @@ protected:
     }
     // Lets time pass until the game is in this state with no transition running.
     void wait_for(core::StateWord state) {
-        for (int i = 0; i < 500 && (form().Timer_pane.enabled() || core::state().game_state != state); ++i) pass(16);
-        ASSERT_EQ(core::state().game_state, state);
+        for (int i = 0; i < 500 && (form().Timer_pane.enabled() || core::core_state().game_state != state); ++i) pass(16);
+        ASSERT_EQ(core::core_state().game_state, state);
     }
 
     int won() const {
         int n = 0;
-        for (std::size_t i = 1; i <= 10; ++i) n += modes::state().secret_state[i] == 2;
+        for (std::size_t i = 1; i <= 10; ++i) n += modes::mode_state().secret_state[i] == 2;
         return n;
     }
 
     // What must hold whatever the player has just done.
     void check(const char* when) {
-        const core::CoreState& s = core::state();
-        const modes::ModeState& m = modes::state();
+        const core::CoreState& s = core::core_state();
+        const modes::ModeState& m = modes::mode_state();
         ui::MainForm& f = form();
         const core::StateWord& st = s.game_state;
         const bool on_map =
@@ -148,7 +148,7 @@ protected:
         ASSERT_LT(s.misses, s.miss_limit) << "the game must never be lost";
         if (on_map) {
             ASSERT_EQ(s.level, 1 + won());
-            ASSERT_NE(core::state().map_grid[static_cast<std::size_t>(m.pawn_col)][static_cast<std::size_t>(m.pawn_row)], 0)
+            ASSERT_NE(core::core_state().map_grid[static_cast<std::size_t>(m.pawn_col)][static_cast<std::size_t>(m.pawn_row)], 0)
                 << "the pawn left the road at " << m.pawn_col << "," << m.pawn_row;
             // Arrows only while the pawn may step, and then exactly the road next to it less the way back.
             const int dc[5] = {0, -1, 1, 0, 0}, dr[5] = {0, 0, 0, -1, 1};
@@ -201,7 +201,7 @@ protected:
 
 TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack) {
     platform::seed_random(2024);
-    const std::int16_t stories_before = core::state().stories_won;
+    const std::int16_t stories_before = core::core_state().stories_won;
     testing_support::StoryPlan plan;
     plan.lose_secret_round = 2;
     plan.difficulty = 2;  // the window test plays the first difficulty
@@ -222,10 +222,10 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
         }
         ASSERT_NO_FATAL_FAILURE(check(a.what.c_str()));
         // Once on the map: the start screen's picks are the game's.
-        if (!picks_checked && core::state().game_state == core::StateWord::RollDice) {
+        if (!picks_checked && core::core_state().game_state == core::StateWord::RollDice) {
             picks_checked = true;
-            EXPECT_EQ(modes::state().pawn_char, plan.character);
-            EXPECT_EQ(core::state().cur_story_diff.name, core::state().story_diff_table[static_cast<std::size_t>(plan.difficulty)].name);
+            EXPECT_EQ(modes::mode_state().pawn_char, plan.character);
+            EXPECT_EQ(core::core_state().cur_story_diff.name, core::core_state().story_diff_table[static_cast<std::size_t>(plan.difficulty)].name);
         }
     }
 
@@ -243,14 +243,14 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     EXPECT_EQ(player.pages_turned, 6);
     EXPECT_EQ(name_entries, 1);
     EXPECT_EQ(other_windows, 1) << "the Hall of Fame after the name entry";
-    EXPECT_GT(core::state().hof_table[1].score, 10);
-    EXPECT_EQ(core::state().hof_table[1].mode, "Story - Crazy!");
-    EXPECT_EQ(core::state().stories_won, stories_before + 1);
+    EXPECT_GT(core::core_state().hof_table[1].score, 10);
+    EXPECT_EQ(core::core_state().hof_table[1].mode, "Story - Crazy!");
+    EXPECT_EQ(core::core_state().stories_won, stories_before + 1);
     EXPECT_EQ(ui::screen().fw_count, 12) << "one rocket more";
     EXPECT_FALSE(ui::screen().fw_randcolour) << "a colour picked from the palette";
     EXPECT_EQ(ui::screen().fw_hmax, 220) << "the height from the press on the sky";
     ui::MainForm& f = form();
-    EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
     EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
     EXPECT_EQ(f.Img_bgcastle->picture(), ui::form_clip().pclip_bgcastle.cell(1));
     for (platform::Timer* t : f.timers()) {
@@ -267,11 +267,11 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     click(f.Label_bt[2]);
     ASSERT_NO_FATAL_FAILURE(wait_for(core::StateWord::RollDice));
     ASSERT_NO_FATAL_FAILURE(check("a second story"));
-    const modes::ModeState& m = modes::state();
+    const modes::ModeState& m = modes::mode_state();
     for (std::size_t i = 1; i <= 10; ++i) EXPECT_EQ(m.secret_state[i], 0) << i;
     EXPECT_EQ(m.secret_col[11], 99) << "no castle on the new map";
-    EXPECT_FALSE(core::state().castle_on);
-    EXPECT_EQ(core::state().level, 1);
+    EXPECT_FALSE(core::core_state().castle_on);
+    EXPECT_EQ(core::core_state().level, 1);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ class StoryMap : public StoryTripTest {};
 TEST_F(StoryMap, PlayGameEntersTheMapAndRollsTheDice) {
     form().Label_msg[0]->set_caption("a Linear line");
     enter_map();
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     EXPECT_EQ(s.game_state, core::StateWord::RollDice);
     EXPECT_TRUE(form().Timer_dice.enabled());
     EXPECT_EQ(form().Timer_dice.interval(), 80);
@@ -28,13 +28,13 @@ TEST_F(StoryMap, PlayGameEntersTheMapAndRollsTheDice) {
     // The map is on the board, with the pawn drawn on its start square.
     const platform::Picture map = ui::form_clip().pclip_storymap.cell(0);
     EXPECT_EQ(form().pbox_main->pixel(5, 300), static_cast<platform::Colour>(platform::from_qrgb(map.pixel(5, 300))));
-    EXPECT_EQ(modes::state().pawn_lastx, 10 * 20 - 2);
-    EXPECT_EQ(modes::state().pawn_lasty, 7 * 20 - 10);
+    EXPECT_EQ(modes::mode_state().pawn_lastx, 10 * 20 - 2);
+    EXPECT_EQ(modes::mode_state().pawn_lasty, 7 * 20 - 10);
 }
 
 TEST_F(StoryMap, EachSecretTakesOneDrawAndOneOfItsRecordsLetters) {
     // Record 1 offers "LRUD": the end letters are half as likely as the middle ones.
-    core::state().secret_dirs[1] = "LRUD";
+    core::core_state().secret_dirs[1] = "LRUD";
     struct Case { float r; int dc; int dr; };
     const Case cases[] = {{0.16f, -1, 0}, {0.17f, 1, 0}, {0.49f, 1, 0}, {0.51f, 0, -1}, {0.83f, 0, -1}, {0.84f, 0, 1}};
     for (const Case& c : cases) {
@@ -49,22 +49,22 @@ TEST_F(StoryMap, EachSecretTakesOneDrawAndOneOfItsRecordsLetters) {
         ASSERT_EQ(draws.size(), 10u);
         for (int i = 1; i <= 10; ++i) {
             const auto k = static_cast<std::size_t>(i);
-            const int n = static_cast<int>(core::state().secret_dirs[k].size()) - 1;
+            const int n = static_cast<int>(core::core_state().secret_dirs[k].size()) - 1;
             EXPECT_EQ(draws[k - 1], (core::DrawRecord{false, 1, n})) << i;
         }
-        EXPECT_EQ(modes::state().secret_col[1], core::state().anchor_col[1] + c.dc);
-        EXPECT_EQ(modes::state().secret_row[1], core::state().anchor_row[1] + c.dr);
+        EXPECT_EQ(modes::mode_state().secret_col[1], core::core_state().anchor_col[1] + c.dc);
+        EXPECT_EQ(modes::mode_state().secret_row[1], core::core_state().anchor_row[1] + c.dr);
     }
 }
 
 TEST_F(StoryMap, SecretsLieOnTheRoadNextToTheirAnchorsAndStartHidden) {
     for (int game = 0; game < 5; ++game) {
         modes::init_story();
-        const modes::ModeState& m = modes::state();
+        const modes::ModeState& m = modes::mode_state();
         for (int i = 1; i <= 10; ++i) {
             const auto k = static_cast<std::size_t>(i);
-            const int dc = m.secret_col[k] - core::state().anchor_col[k];
-            const int dr = m.secret_row[k] - core::state().anchor_row[k];
+            const int dc = m.secret_col[k] - core::core_state().anchor_col[k];
+            const int dr = m.secret_row[k] - core::core_state().anchor_row[k];
             EXPECT_EQ(std::abs(dc) + std::abs(dr), 1) << i;
             EXPECT_NE(code_at(m.secret_col[k], m.secret_row[k]), 0) << i;
             EXPECT_EQ(m.secret_state[k], 0);
@@ -81,7 +81,7 @@ TEST_F(StoryMap, SecretIconsAreCopiedFromTheStrip) {
     EXPECT_NE(strip.pixel(26 * 4 + 12, 26 + 12), platform::kWhite);
 
     enter_map();
-    modes::ModeState& m = modes::state();
+    modes::ModeState& m = modes::mode_state();
     // Row 0 keeps the map under each secret.
     for (int i = 1; i <= 10; ++i) {
         const auto k = static_cast<std::size_t>(i);

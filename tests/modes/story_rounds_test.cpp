@@ -58,11 +58,11 @@ TEST_F(StoryRounds, LevelPuzzlesGrowWithTheLevel) {
     };
     for (const LevelCase& c : cases) {
         SCOPED_TRACE(c.level);
-        core::state().level = static_cast<std::int16_t>(c.level);
-        core::state().round_kind = core::kLevelPuzzle;
+        core::core_state().level = static_cast<std::int16_t>(c.level);
+        core::core_state().round_kind = core::kLevelPuzzle;
         DrawLog log;
         modes::gen_round_puzzle();
-        const core::CoreState& s = core::state();
+        const core::CoreState& s = core::core_state();
         EXPECT_EQ(s.round_cols, c.cols);
         EXPECT_EQ(s.round_rows, c.rows);
         EXPECT_EQ(s.tgt_count, c.pieces);
@@ -77,15 +77,15 @@ TEST_F(StoryRounds, LevelPuzzlesGrowWithTheLevel) {
 }
 
 TEST_F(StoryRounds, PictureRoundsTakeTheDifficultysGridAndTheSecretsOwnPicture) {
-    const QImage file(QString::fromStdString(platform::data_path("pic/" + core::state().secret_pic[3])));
+    const QImage file(QString::fromStdString(platform::data_path("pic/" + core::core_state().secret_pic[3])));
     ASSERT_FALSE(file.isNull());
     const int grids[3][3] = {{7, 6, 2}, {8, 7, 3}, {9, 8, 4}};
     for (int d = 0; d <= 2; ++d) {
         SCOPED_TRACE(d);
         set_difficulty(d);
-        core::state().round_kind = 3;
+        core::core_state().round_kind = 3;
         modes::gen_round_puzzle();
-        const core::CoreState& s = core::state();
+        const core::CoreState& s = core::core_state();
         EXPECT_EQ(s.round_cols, grids[d][0]);
         EXPECT_EQ(s.round_rows, grids[d][1]);
         EXPECT_EQ(s.tgt_count, grids[d][2]);
@@ -101,7 +101,7 @@ TEST_F(StoryRounds, TheStarRoundGivesAHundredSecondsAndOneMissBack) {
     const auto [col, row] = free_square(3);
     for (int misses : {2, 0}) {
         SCOPED_TRACE(misses);
-        core::state().misses = static_cast<std::uint8_t>(misses);
+        core::core_state().misses = static_cast<std::uint8_t>(misses);
         put_pawn(col, row);
         modes::land_square();
         {
@@ -111,7 +111,7 @@ TEST_F(StoryRounds, TheStarRoundGivesAHundredSecondsAndOneMissBack) {
             finish_half();
         }
         finish_half();
-        const core::CoreState& s = core::state();
+        const core::CoreState& s = core::core_state();
         EXPECT_EQ(s.round_kind, core::kSpecialRound);
         EXPECT_EQ(s.grid_cols, 8);
         EXPECT_EQ(s.grid_rows, 7);
@@ -188,8 +188,8 @@ protected:
 
     // Plays secret 3 under the given picture name and wins it.
     void play_secret_3(const std::string& name) {
-        core::state().secret_pic[3] = name;
-        modes::state().secret_state[3] = 1;
+        core::core_state().secret_pic[3] = name;
+        modes::mode_state().secret_state[3] = 1;
         put_pawn_on_secret(3);
         form().pbox_temp->draw().box(0, 0, 423, 323, kStale, true);
         modes::land_square();
@@ -213,11 +213,11 @@ TEST_F(SecretPictureTrouble, AMissingDamagedOrStrayPictureFallsBackToTheLevelPic
     for (const auto& [name, named] : cases) {
         SCOPED_TRACE(name);
         boxes.calls.clear();
-        modes::state().secret_state[3] = 1;
+        modes::mode_state().secret_state[3] = 1;
         play_secret_3(name);
         ASSERT_EQ(boxes.calls.size(), 1u);
         EXPECT_NE(boxes.calls[0].text.find(named), std::string::npos) << boxes.calls[0].text;
-        const core::CoreState& s = core::state();
+        const core::CoreState& s = core::core_state();
         EXPECT_EQ(s.round_kind, 3);
         EXPECT_EQ(s.grid_cols, 7);
         EXPECT_EQ(s.grid_rows, 6);
@@ -233,7 +233,7 @@ TEST_F(SecretPictureTrouble, AMissingDamagedOrStrayPictureFallsBackToTheLevelPic
         EXPECT_LT(stale, 20) << "the level picture takes the whole board";
         EXPECT_GT(colours.size(), 5u) << "a generated picture, not a blank board";
         find_every_piece();
-        EXPECT_EQ(modes::state().secret_state[3], 2);
+        EXPECT_EQ(modes::mode_state().secret_state[3], 2);
         back_to_map();
         modes::apply_bonus(0);
         stop_dice();

@@ -73,7 +73,7 @@ TEST_F(StoryStart, CharactersAndTheirClickAreasAppearAtTickEighteen) {
     EXPECT_EQ(form().Shape_menucs->left(), 235);
 
     form().Img_hotspot[3]->on_click();
-    EXPECT_EQ(modes::state().pawn_char, 3);
+    EXPECT_EQ(modes::mode_state().pawn_char, 3);
     EXPECT_EQ(form().Shape_menucs->left(), 340);
     EXPECT_EQ(form().Shape_menucs->top(), 279);
 }
@@ -98,7 +98,7 @@ TEST_F(StoryStart, LaughJumpsEverySixthFrameAndWrapsFrom120To40) {
     std::vector<int> laughs;
     std::vector<int> frames;
     for (int i = 0; i < 70; ++i) {
-        const int frame = modes::state().menu_tick;
+        const int frame = modes::mode_state().menu_tick;
         frames.push_back(frame);
         const std::size_t before = draws.size();
         form().Timer_menu.fire();
@@ -139,28 +139,28 @@ TEST_F(StoryStart, EveryVisitStartsFromMediumAndTheFirstCharacter) {
     ticks(30);
     form().Img_hotspot[4]->on_click();
     form().Label_misdiff[2]->on_click();
-    ASSERT_EQ(modes::state().story_diff, 2);
+    ASSERT_EQ(modes::mode_state().story_diff, 2);
     ui::Label_bt_Click(1);
     finish_half();
     finish_half();
-    ASSERT_EQ(core::state().game_state, core::StateWord::MainMenu);
+    ASSERT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
 
     modes::start_story();
-    EXPECT_EQ(modes::state().story_diff, 0);
+    EXPECT_EQ(modes::mode_state().story_diff, 0);
     EXPECT_EQ(form().Shape_misdiff->left(), form().Label_misdiff[0]->left() - 4);
-    EXPECT_EQ(modes::state().pawn_char, 0);
+    EXPECT_EQ(modes::mode_state().pawn_char, 0);
 }
 
 TEST_F(StoryStart, AnUnusableMapSaysWhyAndStaysOnTheTitle) {
-    core::state().story_available = false;
-    core::state().map_problem = "mappath.dat: square (5, 7) is a dead end, where the pawn would be trapped.";
+    core::core_state().story_available = false;
+    core::core_state().map_problem = "mappath.dat: square (5, 7) is a dead end, where the pawn would be trapped.";
     for (int way = 0; way < 2; ++way) {
         SCOPED_TRACE(way);
         boxes.calls.clear();
         if (way == 0) ui::Label_mi_Click(1);
         else form().Command3_Click();
         ASSERT_EQ(boxes.calls.size(), 1u);
-        EXPECT_EQ(boxes.calls[0].text, core::state().map_problem);
+        EXPECT_EQ(boxes.calls[0].text, core::core_state().map_problem);
         EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
         EXPECT_FALSE(form().Timer_menu.enabled());
     }

@@ -11,7 +11,7 @@ namespace {
 using pictures::make_gradient;
 using testing_support::GameTest;
 
-pictures::PictureState& ps() { return pictures::state(); }
+pictures::PictureState& ps() { return pictures::picture_state(); }
 
 TEST(ColourRamps, GreysOneStepShortOfTheEnd) {
     ps() = pictures::PictureState{};

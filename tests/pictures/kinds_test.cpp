@@ -427,9 +427,9 @@ protected:
         platform::set_data_folder(QCoreApplication::applicationDirPath().toStdString());
         pictures::load_shapes();
         platform::set_data_folder("");
-        ASSERT_GE(pictures::state().shape_count, 3) << "shapes.txt missing beside the tests";
-        g_shapes = pictures::state().shape_count;
-        fresh_ = pictures::state();
+        ASSERT_GE(pictures::picture_state().shape_count, 3) << "shapes.txt missing beside the tests";
+        g_shapes = pictures::picture_state().shape_count;
+        fresh_ = pictures::picture_state();
     }
     void TearDown() override {
         core::set_draw_recorder(nullptr);
@@ -440,7 +440,7 @@ protected:
 
     // The picture, the pen and the colour records as a new game leaves them.
     void reset_picture() {
-        pictures::state() = fresh_;
+        pictures::picture_state() = fresh_;
         form().pbox_temp->clear();
         surface().set_pen_width(1);
         surface().set_current(0, 0);
@@ -775,7 +775,7 @@ TEST_F(KindsEdges, Kind8ShapeTilesTakeTheComplementOfTheRecordedBackground) {
         fresh_.bg_g = 20;
         fresh_.bg_b = 30;
         const Painted run = forced(8, s, 4);
-        const pictures::PictureState& p = pictures::state();
+        const pictures::PictureState& p = pictures::picture_state();
         if (s == 1) {
             EXPECT_EQ(std::make_tuple(p.bg_r, p.bg_g, p.bg_b), std::make_tuple(10, 20, 30));
         } else {

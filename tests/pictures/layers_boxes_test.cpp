@@ -36,7 +36,7 @@ TEST_F(GenBoxes, RandomBaseBecomesTheBackgroundUnderSevenDrawsPerBox) {
     EXPECT_EQ(count, 80);
     EXPECT_EQ(spread, 30);
     EXPECT_EQ((std::vector<double>{r, g, b}), (std::vector<double>{128, 128, 128}));  // 30 + 98
-    EXPECT_EQ(pictures::state().bg_r, 128);
+    EXPECT_EQ(pictures::picture_state().bg_r, 128);
     // Both corners are included.
     EXPECT_EQ(at(0, 0), rgb(128, 128, 128));
     EXPECT_EQ(at(135, 210), rgb(143, 143, 143));
@@ -59,7 +59,7 @@ TEST_F(GenBoxes, OtherBasesDrawOverThePictureAndSaturate) {
     EXPECT_EQ(log.draws[0], range(200, 100));
     EXPECT_EQ(at(0, 0), rgb(255, 59, 199));  // 299 counts as 255
     EXPECT_EQ(at(100, 100), rgb(5, 6, 7));
-    EXPECT_EQ(pictures::state().bg_r, 5);
+    EXPECT_EQ(pictures::picture_state().bg_r, 5);
 
     double low_r = -50, low_g = 10, low_b = 10, none = 0;
     double one = 1;
@@ -80,7 +80,7 @@ TEST_F(GenFrames, NewBackgroundThenEightDrawsPerFrame) {
                                  range(40, 80), range(40, 80), range(3, 10)});
     EXPECT_EQ(log.draws, want);
     EXPECT_EQ(r, 82);  // round(82.5) to even
-    EXPECT_EQ(pictures::state().bg_b, 82);
+    EXPECT_EQ(pictures::picture_state().bg_b, 82);
     // Frames at (210, 160) to (290, 240) with a border of 8 about the edges (4 out, 3 in).
     const platform::Colour frame = rgb(127, 127, 127), back = rgb(82, 82, 82);
     EXPECT_EQ(at(0, 0), back);
@@ -104,7 +104,7 @@ TEST_F(GenFrames, BaseWithoutNewBackground) {
         EXPECT_EQ(log.draws, std::vector<DrawRecord>(3, range(0, 200)));
         EXPECT_EQ((std::vector<double>{r, g, b}), (std::vector<double>{0, 100, 200}));
         EXPECT_EQ(at(0, 0), rgb(40, 50, 60));
-        EXPECT_EQ(pictures::state().bg_r, 40);
+        EXPECT_EQ(pictures::picture_state().bg_r, 40);
 
         double c2 = 0, r2 = -2, g2 = 0, b2 = 0, s2 = 90;
         layer(c2, r2, g2, b2, s2);
@@ -126,7 +126,7 @@ TEST_F(GenFrames, NoItemsStillResetThePen) {
         EXPECT_EQ(surface().pen_width(), 1);
         ASSERT_EQ(prims.size(), 1u);  // the background alone
         EXPECT_EQ(prims[0].kind, Primitive::Kind::FilledBox);
-        EXPECT_EQ(pictures::state().bg_r, r);
+        EXPECT_EQ(pictures::picture_state().bg_r, r);
         prims.clear();
     }
 }

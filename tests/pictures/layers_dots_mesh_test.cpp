@@ -36,7 +36,7 @@ TEST_F(GenDots, DefaultsDrawBaseThenSixPerDot) {
                                  direct(), direct()});
     }
     EXPECT_EQ(draws, want);
-    EXPECT_EQ(pictures::state().bg_g, 128);
+    EXPECT_EQ(pictures::picture_state().bg_g, 128);
     EXPECT_EQ(surface().pen_width(), 1);
 }
 
@@ -58,9 +58,9 @@ TEST_F(GenDots, NoDotsLeavesTheRecordedBackground) {
     EXPECT_EQ(count, 0);  // 0 is a valid count, not a request for the default
     EXPECT_EQ(pixel(0, 0), rgb(50, 60, 70));
     EXPECT_EQ(pixel(419, 319), rgb(50, 60, 70));
-    EXPECT_EQ(pictures::state().bg_r, 50);
-    EXPECT_EQ(pictures::state().bg_g, 60);
-    EXPECT_EQ(pictures::state().bg_b, 70);
+    EXPECT_EQ(pictures::picture_state().bg_r, 50);
+    EXPECT_EQ(pictures::picture_state().bg_g, 60);
+    EXPECT_EQ(pictures::picture_state().bg_b, 70);
     EXPECT_EQ(surface().pen_width(), 1);
 }
 
@@ -210,7 +210,7 @@ TEST_F(GenMesh, PaintsItsBackgroundWithoutRecordingIt) {
     pictures::fill_background(r0, g0, b0);
     double nx = 5, ny = 4, width = 3, r = 200, g = 0, b = 0;
     pictures::gen_mesh(nx, ny, width, r, g, b);
-    const pictures::PictureState& s = pictures::state();
+    const pictures::PictureState& s = pictures::picture_state();
     EXPECT_EQ(s.bg_r, 1);
     EXPECT_EQ(s.bg_g, 2);
     EXPECT_EQ(s.bg_b, 3);

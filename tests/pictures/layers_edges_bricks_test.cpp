@@ -99,7 +99,7 @@ TEST_F(GenTilesOffset, DefaultsThenOneDrawPerTilePosition) {
     append(want, 11 * 12 + 11 * 11, {range(0, 100)});
     EXPECT_EQ(draws, want);
     EXPECT_EQ(prims.size(), 1u);
-    EXPECT_EQ(pictures::state().bg_g, 90);
+    EXPECT_EQ(pictures::picture_state().bg_g, 90);
     EXPECT_EQ(pixel(210, 160), rgb(90, 90, 90));
 }
 
@@ -129,7 +129,7 @@ TEST_F(GenTilesOffset, RowsAlternateTheirStartAndTilesAreTwoSizesWide) {
     EXPECT_EQ(boxes.back().x1, 400);  // row 22 (even) at y 400 ends with the tile at x 400
     EXPECT_EQ(boxes.back().y1, 400);
     EXPECT_EQ(pixel(0, 0), rgb(15, 25, 35));
-    EXPECT_EQ(pictures::state().bg_r, 10);  // the background is the base, tiles don't record
+    EXPECT_EQ(pictures::picture_state().bg_r, 10);  // the background is the base, tiles don't record
 }
 
 TEST_F(GenTilesOffset, SizeBelowOneIsHeldAtOne) {

@@ -15,7 +15,7 @@ namespace {
 using namespace testing_support;
 using platform::rgb;
 
-pictures::PictureState& ps() { return pictures::state(); }
+pictures::PictureState& ps() { return pictures::picture_state(); }
 platform::Colour entry(int i) { return ps().grad_colors[static_cast<std::size_t>(i)]; }
 
 class GradientLayerTest : public LayerTest {

@@ -24,7 +24,7 @@ using platform::rgb;
 // A tiny library: shape k is a dot at the origin and one line (10k, 5k) from it, so the line's
 // run tells the shapes, their scales and their turning apart.
 void make_library(const std::vector<std::string>& names) {
-    pictures::PictureState& p = pictures::state();
+    pictures::PictureState& p = pictures::picture_state();
     p.shape_count = static_cast<std::int16_t>(names.size());
     std::size_t slot = 12;
     for (std::size_t k = 1; k <= names.size(); ++k) {
@@ -67,7 +67,7 @@ TEST_F(GenShapeGrid, RandomBaseGridDrawsShadowThenShapeInEveryCell) {
     EXPECT_EQ(r, 132);  // 20 + round(112.5)
     EXPECT_EQ(g, 6);    // written back after the background took the drawn green
     EXPECT_EQ(b, 132);
-    EXPECT_EQ(pictures::state().bg_g, 132);
+    EXPECT_EQ(pictures::picture_state().bg_g, 132);
     std::vector<DrawRecord> want = {range(20, 225), range(20, 225), range(20, 225),
                                     range(40, 215), range(40, 215), range(40, 215),
                                     range(1, 2),    range(1, 2)};
@@ -233,7 +233,7 @@ TEST_F(GenShapeTiles, FewerThanTwoNamedShapesUseTheFirstTwice) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.picks);
-        pictures::state() = pictures::PictureState{};
+        pictures::picture_state() = pictures::PictureState{};
         make_library(c.names);
         draws.clear();
         prims.clear();
@@ -294,7 +294,7 @@ TEST_F(GenDotPicture, MarkersTakeTheBaseAndOtherPixelsKeepTheirColour) {
     EXPECT_EQ(r, 88);  // round(87.5) to even
     EXPECT_EQ(g, 88);
     EXPECT_EQ(b, 88);
-    EXPECT_EQ(pictures::state().bg_b, 88);
+    EXPECT_EQ(pictures::picture_state().bg_b, 88);
     std::vector<DrawRecord> want = {direct(), range(0, 175), range(0, 175), range(0, 175),
                                     range(10, 5), range(88, 80), range(88, 80), range(88, 80)};
     append(want, 32 * 24 - 2, {range(10, 5)});

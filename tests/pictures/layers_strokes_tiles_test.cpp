@@ -51,7 +51,7 @@ TEST_F(GenStrokes, DefaultsDrawWidthDirectionBaseThenFourPerDash) {
     }
     EXPECT_EQ(draws, want);
     EXPECT_EQ(surface().pen_width(), 1);
-    EXPECT_EQ(pictures::state().bg_r, 30);
+    EXPECT_EQ(pictures::picture_state().bg_r, 30);
 }
 
 TEST_F(GenStrokes, OnlyWidthsOfTwoOrLessAreReplaced) {
@@ -155,7 +155,7 @@ TEST_F(GenTiles, DefaultsDrawSizesBaseThenThreePerTile) {
     want.insert(want.end(), 15 * 11 * 3, range(175, 80));
     EXPECT_EQ(draws, want);
     EXPECT_EQ(surface().pen_width(), 7);  // left as the earlier layer set it
-    EXPECT_EQ(pictures::state().bg_g, 175);
+    EXPECT_EQ(pictures::picture_state().bg_g, 175);
 }
 
 TEST_F(GenTiles, TilesAbutColumnByColumnUpToTheFarEdges) {

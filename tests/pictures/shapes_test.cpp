@@ -30,11 +30,11 @@ class ShapesTest : public testing_support::DataFolderTest {
 protected:
     void SetUp() override {
         DataFolderTest::SetUp();
-        pictures::state() = pictures::PictureState{};
+        pictures::picture_state() = pictures::PictureState{};
     }
     void TearDown() override {
         DataFolderTest::TearDown();
-        pictures::state() = pictures::PictureState{};
+        pictures::picture_state() = pictures::PictureState{};
     }
 
     void write(const std::string& contents) { write_file("shapes.txt", contents); }
@@ -44,7 +44,7 @@ protected:
     }
 
     static Strings names() {
-        const auto& p = pictures::state();
+        const auto& p = pictures::picture_state();
         return Strings(p.shape_name.begin() + 1, p.shape_name.begin() + 1 + p.shape_count);
     }
 };
@@ -92,7 +92,7 @@ TEST_F(ShapesTest, WhereTheLibraryEnds) {
 TEST_F(ShapesTest, PointSlotsAreHandedOutInFileOrder) {
     load(shape("square", 4, "10, 0, 1\n0, 10, 1\n-10, 0, 0\n0, -10, 2\n", "3, -4") +
          shape("dot", 0) + shape("none", -3) + shape("last", 1, "7, 8, 1\n") + "[END]\n");
-    const auto& p = pictures::state();
+    const auto& p = pictures::picture_state();
     ASSERT_EQ(p.shape_count, 4);
     EXPECT_EQ(p.shape_start[1], 12);
     EXPECT_EQ(p.shape_start[2], 14 + 4);  // the first shape's points and one empty slot
@@ -132,7 +132,7 @@ TEST_F(ShapesTest, ADamagedShapeEndsTheLibraryBeforeIt) {
         SCOPED_TRACE(c.what);
         load(good + c.bad + "\n" + shape("c", 0) + "[END]\n");
         EXPECT_EQ(names(), Strings{"a"});
-        const auto& p = pictures::state();
+        const auto& p = pictures::picture_state();
         EXPECT_EQ(p.shape_pt_x[15], 0) << "nothing of the damaged shape is stored";
         EXPECT_EQ(p.shape_name[2], "");
     }
@@ -140,7 +140,7 @@ TEST_F(ShapesTest, ADamagedShapeEndsTheLibraryBeforeIt) {
 
 TEST_F(ShapesTest, FractionsRoundHalfToEvenAndTheRangeEndsAreKept) {
     load(shape("a", 2, "2.5, 3.5, 1\n-32768, 32767, 1\n", "-0.5, 1.5"));
-    const auto& p = pictures::state();
+    const auto& p = pictures::picture_state();
     ASSERT_EQ(p.shape_count, 1);
     EXPECT_EQ(p.shape_pt_x[12], 0);
     EXPECT_EQ(p.shape_pt_y[12], 2);
@@ -154,14 +154,14 @@ TEST_F(ShapesTest, TheTablesHoldAHundredShapesAndPointsUpToSlot1000) {
     std::string many;
     for (int i = 1; i <= 101; ++i) many += shape("s" + std::to_string(i), 0);
     load(many);
-    EXPECT_EQ(pictures::state().shape_count, 100);
-    EXPECT_EQ(pictures::state().shape_name[100], "s100");
+    EXPECT_EQ(pictures::picture_state().shape_count, 100);
+    EXPECT_EQ(pictures::picture_state().shape_name[100], "s100");
 
     // Slots 12..1000: one shape of 988 points fills them exactly; one more point is too many,
     // and so is any shape after the full one.
     load(shape("full", 988, points(988)) + shape("after", 0));
     EXPECT_EQ(names(), Strings{"full"});
-    EXPECT_EQ(pictures::state().shape_pt_x[1000], 5);
+    EXPECT_EQ(pictures::picture_state().shape_pt_x[1000], 5);
     load(shape("over", 989, points(989)));
     EXPECT_EQ(names(), Strings{});
     load(shape("a", 986, points(986)) + shape("b", 0));  // the second start lands on 1000
@@ -170,11 +170,11 @@ TEST_F(ShapesTest, TheTablesHoldAHundredShapesAndPointsUpToSlot1000) {
 
 TEST_F(ShapesTest, AMissingFileLeavesAnEmptyLibrary) {
     load(shape("a", 0) + shape("b", 0));
-    ASSERT_EQ(pictures::state().shape_count, 2);
+    ASSERT_EQ(pictures::picture_state().shape_count, 2);
     QFile::remove(dir_.filePath("shapes.txt"));
     pictures::load_shapes();
-    EXPECT_EQ(pictures::state().shape_count, 0);
-    EXPECT_EQ(pictures::state().shape_name[1], "");
+    EXPECT_EQ(pictures::picture_state().shape_count, 0);
+    EXPECT_EQ(pictures::picture_state().shape_name[1], "");
 }
 
 // ---- drawing -------------------------------------------------------------------------------
@@ -214,7 +214,7 @@ protected:
         load(shape("square", 4, "10, 0, 1\n0, 10, 1\n-10, 0, 1\n0, -10, 1\n") +
              shape("steps", 2, "10, 0, 0\n0, 5, 1\n", "5, 0") + shape("bare", 0, "", "-5, 5") +
              "[END]\n");
-        ASSERT_EQ(pictures::state().shape_count, 3);
+        ASSERT_EQ(pictures::picture_state().shape_count, 3);
     }
 };
 
@@ -305,7 +305,7 @@ TEST_F(ShapesDrawTest, NumbersOutsideTheLibraryDrawNothing) {
         EXPECT_EQ(s.pen_width(), 3);
     }
     // Tables that point past their ends are not followed.
-    auto& p = pictures::state();
+    auto& p = pictures::picture_state();
     p.shape_start[1] = 995;
     p.shape_npts[1] = 10;
     p.shape_start[2] = -4;
@@ -314,7 +314,7 @@ TEST_F(ShapesDrawTest, NumbersOutsideTheLibraryDrawNothing) {
         EXPECT_TRUE(draw(c).empty()) << n;
     }
     // An empty library: -1 picks 1 after the full 501 draws, and there is nothing to draw.
-    pictures::state() = pictures::PictureState{};
+    pictures::picture_state() = pictures::PictureState{};
     platform::reset_random_draw_count();
     Call c{-1};
     EXPECT_TRUE(draw(c).empty());
@@ -346,7 +346,7 @@ class ShapesPickTest : public ShapesTest {
 protected:
     void SetUp() override {
         ShapesTest::SetUp();
-        auto& p = pictures::state();
+        auto& p = pictures::picture_state();
         p.shape_count = 4;
         p.shape_name[1] = "Star";
         p.shape_name[2] = "";
@@ -396,7 +396,7 @@ TEST_F(ShapesPickTest, GivesUpAfterFiveHundredDrawsWithShapeOne) {
 }
 
 TEST_F(ShapesPickTest, OneShapeIsAlwaysTheOne) {
-    pictures::state().shape_count = 1;
+    pictures::picture_state().shape_count = 1;
     platform::ScriptedRandom script({0.9f, 0.1f});
     std::string any;
     EXPECT_EQ(pictures::pick_shape(any), 1);
@@ -406,7 +406,7 @@ TEST_F(ShapesPickTest, OneShapeIsAlwaysTheOne) {
 // ---- damaged input -------------------------------------------------------------------------
 
 void expect_sound_library() {
-    const auto& p = pictures::state();
+    const auto& p = pictures::picture_state();
     ASSERT_GE(p.shape_count, 0);
     ASSERT_LE(p.shape_count, 100);
     int next = 12;
@@ -424,7 +424,7 @@ void expect_sound_library() {
 
 void draw_every_shape() {
     platform::Surface s(40, 40);
-    for (std::int16_t n = 1; n <= pictures::state().shape_count; ++n) {
+    for (std::int16_t n = 1; n <= pictures::picture_state().shape_count; ++n) {
         Call c{n, 20, 20, kInk, 0.5, 0.5, 1, 0};
         pictures::draw_shape(s, c.shape_no, c.x, c.y, c.colour, c.scale_x, c.scale_y, c.width, c.orient);
     }

@@ -27,7 +27,7 @@ protected:
         platform::set_data_folder(QCoreApplication::applicationDirPath().toStdString());
         pictures::load_shapes();
         platform::set_data_folder("");
-        ASSERT_GE(pictures::state().shape_count, 3);
+        ASSERT_GE(pictures::picture_state().shape_count, 3);
     }
 
     // Runs a recipe on a sequence that opens with the given values and goes on at random.
@@ -130,8 +130,8 @@ TEST_F(StoryRecipes, LevelElevenRunsTheLayersOfItsChoice) {
             EXPECT_EQ(count(range(30, 210)), 9) << "three walls, each in its own colour";
             const auto bodies = brick_bodies();
             EXPECT_TRUE(bodies.count({27, 13}) && bodies.count({31, 15}) && bodies.count({35, 17}));
-            EXPECT_EQ(pictures::state().bg_r, 80) << "the first colour stays the background";
-            EXPECT_EQ(pictures::state().bg_b, 160);
+            EXPECT_EQ(pictures::picture_state().bg_r, 80) << "the first colour stays the background";
+            EXPECT_EQ(pictures::picture_state().bg_b, 160);
         }
         if (s == 3) {
             EXPECT_EQ(slice(at, 3), (std::vector<DrawRecord>{range(6, 10), range(0, 1), range(30, 200)}));

@@ -68,10 +68,10 @@ std::string window_of(QWidget* w) {
 }
 
 std::string status() {
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     const ui::ScreenState& sc = ui::screen();
     std::string won;
-    for (std::size_t i = 1; i <= 10; ++i) won += std::to_string(modes::state().secret_state[i]);
+    for (std::size_t i = 1; i <= 10; ++i) won += std::to_string(modes::mode_state().secret_state[i]);
     return "state " + std::string(core::word(s.game_state)) + " mode " + std::to_string(static_cast<int>(sc.game_mode)) +
            " level " + std::to_string(s.level) +
            " secrets " + won + " round " + std::to_string(s.round_kind) + " page " + std::to_string(sc.ending_page) +
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     form.show();
     platform::seed_random(2024);
     // An earlier player's Hall of Fame with room for this game's score.
-    for (int i = 1; i <= 10; ++i) core::state().hof_table[static_cast<std::size_t>(i)].score = 11 - i;
+    for (int i = 1; i <= 10; ++i) core::core_state().hof_table[static_cast<std::size_t>(i)].score = 11 - i;
 
     ArrivalCounter arrivals;
     app.installEventFilter(&arrivals);

@@ -47,10 +47,10 @@ protected:
             ++program_ends;
             throw platform::ProgramEnded{};
         });
-        core::state() = core::CoreState{};
+        core::core_state() = core::CoreState{};
         ui::screen() = ui::ScreenState{};
-        modes::state() = modes::ModeState{};
-        pictures::state() = pictures::PictureState{};
+        modes::mode_state() = modes::ModeState{};
+        pictures::picture_state() = pictures::PictureState{};
         form_ = &ui::create_mainform();
         // A side window opened by the game under test is dismissed at once: the name entry
         // takes the name it offers, the others close. Tests that visit a window set their own.

@@ -16,7 +16,7 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         form().Form_Load();
-        core::CoreState& s = core::state();
+        core::CoreState& s = core::core_state();
         ui::screen().game_mode = core::GameMode::Linear;
         core::init_difficulty_tables();
         modes::init_linear();
@@ -49,12 +49,12 @@ protected:
 
     // Points the cursor at piece i's cell.
     void aim_at(int i) {
-        core::state().cur_col = core::state().tgt_col[static_cast<std::size_t>(i)];
-        core::state().cur_row = core::state().tgt_row[static_cast<std::size_t>(i)];
+        core::core_state().cur_col = core::core_state().tgt_col[static_cast<std::size_t>(i)];
+        core::core_state().cur_row = core::core_state().tgt_row[static_cast<std::size_t>(i)];
     }
     // Points the cursor at a cell that holds no piece.
     void aim_beside() {
-        core::CoreState& s = core::state();
+        core::CoreState& s = core::core_state();
         for (int c = 1; c <= s.grid_cols; ++c) {
             for (int r = 1; r <= s.grid_rows; ++r) {
                 bool free = true;

@@ -60,7 +60,7 @@ public:
         ui::MainForm& f = ui::mainform();
         // A player waits while the board changes screens or a side panel slides.
         if (f.Timer_pane.enabled() || f.Timer_box.enabled()) return {};
-        const core::StateWord& st = core::state().game_state;
+        const core::StateWord& st = core::core_state().game_state;
         if (st == core::StateWord::MainMenu) return ui::screen().game_mode == core::GameMode::Story ? start_screen() : title();
         if (st == core::StateWord::RollDice) return rolling();
         if (st == core::StateWord::WalkMap) return walking();
@@ -120,12 +120,12 @@ private:
     }
     static std::uint8_t code(Square s) {
         if (s.first < 1 || s.first > 21 || s.second < 1 || s.second > 16) return 0;
-        return core::state().map_grid[static_cast<std::size_t>(s.first)][static_cast<std::size_t>(s.second)];
+        return core::core_state().map_grid[static_cast<std::size_t>(s.first)][static_cast<std::size_t>(s.second)];
     }
-    static Square pawn() { return {modes::state().pawn_col, modes::state().pawn_row}; }
+    static Square pawn() { return {modes::mode_state().pawn_col, modes::mode_state().pawn_row}; }
     static Square secret(int i) {
         const auto k = static_cast<std::size_t>(i);
-        return {modes::state().secret_col[k], modes::state().secret_row[k]};
+        return {modes::mode_state().secret_col[k], modes::mode_state().secret_row[k]};
     }
     static int secret_at(Square s) {
         for (int i = 1; i <= 10; ++i) {
@@ -133,12 +133,12 @@ private:
         }
         return 0;
     }
-    static bool castle_placed() { return core::state().castle_on && modes::state().secret_col[11] != 99; }
+    static bool castle_placed() { return core::core_state().castle_on && modes::mode_state().secret_col[11] != 99; }
     // A square whose landing only rolls again: plain, a won secret, or a hidden one (revealed).
     static bool quiet(Square s) {
         if (castle_placed() && s == secret(11)) return false;
         const int i = secret_at(s);
-        if (i != 0) return modes::state().secret_state[static_cast<std::size_t>(i)] != 1;
+        if (i != 0) return modes::mode_state().secret_state[static_cast<std::size_t>(i)] != 1;
         return code(s) == 1;
     }
     // The shortest road from the pawn to `goal`, without the pawn's square.
@@ -202,7 +202,7 @@ private:
 
     PlayerAction start_screen() {
         ui::MainForm& f = ui::mainform();
-        if (modes::state().menu_tick <= 38) return {};  // the difficulty panel is still rising
+        if (modes::mode_state().menu_tick <= 38) return {};  // the difficulty panel is still rising
         if (!character_picked_) {
             character_picked_ = true;
             return click(f.Img_hotspot[static_cast<std::size_t>(plan_.character)], "a character");
@@ -217,7 +217,7 @@ private:
     // ---- the map --------------------------------------------------------------------------
     // Where the next trip should end up, and where it may stop on the way.
     Square goal() {
-        const modes::ModeState& m = modes::state();
+        const modes::ModeState& m = modes::mode_state();
         if (castle_placed()) return secret(11);
         if (!level_done_) return nearest([](Square s) { return code(s) == 2 && secret_at(s) == 0; });
         int won = 0;
@@ -268,7 +268,7 @@ private:
 
     PlayerAction rolling() {
         ui::MainForm& f = ui::mainform();
-        const core::CoreState& s = core::state();
+        const core::CoreState& s = core::core_state();
         if (losing_) {  // the round ran out of time and the map is back
             losing_ = false;
             ++rounds_lost;
@@ -338,7 +338,7 @@ private:
     // ---- rounds ---------------------------------------------------------------------------
     PlayerAction puzzle() {
         ui::MainForm& f = ui::mainform();
-        core::CoreState& s = core::state();
+        core::CoreState& s = core::core_state();
         if (s.round_no != round_seen_) {  // a new round has begun
             round_seen_ = s.round_no;
             missed_here_ = false;

@@ -26,7 +26,7 @@ protected:
     void SetUp() override {
         RoundTest::SetUp();
         ui::screen().game_mode = core::GameMode::Menu;  // the title screen
-        ASSERT_TRUE(core::state().story_available) << core::state().map_problem;
+        ASSERT_TRUE(core::core_state().story_available) << core::core_state().map_problem;
     }
 
     // "Start Story Game", "play game", and the map revealed: the dice is rolling.
@@ -52,7 +52,7 @@ protected:
         return ticks;
     }
     std::uint8_t code_at(int col, int row) const {
-        return core::state().map_grid[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
+        return core::core_state().map_grid[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
     }
     std::vector<std::string> lines() {
         std::vector<std::string> out;
@@ -64,7 +64,7 @@ protected:
         return std::find(all.begin(), all.end(), text) != all.end();
     }
     const std::string& last_line() {
-        return form().Label_msg[static_cast<std::size_t>(std::max<int>(0, modes::state().msg_line))]->caption();
+        return form().Label_msg[static_cast<std::size_t>(std::max<int>(0, modes::mode_state().msg_line))]->caption();
     }
 };
 
@@ -73,7 +73,7 @@ protected:
     void SetUp() override {
         StoryTripTest::SetUp();
         if (HasFatalFailure()) return;
-        core::CoreState& s = core::state();
+        core::CoreState& s = core::core_state();
         ui::screen().game_mode = core::GameMode::Story;
         set_difficulty(0);
         s.last_round_result = -1;
@@ -81,7 +81,7 @@ protected:
         s.castle_won = false;
         s.level = 1;
         s.misses = 0;
-        modes::ModeState& m = modes::state();
+        modes::ModeState& m = modes::mode_state();
         // Each secret on its anchor's neighbour in the first direction of its record.
         for (int i = 1; i <= 10; ++i) {
             const auto k = static_cast<std::size_t>(i);
@@ -104,24 +104,24 @@ protected:
     }
 
     void set_difficulty(int d) {
-        core::CoreState& s = core::state();
+        core::CoreState& s = core::core_state();
         s.cur_story_diff = s.story_diff_table[static_cast<std::size_t>(d)];
         s.time_limit = s.cur_story_diff.secs;
         s.miss_limit = s.cur_story_diff.max_misses;
     }
 
     void put_pawn(int col, int row) {
-        modes::state().pawn_col = static_cast<std::int16_t>(col);
-        modes::state().pawn_row = static_cast<std::int16_t>(row);
+        modes::mode_state().pawn_col = static_cast<std::int16_t>(col);
+        modes::mode_state().pawn_row = static_cast<std::int16_t>(row);
     }
     void put_pawn_on_secret(int i) {
         const auto k = static_cast<std::size_t>(i);
-        put_pawn(modes::state().secret_col[k], modes::state().secret_row[k]);
+        put_pawn(modes::mode_state().secret_col[k], modes::mode_state().secret_row[k]);
     }
     bool has_secret(int col, int row) {
         for (int i = 1; i <= 11; ++i) {
             const auto k = static_cast<std::size_t>(i);
-            if (modes::state().secret_col[k] == col && modes::state().secret_row[k] == row) return true;
+            if (modes::mode_state().secret_col[k] == col && modes::mode_state().secret_row[k] == row) return true;
         }
         return false;
     }
@@ -141,7 +141,7 @@ protected:
     // The player stops the dice: the walk may begin (and an unveiled castle is placed).
     void stop_dice() {
         modes::dice_stopped();
-        ASSERT_EQ(core::state().game_state, core::StateWord::WalkMap);
+        ASSERT_EQ(core::core_state().game_state, core::StateWord::WalkMap);
         ASSERT_FALSE(form().Timer_dice.enabled());
     }
 
@@ -150,10 +150,10 @@ protected:
         ASSERT_EQ(ui::screen().pane_word, core::PaneWord::GenPuzzle);
         finish_half();
         finish_half();
-        ASSERT_EQ(core::state().game_state, core::StateWord::PlayPuzzle);
+        ASSERT_EQ(core::core_state().game_state, core::StateWord::PlayPuzzle);
     }
     void find_every_piece() {
-        for (int i = 1; i <= core::state().tgt_count; ++i) {
+        for (int i = 1; i <= core::core_state().tgt_count; ++i) {
             aim_at(i);
             core::check_answer();
         }

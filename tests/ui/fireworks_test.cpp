@@ -28,7 +28,7 @@ class Fireworks : public RoundTest {
 protected:
     // The show as the golden castle opens it.
     void open_show() {
-        core::state().stories_won = 1;
+        core::core_state().stories_won = 1;
         ui::goto_mainmenu();
         ui::Img_bgcastle_Click();
         finish_half();
@@ -43,14 +43,14 @@ TEST_F(Fireworks, TheGoldenCastleOpensTheShowAndOnlyItDoes) {
     EXPECT_FALSE(form().Timer_pane.enabled());
 
     // The title castle still lingers under the Story start screen's first frames.
-    core::state().stories_won = 1;
+    core::core_state().stories_won = 1;
     ui::goto_mainmenu();
     ui::screen().game_mode = core::GameMode::Story;
     ui::Img_bgcastle_Click();
     EXPECT_FALSE(form().Timer_pane.enabled());
 
     open_show();
-    EXPECT_EQ(core::state().game_state, core::StateWord::PlayFirework);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::PlayFirework);
     EXPECT_TRUE(form().Timer_fw.enabled());
     EXPECT_FALSE(form().Img_bgcastle->visible());
     EXPECT_EQ(form().Label_fwtotal->caption(), "11");
@@ -67,7 +67,7 @@ TEST_F(Fireworks, TheSkyIsSixtyFiveBandsOverTheMaskedSkyline) {
     const std::vector<DrawRecord> expected = {{false, 0, 260}, {false, 0, 260}, {false, 0, 200}, {false, 0, 200}};
     EXPECT_EQ(draws, expected);
 
-    const pictures::PictureState& p = pictures::state();
+    const pictures::PictureState& p = pictures::picture_state();
     ASSERT_EQ(p.grad_count, 65);
     EXPECT_EQ(p.grad_colors[1], platform::rgb(0, 0, 255));  // top: all 260 in blue
     EXPECT_EQ(p.grad_colors[44], platform::kWhite);
@@ -224,11 +224,11 @@ TEST_F(Fireworks, TheHeightGuideBorrowsGridLineZeroAndGivesItBack) {
 }
 
 TEST_F(Fireworks, ThePanelTakesPicksWhileItSlidesInAndTheShowKeepsThem) {
-    core::state().stories_won = 1;
+    core::core_state().stories_won = 1;
     ui::goto_mainmenu();
     ui::Img_bgcastle_Click();
     finish_half();  // the panel rises while the board opens
-    ASSERT_EQ(core::state().game_state, core::StateWord::PaneOpen);
+    ASSERT_EQ(core::core_state().game_state, core::StateWord::PaneOpen);
     ui::Label_btc_Click(1);
     ui::pbox_pal_MouseMove({platform::kLeftButton, 0, 40, 15});
     finish_half();
@@ -239,7 +239,7 @@ TEST_F(Fireworks, ThePanelTakesPicksWhileItSlidesInAndTheShowKeepsThem) {
 TEST_F(Fireworks, MenuLeavesTheShowOnce) {
     open_show();
     ui::Label_btb_Click(0);  // ">>" is the ending's
-    EXPECT_EQ(core::state().game_state, core::StateWord::PlayFirework);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::PlayFirework);
     ui::Label_btb_Click(1);
     EXPECT_FALSE(form().Timer_fw.enabled());
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::EndGame);

@@ -25,14 +25,14 @@ protected:
 
 TEST_F(Input, ArrowsMoveTheCursorWithinTheGrid) {
     start_round();
-    core::state().cur_col = 1;
-    core::state().cur_row = 1;
+    core::core_state().cur_col = 1;
+    core::core_state().cur_row = 1;
     ui::Form_KeyDown(37, 0);  // left, off the grid: stays on the edge
-    EXPECT_EQ(core::state().cur_col, 1);
+    EXPECT_EQ(core::core_state().cur_col, 1);
     ui::Form_KeyDown(39, 0);
     ui::Form_KeyDown(40, 0);
-    EXPECT_EQ(core::state().cur_col, 2);
-    EXPECT_EQ(core::state().cur_row, 2);
+    EXPECT_EQ(core::core_state().cur_col, 2);
+    EXPECT_EQ(core::core_state().cur_row, 2);
     EXPECT_EQ(form().Shape_cursor->left(), 84);
     // Any key re-places the frame.
     form().Shape_cursor->move(0, 0);
@@ -44,9 +44,9 @@ TEST_F(Input, EnterAndSpaceAnswerAndCRecolours) {
     start_round();
     aim_beside();
     ui::Form_KeyPress(13);
-    EXPECT_EQ(core::state().misses, 1);
+    EXPECT_EQ(core::core_state().misses, 1);
     ui::Form_KeyPress(32);
-    EXPECT_EQ(core::state().misses, 2);
+    EXPECT_EQ(core::core_state().misses, 2);
     platform::ScriptedRandom script({0.0f, 0.0f, 0.0f});
     ui::Form_KeyPress('c');
     EXPECT_EQ(form().Shape_cursor->border_colour(), platform::rgb(10, 10, 10));
@@ -67,15 +67,15 @@ TEST_F(Input, TheDebugWordTogglesInAnyStateEvenDuringATransition) {
 
 TEST_F(Input, RoundWords) {
     start_round();
-    core::state().round_time_left = 32700;
+    core::core_state().round_time_left = 32700;
     type("cadgeplussecs");
-    EXPECT_EQ(core::state().round_time_left, 32767) << "the gift stops at the counter's top";
+    EXPECT_EQ(core::core_state().round_time_left, 32767) << "the gift stops at the counter's top";
     EXPECT_EQ(ui::screen().typed, "");
     type("reveal!rapid!");
-    const core::CoreState& s = core::state();
+    const core::CoreState& s = core::core_state();
     EXPECT_EQ(form().pbox_main->pixel(core::cellx(s.tgt_col[1]), core::celly(s.tgt_row[1]) + 3), platform::kBlack);
-    core::state().linear_wins = 12;
-    core::state().linear_quota = 30;
+    core::core_state().linear_wins = 12;
+    core::core_state().linear_quota = 30;
     type("cadgetally");
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(boxes.calls[0].text,
@@ -86,10 +86,10 @@ TEST_F(Input, RoundWords) {
 TEST_F(Input, KeysDuringATransitionOnlyFillTheBuffer) {
     start_round();
     ui::pane_close(core::PaneWord::GenPuzzle);
-    const std::uint8_t misses = core::state().misses;
+    const std::uint8_t misses = core::core_state().misses;
     ui::Form_KeyPress(13);
     type("cadgeplussecs");
-    EXPECT_EQ(core::state().misses, misses);
+    EXPECT_EQ(core::core_state().misses, misses);
     EXPECT_EQ(ui::screen().typed, "\rcadgeplussecs");
 }
 
@@ -114,30 +114,30 @@ TEST_F(Input, ClearingAllSettingsOnlyFromTheTitle) {
 TEST_F(Input, BoardMouse) {
     start_round();
     ui::pbox_main_MouseMove({0, 0, 100.0f, 100.0f});
-    EXPECT_EQ(core::state().cur_col, 2);
-    EXPECT_EQ(core::state().cur_row, 2);
+    EXPECT_EQ(core::core_state().cur_col, 2);
+    EXPECT_EQ(core::core_state().cur_row, 2);
     ui::pbox_main_MouseDown({1, 0, 100.0f, 100.0f});
     EXPECT_EQ(form().Shape_cursor->fill_style(), platform::Shape::kFillDiagonalCross);
     ui::pbox_main_MouseUp({1, 0, 100.0f, 100.0f});
     EXPECT_EQ(form().Shape_cursor->fill_style(), platform::Shape::kFillTransparent);
     aim_beside();
     ui::pbox_main_Click();
-    EXPECT_EQ(core::state().misses, 1);
+    EXPECT_EQ(core::core_state().misses, 1);
 
     // On the title screen the pointer moves nothing.
-    core::state().game_state = core::StateWord::MainMenu;
-    const std::int16_t col = core::state().cur_col;
-    const std::int16_t row = core::state().cur_row;
+    core::core_state().game_state = core::StateWord::MainMenu;
+    const std::int16_t col = core::core_state().cur_col;
+    const std::int16_t row = core::core_state().cur_row;
     ui::pbox_main_MouseMove({0, 0, 400.0f, 300.0f});
-    EXPECT_EQ(core::state().cur_col, col);
-    EXPECT_EQ(core::state().cur_row, row);
+    EXPECT_EQ(core::core_state().cur_col, col);
+    EXPECT_EQ(core::core_state().cur_row, row);
 }
 
 // Real pointer events at window coordinates, routed by the toolkit to whatever lies under the
 // pointer: the banner over the board has no handlers, so the board must get them.
 TEST_F(Input, ThePointerOverThePopUpReachesTheCellBeneath) {
     start_round();
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     ASSERT_GT(s.cell_h, 20);
     form().show();
     ui::show_pmsg(1, "Opps! Wrong answer!", 6);
@@ -180,7 +180,7 @@ TEST_F(Input, OnlyTheBoardsClickableControlsStopThePointer) {
 }
 
 TEST_F(Input, FireworksGuideLine) {
-    core::state().game_state = core::StateWord::PlayFirework;
+    core::core_state().game_state = core::StateWord::PlayFirework;
     ui::pbox_main_MouseDown({1, 0, 100.5f, 100.5f});
     EXPECT_EQ(ui::screen().fw_hmax, 220);  // 219.5 rounds to even
     EXPECT_TRUE(form().gridline[0]->visible());
@@ -199,18 +199,18 @@ TEST_F(Input, HudClicks) {
     EXPECT_EQ(form().Timer_timer.interval(), 20);
 
     // The debug aids act only in debug mode, and never fail on a zero quota.
-    core::state().linear_quota = 0;
+    core::core_state().linear_quota = 0;
     ui::Label_score_DblClick();
-    EXPECT_EQ(core::state().linear_wins, 0);
+    EXPECT_EQ(core::core_state().linear_wins, 0);
     ui::screen().debugmode = -1;
     ui::Label_score_DblClick();
-    EXPECT_EQ(core::state().linear_wins, -1);
-    const std::int16_t level = core::state().level;
+    EXPECT_EQ(core::core_state().linear_wins, -1);
+    const std::int16_t level = core::core_state().level;
     ui::Label_LEVEL_Click();
-    EXPECT_EQ(core::state().level, level + 1);
-    core::state().level = 13;
+    EXPECT_EQ(core::core_state().level, level + 1);
+    core::core_state().level = 13;
     ui::Label_LEVEL_Click();
-    EXPECT_EQ(core::state().level, 13);
+    EXPECT_EQ(core::core_state().level, 13);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ TEST_F(MainWindow, StartUpLeavesTheTitleScreenQuiet) {
     EXPECT_FALSE(form().Label_debug1->visible());
     EXPECT_FALSE(form().Label_debug2->visible());
     EXPECT_FALSE(form().Combo1->visible());
-    EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
     EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
     EXPECT_EQ(ui::screen().debugmode, 0);
     // The map is revealed before the dice's first tick: it must already show a face.
@@ -137,7 +137,7 @@ TEST_F(MainWindow, ExitQuestionNoKeepsEverything) {
     EXPECT_EQ(cancel, 1);
     EXPECT_EQ(program_ends, 0);
     EXPECT_TRUE(form().Timer_pane.enabled());
-    EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
 }
 
 TEST_F(MainWindow, DebugModeLeavesWithoutAsking) {

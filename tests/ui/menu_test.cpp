@@ -23,7 +23,7 @@ protected:
     }
     void expect_title_screen(int where) {
         SCOPED_TRACE(where);
-        EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
+        EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
         EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
         for (platform::Timer* t : {&form().Timer_menu, &form().Timer_dice, &form().Timer_timer, &form().Timer_pawn,
                                    &form().Timer_walk, &form().Timer_gameover}) {
@@ -40,7 +40,7 @@ protected:
         EXPECT_TRUE(form().Label_mi[0]->visible());
         EXPECT_FALSE(form().Label_midiff[0]->visible());
         EXPECT_TRUE(form().pbox_main->enabled());
-        const bool golden = core::state().stories_won > 0;
+        const bool golden = core::core_state().stories_won > 0;
         EXPECT_EQ(form().Img_bgcastle->mouse_pointer(), golden ? 10 : 0);
     }
 };
@@ -62,12 +62,12 @@ TEST_F(Menu, EveryWayBackLeavesTheSameTitleScreen) {
     finish_half();
     expect_title_screen(3);
 
-    core::state().stories_won = 1;
+    core::core_state().stories_won = 1;
     ui::start_linear();
     ui::leave_menu();
     finish_half();
     finish_half();
-    core::state().misses = static_cast<std::uint8_t>(core::state().miss_limit - 1);
+    core::core_state().misses = static_cast<std::uint8_t>(core::core_state().miss_limit - 1);
     aim_beside();
     core::check_answer();  // the game is lost
     finish_half();
@@ -93,7 +93,7 @@ TEST_F(Menu, ExactlyOneDifficultyIsYellow) {
     EXPECT_EQ(form().Shape_menucs->top(), form().Label_midiff[2]->top() - 1);
     EXPECT_EQ(form().Label_linear[3]->caption(), "20 seconds");
     EXPECT_EQ(form().Label_linear[4]->caption(), "X X X X X ");
-    EXPECT_EQ(modes::state().linear_diff, 2);
+    EXPECT_EQ(modes::mode_state().linear_diff, 2);
 }
 
 TEST_F(Menu, PlayGameStartsTheChosenLinearGame) {
@@ -104,10 +104,10 @@ TEST_F(Menu, PlayGameStartsTheChosenLinearGame) {
     EXPECT_TRUE(form().Label_bt[0]->visible());
     finish_half();
     finish_half();
-    EXPECT_EQ(core::state().game_state, core::StateWord::PlayPuzzle);
-    EXPECT_EQ(core::state().miss_limit, 3);
-    EXPECT_EQ(core::state().round_time_left, 10);
-    EXPECT_EQ(core::state().level, 1);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::PlayPuzzle);
+    EXPECT_EQ(core::core_state().miss_limit, 3);
+    EXPECT_EQ(core::core_state().round_time_left, 10);
+    EXPECT_EQ(core::core_state().level, 1);
 }
 
 TEST_F(Menu, EveryBottomButtonStopsTheSceneTimersFirst) {
@@ -195,7 +195,7 @@ class Backgrounds : public RoundTest {};
 TEST_F(Backgrounds, SchemesTileTheWindow) {
     std::int16_t bg = 3;
     ui::draw_bg(bg);
-    EXPECT_EQ(core::state().bg_index, 3);
+    EXPECT_EQ(core::core_state().bg_index, 3);
     const platform::Picture row = ui::form_clip().pclip_bg.cell(3);
     EXPECT_EQ(form().pixel(10, 45), platform::from_qrgb(row.pixel(10, 5)));
     EXPECT_EQ(form().pixel(300, 45), platform::from_qrgb(row.pixel(200, 5)));
@@ -235,11 +235,11 @@ TEST_F(Backgrounds, ARandomSchemeIsWrittenBackAndADamagedOneFallsBackToZero) {
     ui::draw_bg(bg);
     EXPECT_GE(bg, 0);
     EXPECT_LE(bg, 9);
-    EXPECT_EQ(core::state().bg_index, bg);
+    EXPECT_EQ(core::core_state().bg_index, bg);
     std::int16_t damaged = 42;
     ui::draw_bg(damaged);
     EXPECT_EQ(damaged, 0);
-    EXPECT_EQ(core::state().bg_index, 0);
+    EXPECT_EQ(core::core_state().bg_index, 0);
 }
 
 }  // namespace

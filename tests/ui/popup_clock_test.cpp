@@ -60,11 +60,11 @@ TEST_F(PopUp, ClearingStopsAtOnce) {
 class Clock : public RoundTest {};
 
 TEST_F(Clock, ARoundOfNSecondsLastsNPlusOneTicks) {
-    core::state().time_limit = 3;
+    core::core_state().time_limit = 3;
     start_round();
     EXPECT_EQ(form().Label_timer->caption(), "3");
     int ticks = 0;
-    while (core::state().game_state == core::StateWord::PlayPuzzle && ticks < 10) {
+    while (core::core_state().game_state == core::StateWord::PlayPuzzle && ticks < 10) {
         form().Timer_timer.fire();
         ++ticks;
         if (ticks == 3) {
@@ -73,23 +73,23 @@ TEST_F(Clock, ARoundOfNSecondsLastsNPlusOneTicks) {
     }
     EXPECT_EQ(ticks, 4);
     EXPECT_EQ(boxes.calls.size(), 1u);
-    EXPECT_EQ(core::state().round_time_left, 0);
+    EXPECT_EQ(core::core_state().round_time_left, 0);
 }
 
 TEST_F(Clock, TheSpeedUpLastsOnlyUntilTheNextRound) {
     start_round();
     form().Timer_timer.set_interval(20);
-    core::state().game_state = core::StateWord::Starting;
+    core::core_state().game_state = core::StateWord::Starting;
     start_round();
     EXPECT_EQ(form().Timer_timer.interval(), 1000);
 }
 
 TEST_F(Clock, TicksOutsideARoundDoNothing) {
     start_round();
-    core::state().game_state = core::StateWord::PaneClose;
-    const std::int16_t left = core::state().round_time_left;
+    core::core_state().game_state = core::StateWord::PaneClose;
+    const std::int16_t left = core::core_state().round_time_left;
     form().Timer_timer.fire();
-    EXPECT_EQ(core::state().round_time_left, left);
+    EXPECT_EQ(core::core_state().round_time_left, left);
 }
 
 }  // namespace

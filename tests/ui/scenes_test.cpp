@@ -19,7 +19,7 @@ using testing_support::RoundTest;
 class GameOverScene : public RoundTest {
 protected:
     void enter_scene() {
-        core::state().game_state = core::StateWord::PlayPuzzle;
+        core::core_state().game_state = core::StateWord::PlayPuzzle;
         ui::pane_close(core::PaneWord::GameLost);
         finish_half();
         finish_half();
@@ -45,8 +45,8 @@ TEST_F(GameOverScene, LinearStampsDotsButNotOnTheRedLettering) {
 }
 
 TEST_F(GameOverScene, TheFirstTickChecksTheHallOfFameOnceAndTheCounterCycles) {
-    const std::int32_t best = core::state().hof_table[1].score + 1;
-    core::state().score = best;
+    const std::int32_t best = core::core_state().hof_table[1].score + 1;
+    core::core_state().score = best;
     std::vector<std::string> shown;
     platform::Form::set_modal_runner([&](platform::Form& f) {
         shown.push_back(f.caption());
@@ -60,7 +60,7 @@ TEST_F(GameOverScene, TheFirstTickChecksTheHallOfFameOnceAndTheCounterCycles) {
     EXPECT_EQ(ui::screen().gameover_frame, 1);
     const std::vector<std::string> after_first = shown;
     EXPECT_EQ(after_first.size(), 2u) << "the name entry, then the table";
-    EXPECT_EQ(core::state().hof_table[1].score, best);
+    EXPECT_EQ(core::core_state().hof_table[1].score, best);
     for (int i = 0; i < 9; ++i) form().Timer_gameover.fire();
     EXPECT_EQ(ui::screen().gameover_frame, 10);
     form().Timer_gameover.fire();
@@ -70,7 +70,7 @@ TEST_F(GameOverScene, TheFirstTickChecksTheHallOfFameOnceAndTheCounterCycles) {
 
 TEST_F(GameOverScene, StoryStampsTheChosenPawn) {
     ui::screen().game_mode = core::GameMode::Story;
-    modes::state().pawn_char = 3;
+    modes::mode_state().pawn_char = 3;
     enter_scene();
     form().pbox_main->set_auto_redraw(true);
     form().pbox_main->draw().box(0, 0, 419, 319, platform::kBlack, true);
@@ -90,7 +90,7 @@ TEST_F(GameOverScene, StoryStampsTheChosenPawn) {
 
 TEST_F(GameOverScene, AFoundPieceSlidesDownAndStops) {
     form().pbox_cell[2]->move(300, 340);
-    core::state().ans_index = 2;
+    core::core_state().ans_index = 2;
     form().Timer_ansclose.set_enabled(true);
     form().Timer_ansclose.fire();
     EXPECT_EQ(form().pbox_cell[2]->top(), 370);

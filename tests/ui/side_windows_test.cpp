@@ -84,21 +84,21 @@ class EnterName : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        core::state().score = 4321;
+        core::core_state().score = 4321;
         ui::screen().game_mode = core::GameMode::Linear;
-        core::state().cur_diff.name = "Crazy!";
+        core::core_state().cur_diff.name = "Crazy!";
     }
     void TearDown() override {
         platform::Form::set_modal_runner({});
         GameTest::TearDown();
     }
-    const core::HofRec& candidate() { return core::state().hof_table[0]; }
+    const core::HofRec& candidate() { return core::core_state().hof_table[0]; }
 };
 
 TEST_F(EnterName, ModeTextNamesTheModeAndItsDifficulty) {
     EXPECT_EQ(ui::hof_mode_text(), "Linear - Crazy!");
     ui::screen().game_mode = core::GameMode::Story;
-    core::state().cur_story_diff.name = "Medium";
+    core::core_state().cur_story_diff.name = "Medium";
     EXPECT_EQ(ui::hof_mode_text(), "Story - Medium");
 }
 
@@ -122,7 +122,7 @@ TEST_F(EnterName, OkWithoutTypingEntersTheSuggestedName) {
 
 TEST_F(EnterName, OnlyOkWithAValidNameEndsIt) {
     ui::screen().game_mode = core::GameMode::Story;
-    core::state().cur_story_diff.name = "Medium";
+    core::core_state().cur_story_diff.name = "Medium";
     Visits v([this](platform::Form& f) {
         auto* w = dynamic_cast<ui::FormEntername*>(&f);
         ASSERT_NE(w, nullptr);
@@ -202,7 +202,7 @@ protected:
 };
 
 TEST_F(Topten, ShowsTheRanksRowsAndStoriesWon) {
-    core::state().hof_table[4] = {"Big Hitter", 1234567, "Linear - Crazy!"};
+    core::core_state().hof_table[4] = {"Big Hitter", 1234567, "Linear - Crazy!"};
     Visits v([](platform::Form& f) {
         auto* w = dynamic_cast<ui::FormTopten*>(&f);
         ASSERT_NE(w, nullptr);
@@ -227,7 +227,7 @@ TEST_F(Topten, ShowsTheRanksRowsAndStoriesWon) {
 TEST_F(Topten, StoriesWonReadsTimeOrTimes) {
     const std::vector<std::pair<int, std::string>> cases = {{0, "0 TIME"}, {1, "1 TIME"}, {2, "2 TIMES"}, {17, "17 TIMES"}};
     for (const auto& [won, text] : cases) {
-        core::state().stories_won = static_cast<std::int16_t>(won);
+        core::core_state().stories_won = static_cast<std::int16_t>(won);
         std::string shown;
         Visits v([&shown](platform::Form& f) {
             shown = dynamic_cast<ui::FormTopten&>(f).Label_swon->caption();
@@ -239,7 +239,7 @@ TEST_F(Topten, StoriesWonReadsTimeOrTimes) {
 }
 
 TEST_F(Topten, EscapeAndOkCloseItAndTheButtonShowsItsPress) {
-    const core::StateWord state_before = core::state().game_state;
+    const core::StateWord state_before = core::core_state().game_state;
     Visits escape([](platform::Form& f) {
         f.deliver_key_down(13, 0);
         EXPECT_TRUE(f.is_shown()) << "only Escape and OK close it";
@@ -263,13 +263,13 @@ TEST_F(Topten, EscapeAndOkCloseItAndTheButtonShowsItsPress) {
     });
     ui::show_form_topten();
     EXPECT_EQ(ok.count, 1);
-    EXPECT_EQ(core::state().game_state, state_before);
+    EXPECT_EQ(core::core_state().game_state, state_before);
 }
 
 TEST_F(Topten, AnInsertionWhileItIsOpenRefreshesTheRows) {
     Visits v([](platform::Form& f) {
         auto& w = dynamic_cast<ui::FormTopten&>(f);
-        core::state().hof_table[0] = {"Newcomer", 5000, "Story - Hard"};
+        core::core_state().hof_table[0] = {"Newcomer", 5000, "Story - Hard"};
         ASSERT_TRUE(core::hof_insert());
         EXPECT_EQ(w.Label_ttname[2]->caption(), "Player B");
         EXPECT_EQ(w.Label_ttname[3]->caption(), "Newcomer");
@@ -412,7 +412,7 @@ TEST_F(Help, ABrokenHelpFileShowsEmptyPartsAndStaysUsable) {
 }
 
 TEST_F(Help, OnlyTheLinesReadAreLookedAt) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     s.faq_line[239] = "[NOSOUND]";
     s.faq_line[240] = "beyond the lines read";
     s.faq_count = 239;
@@ -509,7 +509,7 @@ TEST_F(About, TheLinkTurnsYellowWhenPressedAndStaysUnderlined) {
 }
 
 TEST_F(About, EscapeAndOkCloseIt) {
-    const core::StateWord state_before = core::state().game_state;
+    const core::StateWord state_before = core::core_state().game_state;
     Visits escape([](platform::Form& f) {
         ui::show_form_about();  // already up: nothing more
         f.deliver_key_down(27, 0);
@@ -525,7 +525,7 @@ TEST_F(About, EscapeAndOkCloseIt) {
     });
     ui::show_form_about();
     EXPECT_EQ(ok.count, 1);
-    EXPECT_EQ(core::state().game_state, state_before);
+    EXPECT_EQ(core::core_state().game_state, state_before);
 }
 
 // ---- A Linear game that places -------------------------------------------------------------
@@ -539,7 +539,7 @@ protected:
 };
 
 TEST_F(EnterNameAtGameEnd, ThePlayerIsEnteredAndShown) {
-    core::CoreState& s = core::state();
+    core::CoreState& s = core::core_state();
     ui::start_linear();
     ui::leave_menu();
     finish_half();

@@ -142,7 +142,7 @@ TEST_F(TextRoom, TheMapsMessagesFitOnAPanelRow) {
                                       "You are not allowed to turn back!",
                                       "Please click on a valid path next to your pawn", "Moving...",
                                       "9 move(s) to go."};
-    for (std::size_t i = 1; i < core::state().char_saying.size(); ++i) texts.push_back(core::state().char_saying[i]);
+    for (std::size_t i = 1; i < core::core_state().char_saying.size(); ++i) texts.push_back(core::core_state().char_saying[i]);
     for (const std::string& t : texts) {
         EXPECT_LE(fm.horizontalAdvance(QString::fromStdString(t)), row.width() - kMargin) << t;
     }

@@ -13,9 +13,9 @@ using testing_support::RoundTest;
 class Transition : public RoundTest {};
 
 TEST_F(Transition, AChangeTakesTwelveTicksWithCoversInPairs) {
-    core::state().game_state = core::StateWord::MainMenu;
+    core::core_state().game_state = core::StateWord::MainMenu;
     ui::pane_close(core::PaneWord::GenPuzzle);
-    EXPECT_EQ(core::state().game_state, core::StateWord::PaneClose);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::PaneClose);
     EXPECT_FALSE(form().pbox_main->enabled());
 
     form().Timer_pane.fire();
@@ -27,14 +27,14 @@ TEST_F(Transition, AChangeTakesTwelveTicksWithCoversInPairs) {
     for (int i = 2; i <= 5; ++i) form().Timer_pane.fire();
     for (auto* pane : form().Shape_pane) EXPECT_TRUE(pane->visible());
     // The state word of the half holds until its sixth tick.
-    EXPECT_EQ(core::state().game_state, core::StateWord::PaneClose);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::PaneClose);
 
     form().Timer_pane.fire();  // sixth: full cover, the round is prepared, the opening starts
-    EXPECT_EQ(core::state().game_state, core::StateWord::PaneOpen);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::PaneOpen);
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::StartPuzzle);
     EXPECT_EQ(ui::screen().saved_state, core::StateWord::PlayPuzzle);
     EXPECT_EQ(finish_half(), 6);
-    EXPECT_EQ(core::state().game_state, core::StateWord::PlayPuzzle);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::PlayPuzzle);
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::None);
     for (auto* pane : form().Shape_pane) EXPECT_FALSE(pane->visible());
     EXPECT_TRUE(form().Timer_timer.enabled());
@@ -42,7 +42,7 @@ TEST_F(Transition, AChangeTakesTwelveTicksWithCoversInPairs) {
 
 TEST_F(Transition, OpeningWordsWithAPreparedScreenCopyItStripByStrip) {
     form().pbox_temp->draw().box(0, 0, 419, 319, platform::rgb(1, 2, 3), true);
-    core::state().game_state = core::StateWord::Starting;
+    core::core_state().game_state = core::StateWord::Starting;
     ui::pane_open(core::PaneWord::GameLost2);
     form().Timer_pane.fire();
     EXPECT_EQ(form().pbox_main->pixel(40, 100), platform::rgb(1, 2, 3));
@@ -51,21 +51,21 @@ TEST_F(Transition, OpeningWordsWithAPreparedScreenCopyItStripByStrip) {
 
 TEST_F(Transition, EndgameTwoRevealsTheTitleWithoutCopying) {
     form().pbox_temp->draw().box(0, 0, 419, 319, platform::rgb(1, 2, 3), true);
-    core::state().game_state = core::StateWord::PlayPuzzle;
+    core::core_state().game_state = core::StateWord::PlayPuzzle;
     ui::pane_close(core::PaneWord::EndGame);
     finish_half();
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::EndGame2);
-    EXPECT_EQ(core::state().game_state, core::StateWord::PaneOpen);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::PaneOpen);
     finish_half();
-    EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::EndGame2);  // it stays
     const platform::Picture title = ui::form_clip().pclip_main.cell(0);
     EXPECT_EQ(form().pbox_main->pixel(200, 150), platform::from_qrgb(title.pixel(200, 150)));
 }
 
 TEST_F(Transition, ANewWordRestartsTheHalfAndTheOldActionNeverRuns) {
-    core::state().game_state = core::StateWord::PlayPuzzle;
-    const std::int16_t rounds = core::state().round_no;
+    core::core_state().game_state = core::StateWord::PlayPuzzle;
+    const std::int16_t rounds = core::core_state().round_no;
     ui::pane_close(core::PaneWord::GenPuzzle);
     form().Timer_pane.fire();
     form().Timer_pane.fire();
@@ -74,8 +74,8 @@ TEST_F(Transition, ANewWordRestartsTheHalfAndTheOldActionNeverRuns) {
     EXPECT_EQ(ui::screen().saved_state, core::StateWord::PaneClose);
     EXPECT_EQ(finish_half(), 6);
     finish_half();
-    EXPECT_EQ(core::state().round_no, rounds) << "no round was prepared";
-    EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
+    EXPECT_EQ(core::core_state().round_no, rounds) << "no round was prepared";
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
 }
 
 TEST_F(Transition, EndGameStopsTheTimersThatCouldReplaceIt) {
@@ -94,7 +94,7 @@ TEST_F(Transition, EndGameStopsTheTimersThatCouldReplaceIt) {
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::EndGame);
     finish_half();
     finish_half();
-    EXPECT_EQ(core::state().game_state, core::StateWord::MainMenu);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
 }
 
 TEST_F(Transition, GameOverPreparesItsScreen) {
@@ -110,7 +110,7 @@ TEST_F(Transition, GameOverPreparesItsScreen) {
     EXPECT_FALSE(form().gridline[0]->visible());
     EXPECT_TRUE(form().pbox_main->enabled());
     finish_half();
-    EXPECT_EQ(core::state().game_state, core::StateWord::GameOver);
+    EXPECT_EQ(core::core_state().game_state, core::StateWord::GameOver);
     EXPECT_FALSE(form().pbox_main->auto_redraw());
     EXPECT_TRUE(form().Timer_gameover.enabled());
     EXPECT_EQ(form().pbox_main->pixel(210, 160),
