@@ -62,10 +62,11 @@ HofTable hof_merged(const HofTable& ours, const HofTable& theirs) {
 
 void check_highscore() {
     if (hof_position(core_state().score) == 11) return;
+    // Without screens (the settings alone, headless) the entry goes in unnamed and unshown.
     const ScreenLinks& l = screen_links();
-    l.show_form_entername();
+    if (l.show_form_entername) l.show_form_entername();
     hof_insert();
-    l.show_form_topten();
+    if (l.show_form_topten) l.show_form_topten();
 }
 
 void fill_topten_labels() {

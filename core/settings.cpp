@@ -101,17 +101,22 @@ void save_background() { platform::update_settings(app(), write_background); }
 
 void count_won_story() {
     CoreState& s = core_state();
-    platform::update_settings(app(), [&s](platform::SettingsEntry& stored) {
+    // The count is 16-bit: past the top it would wrap negative, darken the castle and read
+    // back as 0. It stays at the top instead.
+    auto one_more = [](long long n) { return static_cast<std::int16_t>(std::min<long long>(n + 1, 32767)); };
+    bool counted = false;
+    platform::update_settings(app(), [&](platform::SettingsEntry& stored) {
         // Another copy may have won a story since this one read the count: one more than the
-        // count on disk, so that neither win is lost. With none on disk (a first win, or a file
-        // that cannot be used) this run's own count goes on.
+        // count on disk, so that neither win is lost. With none on disk yet, this run's own
+        // count goes on.
         const std::string raw = stored.get(kGeneral, "STORYWON", "-");
-        const long long base = raw == "-" ? s.stories_won : stored_whole(raw, 0, 32767);
-        // The count is 16-bit: past the top it would wrap negative, darken the castle and read
-        // back as 0. It stays at the top instead.
-        s.stories_won = static_cast<std::int16_t>(std::min<long long>(base + 1, 32767));
+        s.stories_won = one_more(raw == "-" ? s.stories_won : stored_whole(raw, 0, 32767));
         stored.set(kGeneral, "STORYWON", scramble_number(s.stories_won));
+        counted = true;
     });
+    // A settings file that cannot be used is never read or written: the win still counts for
+    // this run, so the castle turns golden.
+    if (!counted) s.stories_won = one_more(s.stories_won);
 }
 
 void save_and_quit() {

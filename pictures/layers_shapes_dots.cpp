@@ -161,7 +161,7 @@ void gen_dot_picture(double& r, double& g, double& b, double& spread) {
     const LayerCallScope logged("gen_dot_picture", {r, g, b, spread});
     const int t = rnd_0_81();
     platform::PictureBox* templ = core::board().pbox_temp2;
-    if (templ) {
+    if (templ && core::board().icons) {
         templ->set_picture(core::board().icons->cell(t));
         // Outer size: inside its border the box is exactly one 32 x 24 icon.
         templ->set_width(36);

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -33,7 +34,7 @@ bool is_web_address(const QString& address) {
 }
 
 // How long the opener has to fail before it is taken to be busy starting the program.
-constexpr int kOpenerVerdictMs = 2000;
+int g_opener_patience_ms = 2000;
 
 // The toolkit starts xdg-open detached and calls that success, so a desktop without a browser
 // would swallow the click in silence. Watching the opener for a moment catches its quick
@@ -62,7 +63,7 @@ void open_with_xdg(const QString& opener, const QUrl& url, DocumentVerdict verdi
     });
     QObject::connect(patience, &QTimer::timeout, proc, [answer] { answer(kOpened); });
     proc->setProcessChannelMode(QProcess::ForwardedChannels);
-    patience->start(kOpenerVerdictMs);
+    patience->start(g_opener_patience_ms);
     proc->start(opener, {url.toString(QUrl::FullyEncoded)});
 }
 
@@ -78,6 +79,8 @@ void open_with_desktop(const std::string& target, DocumentVerdict verdict) {
 }
 
 }  // namespace
+
+void set_opener_patience(int ms) { g_opener_patience_ms = std::max(0, ms); }
 
 void open_document(const std::string& path, DocumentVerdict verdict) {
     if (!verdict) verdict = [](std::int32_t) {};

@@ -5,6 +5,7 @@
 #include <QMetaObject>
 #include <QTimer>
 #include <algorithm>
+#include <cstdint>
 #include <set>
 #include <vector>
 
@@ -42,7 +43,7 @@ public:
     void join(Timer* t, QObject* context) {
         if (has(t)) return;
         if (!since_.isValid()) since_.start();
-        members_.push_back({t, context, since_.elapsed()});
+        members_.push_back({t, context, since_.elapsed(), ++joins_});
         if (!qt_.isActive()) qt_.start(Timer::kMinimumInterval);
     }
     void leave(const Timer* t) {
@@ -58,6 +59,9 @@ private:
         Timer* timer;
         QObject* context;  // goes with the timer, taking any tick still queued for it along
         qint64 joined;
+        // Which joining this is: a tick queued before the timer was stopped and started again
+        // belongs to the old run and must not cut the new run's first period short.
+        std::uint64_t serial;
     };
     // Ticks within this of a whole period after joining count as on time.
     static constexpr qint64 kSlack = 4;
@@ -75,10 +79,14 @@ private:
         for (const Member& m : members_) {
             if (now - m.joined < Timer::kMinimumInterval - kSlack) continue;
             Timer* t = m.timer;
+            const std::uint64_t serial = m.serial;
             QMetaObject::invokeMethod(
                 m.context,
-                [this, t] {
-                    if (has(t)) t->fire();
+                [this, t, serial] {
+                    const bool same_run = std::any_of(members_.begin(), members_.end(), [&](const Member& x) {
+                        return x.timer == t && x.serial == serial;
+                    });
+                    if (same_run) t->fire();
                 },
                 Qt::QueuedConnection);
         }
@@ -88,6 +96,7 @@ private:
     QTimer qt_;
     QElapsedTimer since_;
     std::vector<Member> members_;
+    std::uint64_t joins_ = 0;
 };
 
 }  // namespace

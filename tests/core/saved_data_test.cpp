@@ -149,6 +149,13 @@ TEST_F(SavedData, TwoCopiesWinningAStoryEachCountTheirOwn) {
     EXPECT_EQ(core::core_state().stories_won, 2);
     restart();
     EXPECT_EQ(core::core_state().stories_won, 2);
+
+    // With a pipe in place of the file nothing is read or written, but the win still counts.
+    QTemporaryDir odd;
+    ASSERT_EQ(::mkfifo((odd.path() + "/quorvel.ini").toLocal8Bit().constData(), 0600), 0);
+    QProcess q;
+    ASSERT_TRUE(start_child(q, odd.path(), "win"));
+    EXPECT_EQ(finish(q).out, "won=1\n");
 }
 
 // ---- Kills and signals ---------------------------------------------------------------------

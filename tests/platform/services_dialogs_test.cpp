@@ -185,6 +185,11 @@ TEST(DesktopOpener, AnOpenerThatFailsIsReportedAsAFailure) {
     QTemporaryDir bin;
     ASSERT_TRUE(bin.isValid());
     const QByteArray old_path = qgetenv("PATH");
+    // Every fake opener exits at once; a busy machine must not turn its failure into success.
+    platform::set_opener_patience(60000);
+    struct Restore {
+        ~Restore() { platform::set_opener_patience(2000); }
+    } restore;
     struct Case { const char* script; bool opened; };
     for (const Case& c : {Case{"#!/bin/sh\nexit 3\n", false}, Case{"#!/bin/sh\nexit 0\n", true},
                           Case{"#!/bin/sh\necho \"$1\" > \"${0%/*}/seen\"\n", true}}) {
