@@ -654,7 +654,8 @@ void Surface::copy_rect(int dx, int dy, int w, int h, const Picture& src, int sx
     for (ll row = 0; row < ch; ++row) {
         const auto* s = reinterpret_cast<const std::uint32_t*>(from->constScanLine(int(fy + row))) + fx;
         std::uint32_t* d = r.bits + (ty + row) * r.stride + tx;
-        if (!transparent_) {
+        // A copy covers every pixel it writes, on a see-through layer as on an opaque one.
+        if (!transparent_ || op == RasterOp::Copy) {
             switch (op) {
                 case RasterOp::Copy: for (ll i = 0; i < cw; ++i) d[i] = s[i] | kOpaque; break;
                 case RasterOp::And: for (ll i = 0; i < cw; ++i) d[i] &= s[i] | kOpaque; break;
