@@ -25,11 +25,10 @@ QHash<QString, QString> g_faces;  // game font name -> installed face, as first 
 QString installed_face(const QString& name) {
     const std::lock_guard lock(g_faces_mutex);
     if (const auto it = g_faces.constFind(name); it != g_faces.cend()) return *it;
-    auto has = [](const QString& face) { return face_installed(face); };
     QString face = name;
-    if (!has(name)) {
+    if (!face_installed(name)) {
         for (const QString& stand_in : QFont::substitutes(name)) {
-            if (has(stand_in)) {
+            if (face_installed(stand_in)) {
                 face = stand_in;
                 break;
             }

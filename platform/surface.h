@@ -71,10 +71,6 @@ public:
 
     // The image as drawn so far.
     const Picture& image() const;
-    // Whether it is still all one colour, never drawn on: then plain_colour() is that colour,
-    // or -1 on a see-through surface, and painting it needs no image.
-    bool plain() const { return img_.isNull() && plain_w_ > 0 && plain_h_ > 0; }
-    Colour plain_colour() const;
     // Replaces the content with a picture at (0, 0), keeping the surface size; the area the
     // picture does not cover takes the back colour.
     void draw_picture(const Picture& pic, int x = 0, int y = 0);
@@ -99,6 +95,10 @@ private:
     void stamp(const Raster& r, long long x, long long y);
     void copy_rect(int dx, int dy, int w, int h, const Picture& src, int sx, int sy, RasterOp op);
     void record(const Primitive& p);
+    // Whether it is still all one colour, never drawn on: then plain_colour() is that colour,
+    // or -1 on a see-through surface.
+    bool plain() const { return img_.isNull() && plain_w_ > 0 && plain_h_ > 0; }
+    Colour plain_colour() const;
     // Gives a plain surface its pixels; false when it has none to give (no area).
     bool allocate() const;
     // Makes it plain at this size, in the colour it was; false for a size too large to wait.

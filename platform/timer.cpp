@@ -36,12 +36,12 @@ public:
     static void leave_if_running(const Timer* t) {
         if (g_clock) g_clock->leave(t);
     }
-    static bool runs(const Timer* t) { return g_clock && g_clock->has(t); }
+    static bool runs(const Timer* t) { return g_clock && g_clock->find(t); }
 
     // A timer that joins between two ticks gets its first tick once a whole period has
     // passed, on the shared tick, as the old toolkit's did.
     void join(Timer* t, QObject* context) {
-        if (has(t)) return;
+        if (find(t)) return;
         if (!since_.isValid()) since_.start();
         members_.push_back({t, context, since_.elapsed(), ++joins_});
         if (!qt_.isActive()) qt_.start(Timer::kMinimumInterval);
@@ -49,9 +49,6 @@ public:
     void leave(const Timer* t) {
         std::erase_if(members_, [t](const Member& m) { return m.timer == t; });
         if (members_.empty()) qt_.stop();
-    }
-    bool has(const Timer* t) const {
-        return std::any_of(members_.begin(), members_.end(), [t](const Member& m) { return m.timer == t; });
     }
 
 private:
@@ -83,13 +80,16 @@ private:
             QMetaObject::invokeMethod(
                 m.context,
                 [this, t, serial] {
-                    const bool same_run = std::any_of(members_.begin(), members_.end(), [&](const Member& x) {
-                        return x.timer == t && x.serial == serial;
-                    });
-                    if (same_run) t->fire();
+                    const Member* now_joined = find(t);
+                    if (now_joined && now_joined->serial == serial) t->fire();
                 },
                 Qt::QueuedConnection);
         }
+    }
+
+    const Member* find(const Timer* t) const {
+        const auto it = std::find_if(members_.begin(), members_.end(), [t](const Member& m) { return m.timer == t; });
+        return it == members_.end() ? nullptr : &*it;
     }
 
     static inline SharedClock* g_clock = nullptr;
