@@ -1,6 +1,11 @@
 // Tests of the timer rules: interval and enabled flag, ticks by hand, no re-entry, the 16 ms floor.
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+#include <vector>
+
 #include "platform/services.h"
 #include "platform/timer.h"
 
@@ -107,6 +112,37 @@ TEST(TimerRules, ManualModeKeepsTheClocksStopped) {
     t.set_enabled(true);
     Timer::set_manual_mode(true);
     EXPECT_FALSE(t.ticking());
+}
+
+// Timers at the floor tick on one clock, each round in the order they were switched on, so a
+// scene run by two of them repaints once a round. A tick already on its way to a timer that is
+// then stopped and started again belongs to the old run: the new run waits a whole period.
+TEST(TimerRules, TimersAtTheFloorShareOneClockAndARestartWaitsAWholePeriod) {
+    Timer::set_manual_mode(false);
+    QEventLoop loop;
+    Timer a(16), b(5);
+    int a_ticks = 0;
+    std::vector<int> b_seen;  // a's count at each tick of b
+    a.on_tick = [&] {
+        ++a_ticks;
+        if (a_ticks == 4) {
+            b.set_enabled(false);
+            b.set_enabled(true);
+        }
+        if (a_ticks == 10) loop.quit();
+    };
+    b.on_tick = [&] { b_seen.push_back(a_ticks); };
+    a.set_enabled(true);
+    b.set_enabled(true);
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);  // a stopped clock fails, not hangs
+    loop.exec();
+    Timer::set_manual_mode(true);
+
+    ASSERT_EQ(a_ticks, 10);
+    ASSERT_GE(b_seen.size(), 3u);
+    EXPECT_EQ(std::vector<int>(b_seen.begin(), b_seen.begin() + 3), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(std::count(b_seen.begin(), b_seen.end(), 4), 0) << "ticked at once after its restart";
+    EXPECT_GT(b_seen.back(), 4);
 }
 
 }  // namespace
