@@ -213,8 +213,8 @@ bool Control::takes_mouse_now() const {
 
 int Control::left() const { return widget_ ? widget_->x() : 0; }
 int Control::top() const { return widget_ ? widget_->y() : 0; }
-int Control::width() const { return widget_ ? widget_->width() : 0; }
-int Control::height() const { return widget_ ? widget_->height() : 0; }
+int Control::width() const { return folded_ ? folded_size_.width() : widget_ ? widget_->width() : 0; }
+int Control::height() const { return folded_ ? folded_size_.height() : widget_ ? widget_->height() : 0; }
 
 void Control::move(int x, int y) {
     if (widget_) widget_->move(x, y);
@@ -222,25 +222,36 @@ void Control::move(int x, int y) {
 
 void Control::move(int x, int y, int w, int h) {
     if (!widget_) return;
-    widget_->setGeometry(x, y, std::max(0, w), std::max(0, h));
+    const QSize size(std::max(0, w), std::max(0, h));
+    if (folded_) folded_size_ = size;
+    widget_->setGeometry(QRect(QPoint(x, y), folded_ ? QSize(0, 0) : size));
     resized();
 }
 
-void Control::set_width(int w) {
-    if (!widget_) return;
-    widget_->resize(std::max(0, w), widget_->height());
-    resized();
-}
+void Control::set_width(int w) { move(left(), top(), w, height()); }
 
-void Control::set_height(int h) {
-    if (!widget_) return;
-    widget_->resize(widget_->width(), std::max(0, h));
-    resized();
-}
+void Control::set_height(int h) { move(left(), top(), width(), h); }
 
+// A control that never takes the mouse hides by folding its widget to nothing instead: showing
+// a widget again makes Qt ask the display where the pointer is, a round trip every time a
+// shell of the fireworks bursts. A widget of no size paints nothing and lets everything
+// through, which is all a hidden control does.
 void Control::set_visible(bool v) {
     visible_ = v;
-    if (widget_ && widget_->parentWidget()) widget_->setVisible(v);
+    if (!widget_ || !widget_->parentWidget()) return;
+    if (!mouse_through_always_ || !widget_->isVisibleTo(widget_->parentWidget())) {
+        widget_->setVisible(v);
+        return;
+    }
+    if (v == !folded_) return;
+    if (v) {
+        folded_ = false;
+        widget_->resize(folded_size_);
+    } else {
+        folded_size_ = widget_->size();
+        folded_ = true;
+        widget_->resize(0, 0);
+    }
 }
 
 void Control::set_tool_tip(const std::string& t) {

@@ -1,6 +1,7 @@
 // Controls of the old window toolkit over Qt widgets: the common base and its mouse events.
 #pragma once
 
+#include <QSize>
 #include <functional>
 #include <string>
 #include <utility>
@@ -148,6 +149,8 @@ private:
     bool double_pending_ = false;
     bool mouse_through_always_ = false;
     bool counts_every_press_ = false;
+    bool folded_ = false;  // hidden by folding the widget to no size; its size is kept here
+    QSize folded_size_;
     int mouse_pointer_ = kDefaultPointer;
     std::string tool_tip_;
 };

@@ -1,6 +1,7 @@
 // Canvases with their two layers, picture boxes that draw and hold controls, and windows.
 #include "platform/picture_box.h"
 
+#include "platform/direct_paint.h"
 #include "platform/qt_glue.h"
 
 #include <QCloseEvent>
@@ -17,6 +18,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace platform {
@@ -55,8 +57,9 @@ bool clip_copy(int& dx, int& dy, int& w, int& h, int& sx, int& sy, int dst_w, in
 Canvas::Canvas(int w, int h, Colour back)
     : image_(std::max(0, w), std::max(0, h), back, false), transient_(0, 0, back, true), back_(back) {}
 
-Surface& Canvas::transient_in_use() {
+Surface& Canvas::transient_in_use(const QRect& area) {
     transient_used_ = true;
+    transient_area_ |= area;
     if (transient_.width() != image_.width() || transient_.height() != image_.height())
         transient_.resize(image_.width(), image_.height());
     return transient_;
@@ -90,7 +93,7 @@ void Canvas::set_auto_redraw(bool on) {
 Surface& Canvas::draw() {
     changed();
     if (auto_redraw_) return image_;
-    return transient_in_use();
+    return transient_in_use(QRect(0, 0, image_.width(), image_.height()));
 }
 
 void Canvas::drop_transient() {
@@ -99,6 +102,7 @@ void Canvas::drop_transient() {
     transient_.clear();
     transient_.set_current(x, y);
     transient_used_ = false;
+    transient_area_ = QRect();
 }
 
 Colour Canvas::pixel(int x, int y) const {
@@ -131,18 +135,76 @@ void Canvas::paint_layers(QPainter& p) const {
     paint_layers(p, QRegion(0, 0, image_.width(), image_.height()));
 }
 
+namespace {
+
+// A row of layer pixels over a row of the image. A layer is mostly wholly see-through or
+// wholly opaque, so four pixels at a time are checked for that first.
+void blend_row(std::uint32_t* out, const std::uint32_t* in, int n) {
+    int x = 0;
+    for (; x + 4 <= n; x += 4) {
+        const std::uint32_t a = in[x], b = in[x + 1], c = in[x + 2], d = in[x + 3];
+        if ((a | b | c | d) == 0) continue;
+        if ((a & b & c & d) >> 24 == 255) {
+            std::memcpy(out + x, in + x, 16);
+            continue;
+        }
+        out[x] = direct::source_over(a, out[x]);
+        out[x + 1] = direct::source_over(b, out[x + 1]);
+        out[x + 2] = direct::source_over(c, out[x + 2]);
+        out[x + 3] = direct::source_over(d, out[x + 3]);
+    }
+    for (; x < n; ++x) out[x] = direct::source_over(in[x], out[x]);
+}
+
+}  // namespace
+
+// Copies the layers' pixels in region straight into the image the painter paints on, when
+// that gives what the painter would. Through the painter every rectangle of a repaint costs a
+// clip set up over the whole window's height and a draw for each layer, several times the
+// copy itself for the few pixels an animation frame changes. False when the painter must do it.
+bool Canvas::copy_layers(QPainter& p, const QRegion& region) const {
+    const QImage& image = image_.image();
+    if (image.format() != QImage::Format_RGB32) return false;
+    const QImage* layer = transient_used_ ? &transient_.image() : nullptr;
+    if (layer && (layer->format() != QImage::Format_ARGB32_Premultiplied || layer->size() != image.size()))
+        return false;
+    const std::optional<direct::Target> target = direct::target_of(p);
+    if (!target) return false;
+    const QPoint offset = target->offset;
+    QImage& out_image = *target->image;
+    const QRegion mine = region.translated(offset) & QRect(offset, image.size()) & target->allowed;
+    for (const QRect& r : mine) {
+        const int sx = r.x() - offset.x();
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            auto* out = reinterpret_cast<std::uint32_t*>(out_image.scanLine(y)) + r.x();
+            const auto* in = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y - offset.y())) + sx;
+            std::memcpy(out, in, static_cast<std::size_t>(r.width()) * 4);
+        }
+        // The layer holds pixels only where something was drawn on it since it was cleared.
+        const QRect over = r.translated(-offset) & transient_area_;
+        if (!layer || over.isEmpty()) continue;
+        for (int sy = over.top(); sy <= over.bottom(); ++sy) {
+            auto* out = reinterpret_cast<std::uint32_t*>(out_image.scanLine(sy + offset.y())) + over.x() + offset.x();
+            blend_row(out, reinterpret_cast<const std::uint32_t*>(layer->constScanLine(sy)) + over.x(), over.width());
+        }
+    }
+    return true;
+}
+
 // Through a clip of many rectangles Qt copies an image pixel run by pixel run, and hands the
 // runs of a hundred rows or more to its thread pool: for the few pixels an animation frame
 // repaints, waking the pool cost more than the copy. Clipped to one rectangle at a time, it
 // copies whole rows at once.
 void Canvas::paint_layers(QPainter& p, const QRegion& region) const {
+    if (copy_layers(p, region)) return;
     const QRect whole(0, 0, image_.width(), image_.height());
     for (const QRect& r : region) {
         const QRect area = r.intersected(whole);
         if (area.isEmpty()) continue;
         p.setClipRect(area);
         p.drawImage(area.topLeft(), image_.image(), area);
-        if (transient_used_) p.drawImage(area.topLeft(), transient_.image(), area);
+        const QRect over = area & transient_area_;
+        if (transient_used_ && !over.isEmpty()) p.drawImage(over.topLeft(), transient_.image(), over);
     }
     p.setClipping(false);
 }
@@ -153,6 +215,7 @@ void Canvas::clear() {
     if (transient_used_) {
         transient_.clear();
         transient_used_ = false;
+        transient_area_ = QRect();
     } else {
         transient_.set_current(0, 0);
     }
@@ -222,7 +285,7 @@ void Canvas::blit_clipped(int dx, int dy, int w, int h, const Picture& src, int 
         return;
     }
     if (op == RasterOp::Copy) {
-        transient_in_use().blit(dx, dy, w, h, src, sx, sy, RasterOp::Copy);
+        transient_in_use(QRect(dx, dy, w, h)).blit(dx, dy, w, h, src, sx, sy, RasterOp::Copy);
         changed(dx, dy, w, h);
     } else {
         // A mask or sprite combines with what the box shows there, both layers. Only the
@@ -254,7 +317,7 @@ void Canvas::blit_clipped(int dx, int dy, int w, int h, const Picture& src, int 
                 }
             }
         }
-        Surface& transient = transient_in_use();
+        Surface& transient = transient_in_use(QRect(dx, dy, w, h));
         transient.blit(dx, dy, w, h, clear_changed, 0, 0, RasterOp::And);
         transient.blit(dx, dy, w, h, set_changed, 0, 0, RasterOp::Paint);
         changed(dx + left, dy + top, right - left + 1, bottom - top + 1);

@@ -72,10 +72,12 @@ public:
     void paint_layers(QPainter& p, const QRegion& region) const;
 
 private:
+    bool copy_layers(QPainter& p, const QRegion& region) const;
     void changed();
     void changed(int x, int y, int w, int h);
     // The transient layer at the canvas size, marked as drawn on.
-    Surface& transient_in_use();
+    // The transient layer, given pixels if it has none yet, about to be drawn on in area.
+    Surface& transient_in_use(const QRect& area);
     void drop_transient();
     // Both layers composed over a rectangle that lies inside the canvas.
     Picture composed_region(int x, int y, int w, int h) const;
@@ -83,6 +85,7 @@ private:
     void blit_clipped(int dx, int dy, int w, int h, const Picture& src, int sx, int sy, RasterOp op);
     Surface image_;
     Surface transient_;
+    QRect transient_area_;  // where the transient layer may hold pixels: the rest is see-through
     Picture picture_;
     Colour back_;
     bool auto_redraw_ = false;

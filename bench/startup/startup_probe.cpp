@@ -45,14 +45,15 @@ int child(int argc, char** argv, bool stages) {
     const long long start = probe::start_ns();
     auto stage = [&](const char* name) {
         if (!stages) return;
-        rusage use{};
+        rusage use{}, mine{};
         getrusage(RUSAGE_SELF, &use);
+        getrusage(RUSAGE_THREAD, &mine);
         timespec cpu{};
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu);
-        std::fprintf(stderr, "%-12s %7.2f ms, this thread's processor time %6.2f ms, %5ld page faults\n", name,
+        std::fprintf(stderr, "%-12s %7.2f ms, this thread's processor time %6.2f ms, %5ld page faults, %3ld waits\n", name,
                      static_cast<double>(now_ns() - start) / 1e6,
                      static_cast<double>(cpu.tv_sec) * 1e3 + static_cast<double>(cpu.tv_nsec) / 1e6,
-                     use.ru_minflt + use.ru_majflt);
+                     use.ru_minflt + use.ru_majflt, mine.ru_nvcsw);
     };
     platform::begin_reading_font_configuration();
     QApplication app(argc, argv);

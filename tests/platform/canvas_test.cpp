@@ -272,4 +272,49 @@ TEST(CanvasRepaint, ARegionIsPaintedWithBothLayersAndNothingBeyondIt) {
     EXPECT_EQ(platform::from_qrgb(target.pixel(9, 6)), kRed);
 }
 
+// A window's repaint writes the layers straight into its image; that must give the pixels the
+// painter gives, at the painter's offset, only inside the region, with every kind of drawing
+// the transient layer takes counted in.
+TEST(CanvasRepaint, WritingStraightIntoTheImageGivesWhatThePainterGives) {
+    QImage sprite(6, 6, QImage::Format_RGB32);
+    sprite.fill(0xFF000000u);
+    sprite.setPixel(2, 3, 0xFFFF00FFu);
+    const std::vector<std::pair<const char*, std::function<void(Canvas&)>>> layers = {
+        {"sprite and copy", [&](Canvas& c) {
+             c.blit(30, 20, 6, 6, sprite, 0, 0, RasterOp::Paint);
+             c.blit(3, 4, 5, 5, sprite, 0, 0);
+         }},
+        {"drawing", [](Canvas& c) { c.draw().line(10, 25, 20, 2, kRed); }},
+    };
+    for (const auto& [what, draw_layer] : layers) {
+        Canvas c(40, 30, kGrey);
+        c.set_auto_redraw(true);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x) c.draw().set_pixel(x, y, rgb(x * 6, y * 8, (x * y) % 256));
+        c.set_auto_redraw(false);
+        draw_layer(c);
+
+        const QRegion region = QRegion(0, 0, 17, 12) + QRegion(25, 15, 15, 15) + QRegion(12, 22, 6, 8);
+        auto paint = [&](bool through_painter) {
+            QImage target(60, 50, QImage::Format_ARGB32_Premultiplied);
+            target.fill(0xFF204060u);
+            QPainter p(&target);
+            p.translate(7, 9);
+            if (through_painter) p.setClipRect(QRect(-7, -9, 60, 50));  // a clip keeps the painter's way
+            c.paint_layers(p, region);
+            return target;
+        };
+        const QImage direct = paint(false);
+        EXPECT_EQ(direct, paint(true)) << what;
+        const QImage whole = c.snapshot();
+        for (int y = 0; y < 50; ++y) {
+            for (int x = 0; x < 60; ++x) {
+                const QPoint at(x - 7, y - 9);
+                const QRgb want = region.contains(at) ? whole.pixel(at) | 0xFF000000u : 0xFF204060u;
+                ASSERT_EQ(direct.pixel(x, y), want) << what << " " << x << "," << y;
+            }
+        }
+    }
+}
+
 }  // namespace

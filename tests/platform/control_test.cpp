@@ -189,6 +189,45 @@ TEST_F(ControlTest, LineWidgetCoversBothEndsInContainerCoordinates) {
     EXPECT_TRUE(line.widget()->geometry().contains(100, 100));
 }
 
+// A hidden line or shape keeps its size and place for when it is shown again, takes moves
+// while hidden, and draws nothing until then.
+TEST_F(ControlTest, HiddenLinesAndShapesKeepTheirGeometryAndDrawNothing) {
+    form.set_back_colour(platform::kWhite);
+    platform::Line line(&form, 20, 20, 60, 20, kRed);
+    platform::Shape ring(&form, 100, 50, 40, 30, platform::Shape::kOval);
+    ring.set_border_colour(kBlue);
+    const int ring_w = ring.width(), line_h = line.height();
+    auto red_at = [&](int x, int y) { return platform::from_qrgb(form.widget()->grab().toImage().pixel(x, y)) == kRed; };
+    auto inked = [&](const QRect& r) {
+        const QImage shot = form.widget()->grab().toImage();
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) n += platform::from_qrgb(shot.pixel(x, y)) != platform::kWhite;
+        return n;
+    };
+    ASSERT_TRUE(red_at(40, 20));
+    ASSERT_GT(inked(QRect(100, 50, 40, 30)), 0);
+
+    line.set_visible(false);
+    ring.set_visible(false);
+    EXPECT_FALSE(line.visible());
+    EXPECT_EQ(ring.width(), ring_w);
+    EXPECT_FALSE(red_at(40, 20));
+    EXPECT_EQ(inked(QRect(100, 50, 40, 30)), 0);
+    line.set_points(20, 80, 60, 80);  // moved while hidden
+    ring.move(10, 100, 50, 20);
+    EXPECT_EQ(line.height(), line_h);
+    EXPECT_FALSE(red_at(40, 80));
+
+    line.set_visible(true);
+    ring.set_visible(true);
+    EXPECT_TRUE(red_at(40, 80));
+    EXPECT_FALSE(red_at(40, 20));
+    EXPECT_EQ(ring.widget()->geometry(), QRect(10, 100, 50, 20));
+    EXPECT_GT(inked(QRect(10, 100, 50, 20)), 0);
+    EXPECT_EQ(inked(QRect(100, 50, 40, 30)), 0);
+}
+
 TEST_F(ControlTest, LabelsStayBeneathWindowedControlsWhateverTheOrder) {
     PictureBox box(&form, 0, 0, 100, 100, PictureBox::kNoBorder);
     Label late(&form, 10, 10, 30, 30);  // created after the box, overlapping it
