@@ -13,16 +13,9 @@ shots="${4:-}"
 cmake --build "$build" --target scene_paint >/dev/null
 export XDG_RUNTIME_DIR="$(mktemp -d)"
 chmod 700 "$XDG_RUNTIME_DIR"
-display=""
-for n in $(seq 90 140); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || { echo "scenes.sh: no free display number" >&2; exit 1; }
-Xvfb ":$display" -noreset -nolisten tcp -screen 0 1280x1024x24 >/dev/null 2>&1 &
-server=$!
-trap 'kill "$server" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
-export DISPLAY=":$display" X_SERVER_PID="$server" QT_QPA_PLATFORM=xcb
+trap 'kill "${X_SERVER_PID:-}" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+. "$top/bench/virtual_display.sh"
+start_virtual_display
 [ -z "$shots" ] || mkdir -p "$shots"
 for scene in map fireworks gamewon; do
   "$build/scene_paint" "$scene" "$ticks" "$live" "${shots:+$shots/$scene.png}"

@@ -163,6 +163,7 @@ void Shape::set_kind(int k) {
 }
 
 void Shape::set_border_colour(Colour c) {
+    if (c == border_colour_) return;
     border_colour_ = c;
     if (widget()) widget()->update();
 }
@@ -265,6 +266,7 @@ void Line::set_points(int x1, int y1, int x2, int y2) {
 }
 
 void Line::set_border_colour(Colour c) {
+    if (c == colour_) return;
     colour_ = c;
     if (widget()) widget()->update();
 }
@@ -281,8 +283,11 @@ void Line::place() {
     const int t = std::min(y1_, y2_) - pad;
     const int w = std::abs(x2_ - x1_) + 2 * pad + 1;
     const int h = std::abs(y2_ - y1_) + 2 * pad + 1;
+    // A widget that moves or changes size is repainted where it was and where it is now; the
+    // same box with the line drawn differently inside still needs asking.
+    const bool same_box = l == left() && t == top() && w == width() && h == height();
     move(l, t, w, h);
-    if (widget()) widget()->update();
+    if (same_box && widget()) widget()->update();
 }
 
 void Line::paint(QPainter& p) {

@@ -49,6 +49,46 @@ bool clip_copy(int& dx, int& dy, int& w, int& h, int& sx, int& sy, int dst_w, in
 
 }  // namespace
 
+namespace {
+
+// A row of layer pixels over a row of the image. A layer is mostly wholly see-through or
+// wholly opaque, so four pixels at a time are checked for that first.
+void blend_row(std::uint32_t* out, const std::uint32_t* in, int n) {
+    int x = 0;
+    for (; x + 4 <= n; x += 4) {
+        const std::uint32_t a = in[x], b = in[x + 1], c = in[x + 2], d = in[x + 3];
+        if ((a | b | c | d) == 0) continue;
+        if ((a & b & c & d) >> 24 == 255) {
+            std::memcpy(out + x, in + x, 16);
+            continue;
+        }
+        out[x] = direct::source_over(a, out[x]);
+        out[x + 1] = direct::source_over(b, out[x + 1]);
+        out[x + 2] = direct::source_over(c, out[x + 2]);
+        out[x + 3] = direct::source_over(d, out[x + 3]);
+    }
+    for (; x < n; ++x) out[x] = direct::source_over(in[x], out[x]);
+}
+
+// The same, written over a row of another image in one pass: where the layer covers four
+// pixels wholly or not at all, one of the two rows is copied as it is.
+void compose_row(std::uint32_t* out, const std::uint32_t* image, const std::uint32_t* layer, int n) {
+    int x = 0;
+    for (; x + 4 <= n; x += 4) {
+        const std::uint32_t a = layer[x], b = layer[x + 1], c = layer[x + 2], d = layer[x + 3];
+        if ((a | b | c | d) == 0) {
+            std::memcpy(out + x, image + x, 16);
+        } else if ((a & b & c & d) >> 24 == 255) {
+            std::memcpy(out + x, layer + x, 16);
+        } else {
+            for (int i = 0; i < 4; ++i) out[x + i] = direct::source_over(layer[x + i], image[x + i]);
+        }
+    }
+    for (; x < n; ++x) out[x] = direct::source_over(layer[x], image[x]);
+}
+
+}  // namespace
+
 // ---- Canvas --------------------------------------------------------------------------------
 
 // The transient layer gets its pixels when first drawn on: most boxes never use it, and
@@ -124,9 +164,18 @@ Picture Canvas::snapshot() const {
 
 Picture Canvas::composed_region(int x, int y, int w, int h) const {
     Picture out = image_.image().copy(x, y, w, h).convertToFormat(QImage::Format_RGB32);
-    if (transient_used_) {
+    const QImage& layer = transient_.image();
+    if (!transient_used_ || out.isNull()) return out;
+    if (layer.format() != QImage::Format_ARGB32_Premultiplied) {
         QPainter p(&out);
-        p.drawImage(0, 0, transient_.image(), x, y, w, h);
+        p.drawImage(0, 0, layer, x, y, w, h);
+        return out;
+    }
+    // Only where something was drawn on the layer; the arithmetic is the painter's.
+    const QRect over = QRect(x, y, out.width(), out.height()) & transient_area_ & layer.rect();
+    for (int sy = over.top(); sy <= over.bottom(); ++sy) {
+        auto* row = reinterpret_cast<std::uint32_t*>(out.scanLine(sy - y)) + (over.x() - x);
+        blend_row(row, reinterpret_cast<const std::uint32_t*>(layer.constScanLine(sy)) + over.x(), over.width());
     }
     return out;
 }
@@ -134,29 +183,6 @@ Picture Canvas::composed_region(int x, int y, int w, int h) const {
 void Canvas::paint_layers(QPainter& p) const {
     paint_layers(p, QRegion(0, 0, image_.width(), image_.height()));
 }
-
-namespace {
-
-// A row of layer pixels over a row of the image. A layer is mostly wholly see-through or
-// wholly opaque, so four pixels at a time are checked for that first.
-void blend_row(std::uint32_t* out, const std::uint32_t* in, int n) {
-    int x = 0;
-    for (; x + 4 <= n; x += 4) {
-        const std::uint32_t a = in[x], b = in[x + 1], c = in[x + 2], d = in[x + 3];
-        if ((a | b | c | d) == 0) continue;
-        if ((a & b & c & d) >> 24 == 255) {
-            std::memcpy(out + x, in + x, 16);
-            continue;
-        }
-        out[x] = direct::source_over(a, out[x]);
-        out[x + 1] = direct::source_over(b, out[x + 1]);
-        out[x + 2] = direct::source_over(c, out[x + 2]);
-        out[x + 3] = direct::source_over(d, out[x + 3]);
-    }
-    for (; x < n; ++x) out[x] = direct::source_over(in[x], out[x]);
-}
-
-}  // namespace
 
 // Copies the layers' pixels in region straight into the image the painter paints on, when
 // that gives what the painter would. Through the painter every rectangle of a repaint costs a
@@ -174,18 +200,21 @@ bool Canvas::copy_layers(QPainter& p, const QRegion& region) const {
     QImage& out_image = *target->image;
     const QRegion mine = region.translated(offset) & QRect(offset, image.size()) & target->allowed;
     for (const QRect& r : mine) {
-        const int sx = r.x() - offset.x();
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            auto* out = reinterpret_cast<std::uint32_t*>(out_image.scanLine(y)) + r.x();
-            const auto* in = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y - offset.y())) + sx;
-            std::memcpy(out, in, static_cast<std::size_t>(r.width()) * 4);
-        }
+        const QRect from = r.translated(-offset);
         // The layer holds pixels only where something was drawn on it since it was cleared.
-        const QRect over = r.translated(-offset) & transient_area_;
-        if (!layer || over.isEmpty()) continue;
-        for (int sy = over.top(); sy <= over.bottom(); ++sy) {
-            auto* out = reinterpret_cast<std::uint32_t*>(out_image.scanLine(sy + offset.y())) + over.x() + offset.x();
-            blend_row(out, reinterpret_cast<const std::uint32_t*>(layer->constScanLine(sy)) + over.x(), over.width());
+        const QRect over = layer ? from & transient_area_ : QRect();
+        for (int sy = from.top(); sy <= from.bottom(); ++sy) {
+            auto* out = reinterpret_cast<std::uint32_t*>(out_image.scanLine(sy + offset.y())) + r.x() - from.x();
+            const auto* in = reinterpret_cast<const std::uint32_t*>(image.constScanLine(sy));
+            if (sy < over.top() || sy > over.bottom()) {
+                std::memcpy(out + from.x(), in + from.x(), static_cast<std::size_t>(from.width()) * 4);
+                continue;
+            }
+            const auto* on = reinterpret_cast<const std::uint32_t*>(layer->constScanLine(sy));
+            std::memcpy(out + from.x(), in + from.x(), static_cast<std::size_t>(over.x() - from.x()) * 4);
+            compose_row(out + over.x(), in + over.x(), on + over.x(), over.width());
+            std::memcpy(out + over.right() + 1, in + over.right() + 1,
+                        static_cast<std::size_t>(from.right() - over.right()) * 4);
         }
     }
     return true;

@@ -621,6 +621,25 @@ void Surface::blit(int dx, int dy, int w, int h, const Picture& src, int sx, int
     copy_rect(dx, dy, w, h, src, sx, sy, op);
 }
 
+namespace {
+
+// Pixels copied with their top byte set, four at a time: a plain loop goes one pixel a step,
+// and a copy of a banner across the board every frame is thousands of them.
+void copy_opaque(std::uint32_t* d, const std::uint32_t* s, long long n) {
+    constexpr std::uint64_t kOpaquePair = 0xFF000000FF000000ull;
+    long long i = 0;
+    for (; i + 4 <= n; i += 4) {
+        std::uint64_t v[2];
+        std::memcpy(v, s + i, 16);
+        v[0] |= kOpaquePair;
+        v[1] |= kOpaquePair;
+        std::memcpy(d + i, v, 16);
+    }
+    for (; i < n; ++i) d[i] = s[i] | kOpaque;
+}
+
+}  // namespace
+
 void Surface::copy_rect(int dx, int dy, int w, int h, const Picture& src, int sx, int sy,
                         RasterOp op) {
     if (src.isNull() || w <= 0 || h <= 0 || !allocate()) return;
@@ -657,7 +676,7 @@ void Surface::copy_rect(int dx, int dy, int w, int h, const Picture& src, int sx
         // A copy covers every pixel it writes, on a see-through layer as on an opaque one.
         if (!transparent_ || op == RasterOp::Copy) {
             switch (op) {
-                case RasterOp::Copy: for (ll i = 0; i < cw; ++i) d[i] = s[i] | kOpaque; break;
+                case RasterOp::Copy: copy_opaque(d, s, cw); break;
                 case RasterOp::And: for (ll i = 0; i < cw; ++i) d[i] &= s[i] | kOpaque; break;
                 case RasterOp::Paint: for (ll i = 0; i < cw; ++i) d[i] |= s[i] | kOpaque; break;
             }

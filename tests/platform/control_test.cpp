@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QImage>
 #include <QMouseEvent>
@@ -226,6 +227,29 @@ TEST_F(ControlTest, HiddenLinesAndShapesKeepTheirGeometryAndDrawNothing) {
     EXPECT_EQ(ring.widget()->geometry(), QRect(10, 100, 50, 20));
     EXPECT_GT(inked(QRect(10, 100, 50, 20)), 0);
     EXPECT_EQ(inked(QRect(100, 50, 40, 30)), 0);
+}
+
+// Moving a line's box repaints it anyway; a line drawn the other way across the same box must
+// still ask for its repaint.
+TEST_F(ControlTest, ALineRedrawnAcrossTheSameBoxIsRepainted) {
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } count;
+    platform::Line line(&form, 10, 10, 40, 30, kRed);
+    form.show();
+    QCoreApplication::processEvents();
+    line.widget()->installEventFilter(&count);
+    line.set_points(10, 30, 40, 10);
+    QCoreApplication::processEvents();
+    EXPECT_GT(count.paints, 0);
+    count.paints = 0;
+    line.set_points(60, 30, 90, 10);
+    QCoreApplication::processEvents();
+    EXPECT_GT(count.paints, 0);
 }
 
 TEST_F(ControlTest, LabelsStayBeneathWindowedControlsWhateverTheOrder) {
