@@ -232,26 +232,25 @@ void Control::set_width(int w) { move(left(), top(), w, height()); }
 
 void Control::set_height(int h) { move(left(), top(), width(), h); }
 
-// A control that never takes the mouse hides by folding its widget to nothing instead: showing
-// a widget again makes Qt ask the display where the pointer is, a round trip every time a
-// shell of the fireworks bursts. A widget of no size paints nothing and lets everything
-// through, which is all a hidden control does.
+// A control that never takes the mouse hides by folding its widget to nothing instead, once its
+// window is on screen: showing a widget again there makes Qt ask the display where the pointer
+// is, a round trip every time a shell of the fireworks bursts. A widget of no size paints
+// nothing and lets everything through, which is all a hidden control does. Before the window
+// is shown a plain hide costs nothing later and keeps the window's first showing short.
 void Control::set_visible(bool v) {
     visible_ = v;
     if (!widget_ || !widget_->parentWidget()) return;
-    if (!mouse_through_always_ || !widget_->isVisibleTo(widget_->parentWidget())) {
-        widget_->setVisible(v);
-        return;
-    }
-    if (v == !folded_) return;
-    if (v) {
+    if (v && folded_) {
         folded_ = false;
         widget_->resize(folded_size_);
-    } else {
+    }
+    if (!v && !folded_ && mouse_through_always_ && widget_->isVisibleTo(widget_->parentWidget()) &&
+        widget_->window()->isVisible()) {
         folded_size_ = widget_->size();
         folded_ = true;
         widget_->resize(0, 0);
     }
+    if (!folded_) widget_->setVisible(v);
 }
 
 void Control::set_tool_tip(const std::string& t) {

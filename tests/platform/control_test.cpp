@@ -194,6 +194,7 @@ TEST_F(ControlTest, LineWidgetCoversBothEndsInContainerCoordinates) {
 // while hidden, and draws nothing until then.
 TEST_F(ControlTest, HiddenLinesAndShapesKeepTheirGeometryAndDrawNothing) {
     form.set_back_colour(platform::kWhite);
+    form.show();  // hiding on a window on screen folds the widget instead
     platform::Line line(&form, 20, 20, 60, 20, kRed);
     platform::Shape ring(&form, 100, 50, 40, 30, platform::Shape::kOval);
     ring.set_border_colour(kBlue);
