@@ -26,7 +26,8 @@ std::optional<Target> target_of(QPainter& p) {
     Target out;
     out.image = image;
     out.offset = QPoint(static_cast<int>(t.dx()), static_cast<int>(t.dy()));
-    out.allowed = engine->systemClip().isEmpty() ? QRegion(image->rect()) : engine->systemClip() & image->rect();
+    const QRegion clip = engine->systemClip();
+    out.allowed = clip.isEmpty() ? QRegion(image->rect()) : clip & image->rect();
     return out;
 }
 

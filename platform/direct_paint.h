@@ -44,12 +44,4 @@ inline std::uint32_t source_over(std::uint32_t s, std::uint32_t d) {
     return s + byte_mul(d, 255 - a);
 }
 
-// An opaque colour laid over a pixel with a coverage of 0 to 255, as the painter lays the
-// edge pixels of an antialiased shape of one colour.
-inline std::uint32_t cover(std::uint32_t colour, std::uint32_t coverage, std::uint32_t d) {
-    if (coverage == 255) return colour;
-    if (coverage == 0) return d;
-    return byte_mul(colour, coverage) + byte_mul(d, 255 - coverage);
-}
-
 }  // namespace platform::direct

@@ -47,10 +47,6 @@ bool clip_copy(int& dx, int& dy, int& w, int& h, int& sx, int& sy, int dst_w, in
     return true;
 }
 
-}  // namespace
-
-namespace {
-
 // A row of layer pixels over a row of the image. A layer is mostly wholly see-through or
 // wholly opaque, so four pixels at a time are checked for that first.
 void blend_row(std::uint32_t* out, const std::uint32_t* in, int n) {
@@ -164,8 +160,8 @@ Picture Canvas::snapshot() const {
 
 Picture Canvas::composed_region(int x, int y, int w, int h) const {
     Picture out = image_.image().copy(x, y, w, h).convertToFormat(QImage::Format_RGB32);
-    const QImage& layer = transient_.image();
     if (!transient_used_ || out.isNull()) return out;
+    const QImage& layer = transient_.image();
     if (layer.format() != QImage::Format_ARGB32_Premultiplied) {
         QPainter p(&out);
         p.drawImage(0, 0, layer, x, y, w, h);
@@ -204,7 +200,8 @@ bool Canvas::copy_layers(QPainter& p, const QRegion& region) const {
         // The layer holds pixels only where something was drawn on it since it was cleared.
         const QRect over = layer ? from & transient_area_ : QRect();
         for (int sy = from.top(); sy <= from.bottom(); ++sy) {
-            auto* out = reinterpret_cast<std::uint32_t*>(out_image.scanLine(sy + offset.y())) + r.x() - from.x();
+            // Indexed by the canvas's x, like the rows read.
+            auto* out = reinterpret_cast<std::uint32_t*>(out_image.scanLine(sy + offset.y())) + offset.x();
             const auto* in = reinterpret_cast<const std::uint32_t*>(image.constScanLine(sy));
             if (sy < over.top() || sy > over.bottom()) {
                 std::memcpy(out + from.x(), in + from.x(), static_cast<std::size_t>(from.width()) * 4);
