@@ -161,12 +161,7 @@ Picture Canvas::snapshot() const {
 Picture Canvas::composed_region(int x, int y, int w, int h) const {
     Picture out = image_.image().copy(x, y, w, h).convertToFormat(QImage::Format_RGB32);
     if (!transient_used_ || out.isNull()) return out;
-    const QImage& layer = transient_.image();
-    if (layer.format() != QImage::Format_ARGB32_Premultiplied) {
-        QPainter p(&out);
-        p.drawImage(0, 0, layer, x, y, w, h);
-        return out;
-    }
+    const QImage& layer = transient_.image();  // see-through surfaces are premultiplied
     // Only where something was drawn on the layer; the arithmetic is the painter's.
     const QRect over = QRect(x, y, out.width(), out.height()) & transient_area_ & layer.rect();
     for (int sy = over.top(); sy <= over.bottom(); ++sy) {
@@ -185,11 +180,10 @@ void Canvas::paint_layers(QPainter& p) const {
 // clip set up over the whole window's height and a draw for each layer, several times the
 // copy itself for the few pixels an animation frame changes. False when the painter must do it.
 bool Canvas::copy_layers(QPainter& p, const QRegion& region) const {
+    // The image is plain 32-bit, as every opaque surface; a layer in use has its size and, being
+    // see-through, is premultiplied.
     const QImage& image = image_.image();
-    if (image.format() != QImage::Format_RGB32) return false;
     const QImage* layer = transient_used_ ? &transient_.image() : nullptr;
-    if (layer && (layer->format() != QImage::Format_ARGB32_Premultiplied || layer->size() != image.size()))
-        return false;
     const std::optional<direct::Target> target = direct::target_of(p);
     if (!target) return false;
     const QPoint offset = target->offset;

@@ -25,6 +25,19 @@ constexpr Colour kGreen = rgb(0, 255, 0);
 constexpr Colour kBlue = rgb(0, 0, 255);
 constexpr Colour kGrey = rgb(0xC0, 0xC0, 0xC0);
 
+// A mask and a sprite of w x h, black in the mask and coloured in the sprite where each pixel
+// is drawn.
+std::pair<platform::Picture, platform::Picture> mask_and_sprite(
+    int w, int h, const std::vector<std::pair<std::pair<int, int>, Colour>>& drawn) {
+    platform::Picture mask = platform::make_picture(w, h, platform::kWhite);
+    platform::Picture sprite = platform::make_picture(w, h, platform::kBlack);
+    for (const auto& [at, colour] : drawn) {
+        mask.setPixel(at.first, at.second, 0xFF000000u);
+        sprite.setPixel(at.first, at.second, platform::to_qrgb(colour));
+    }
+    return {mask, sprite};
+}
+
 TEST(CanvasLayers, DrawingWithPersistenceOffGoesToTheTransientLayerAndIsReadBack) {
     Canvas c(10, 10, kGrey);
     ASSERT_FALSE(c.auto_redraw());
@@ -174,12 +187,7 @@ TEST(CanvasBlit, CopyWithinOneCanvasReadsTheOldPixels) {
 TEST(CanvasBlit, MaskAndSpriteIntoTheTransientLayerCombineWithWhatIsShown) {
     Canvas c(6, 1, kGreen);  // the image shows green everywhere
     // Mask: black where the sprite goes (x 1..2), white elsewhere.
-    platform::Picture mask = platform::make_picture(6, 1, platform::kWhite);
-    mask.setPixel(1, 0, 0xFF000000u);
-    mask.setPixel(2, 0, 0xFF000000u);
-    platform::Picture sprite = platform::make_picture(6, 1, platform::kBlack);
-    sprite.setPixel(1, 0, platform::to_qrgb(kRed));
-    sprite.setPixel(2, 0, platform::to_qrgb(kBlue));
+    auto [mask, sprite] = mask_and_sprite(6, 1, {{{1, 0}, kRed}, {{2, 0}, kBlue}});
     sprite.setPixel(4, 0, platform::to_qrgb(kRed));  // outside the mask: ORs onto green
 
     c.blit(0, 0, 6, 1, mask, 0, 0, RasterOp::And);
@@ -226,12 +234,7 @@ TEST(CanvasRepaint, CopiesAndSpritesAskForTheAreaTheyChanged) {
     wholes = 0;
 
     // A 6 x 3 mask and sprite whose shape covers only (2, 1) and (3, 2) of themselves.
-    platform::Picture mask = platform::make_picture(6, 3, platform::kWhite);
-    mask.setPixel(2, 1, 0xFF000000u);
-    mask.setPixel(3, 2, 0xFF000000u);
-    platform::Picture sprite = platform::make_picture(6, 3, platform::kBlack);
-    sprite.setPixel(2, 1, platform::to_qrgb(kBlue));
-    sprite.setPixel(3, 2, platform::to_qrgb(kBlue));
+    const auto [mask, sprite] = mask_and_sprite(6, 3, {{{2, 1}, kBlue}, {{3, 2}, kBlue}});
     c.blit(10, 4, 6, 3, mask, 0, 0, RasterOp::And);
     c.blit(10, 4, 6, 3, sprite, 0, 0, RasterOp::Paint);
     c.blit(10, 4, 6, 3, sprite, 0, 0, RasterOp::Paint);  // the same again changes nothing
@@ -245,40 +248,12 @@ TEST(CanvasRepaint, CopiesAndSpritesAskForTheAreaTheyChanged) {
     EXPECT_EQ(areas.size(), expected.size());
 }
 
-// Repainting a region shows the image with the transient layer over it there, and leaves
-// every pixel outside the region as it was.
+// Repainting a region shows the image with the transient layer over it there, at the painter's
+// offset, and leaves every pixel outside the region as it was. A window's repaint writes the
+// layers straight into its image; that must give what the painter gives, with every kind of
+// drawing the transient layer takes counted in.
 TEST(CanvasRepaint, ARegionIsPaintedWithBothLayersAndNothingBeyondIt) {
-    Canvas c(12, 8, kGrey);
-    c.set_auto_redraw(true);
-    c.draw().box(0, 0, 11, 7, kGreen, true);
-    c.draw().set_pixel(1, 1, kBlue);
-    c.set_auto_redraw(false);
-    c.draw().set_pixel(9, 6, kRed);
-
-    QImage target(12, 8, QImage::Format_RGB32);
-    target.fill(0xFF123456u);
-    {
-        QPainter p(&target);
-        c.paint_layers(p, QRegion(0, 0, 3, 3) + QRegion(8, 5, 4, 3));
-    }
-    for (int y = 0; y < 8; ++y) {
-        for (int x = 0; x < 12; ++x) {
-            const bool inside = (x < 3 && y < 3) || (x >= 8 && y >= 5);
-            const QRgb want = inside ? platform::to_qrgb(c.pixel(x, y)) | 0xFF000000u : 0xFF123456u;
-            EXPECT_EQ(target.pixel(x, y), want) << x << "," << y;
-        }
-    }
-    EXPECT_EQ(platform::from_qrgb(target.pixel(1, 1)), kBlue);
-    EXPECT_EQ(platform::from_qrgb(target.pixel(9, 6)), kRed);
-}
-
-// A window's repaint writes the layers straight into its image; that must give the pixels the
-// painter gives, at the painter's offset, only inside the region, with every kind of drawing
-// the transient layer takes counted in.
-TEST(CanvasRepaint, WritingStraightIntoTheImageGivesWhatThePainterGives) {
-    QImage sprite(6, 6, QImage::Format_RGB32);
-    sprite.fill(0xFF000000u);
-    sprite.setPixel(2, 3, 0xFFFF00FFu);
+    const auto [mask, sprite] = mask_and_sprite(6, 6, {{{2, 3}, rgb(255, 0, 255)}});
     const std::vector<std::pair<const char*, std::function<void(Canvas&)>>> layers = {
         {"sprite and copy", [&](Canvas& c) {
              c.blit(30, 20, 6, 6, sprite, 0, 0, RasterOp::Paint);
@@ -286,6 +261,8 @@ TEST(CanvasRepaint, WritingStraightIntoTheImageGivesWhatThePainterGives) {
          }},
         {"drawing", [](Canvas& c) { c.draw().line(10, 25, 20, 2, kRed); }},
     };
+    const QRegion region = QRegion(0, 0, 17, 12) + QRegion(25, 15, 15, 15) + QRegion(12, 22, 6, 8);
+    constexpr QRgb kUntouched = 0xFF204060u;
     for (const auto& [what, draw_layer] : layers) {
         Canvas c(40, 30, kGrey);
         c.set_auto_redraw(true);
@@ -293,25 +270,26 @@ TEST(CanvasRepaint, WritingStraightIntoTheImageGivesWhatThePainterGives) {
             for (int x = 0; x < 40; ++x) c.draw().set_pixel(x, y, rgb(x * 6, y * 8, (x * y) % 256));
         c.set_auto_redraw(false);
         draw_layer(c);
-
-        const QRegion region = QRegion(0, 0, 17, 12) + QRegion(25, 15, 15, 15) + QRegion(12, 22, 6, 8);
-        auto paint = [&](bool through_painter) {
-            QImage target(60, 50, QImage::Format_ARGB32_Premultiplied);
-            target.fill(0xFF204060u);
-            QPainter p(&target);
-            p.translate(7, 9);
-            if (through_painter) p.setClipRect(QRect(-7, -9, 60, 50));  // a clip keeps the painter's way
-            c.paint_layers(p, region);
-            return target;
-        };
-        const QImage direct = paint(false);
-        EXPECT_EQ(direct, paint(true)) << what;
         const QImage whole = c.snapshot();
-        for (int y = 0; y < 50; ++y) {
-            for (int x = 0; x < 60; ++x) {
-                const QPoint at(x - 7, y - 9);
-                const QRgb want = region.contains(at) ? whole.pixel(at) | 0xFF000000u : 0xFF204060u;
-                ASSERT_EQ(direct.pixel(x, y), want) << what << " " << x << "," << y;
+        for (const auto format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+            const QPoint offset = format == QImage::Format_RGB32 ? QPoint(0, 0) : QPoint(7, 9);
+            auto paint = [&](bool through_painter) {
+                QImage target(60, 50, format);
+                target.fill(kUntouched);
+                QPainter p(&target);
+                p.translate(offset);
+                if (through_painter) p.setClipRect(QRect(-offset, target.size()));  // a clip keeps the painter's way
+                c.paint_layers(p, region);
+                return target;
+            };
+            const QImage direct = paint(false);
+            EXPECT_EQ(direct, paint(true)) << what;
+            for (int y = 0; y < 50; ++y) {
+                for (int x = 0; x < 60; ++x) {
+                    const QPoint at = QPoint(x, y) - offset;
+                    const QRgb want = region.contains(at) ? whole.pixel(at) | 0xFF000000u : kUntouched;
+                    ASSERT_EQ(direct.pixel(x, y), want) << what << " " << x << "," << y;
+                }
             }
         }
     }
