@@ -4,9 +4,11 @@
 #include "core/settings.h"
 #include "platform/services.h"
 #include "ui/mainform.h"
+#include "ui/picture_store.h"
 
 int main(int argc, char** argv) {
     platform::begin_reading_font_configuration();
+    ui::begin_making_pictures();
     QApplication app(argc, argv);
     platform::begin_listing_fonts();
     QApplication::setApplicationName("quorvel");

@@ -2,6 +2,9 @@
 #include "ui/picture_store.h"
 
 #include <QPainter>
+#include <future>
+#include <mutex>
+#include <system_error>
 
 #include "ui/art.h"
 
@@ -69,9 +72,35 @@ PictureStore::PictureStore()
     }
 }
 
-PictureStore& form_clip() {
+namespace {
+
+std::mutex g_ahead_mutex;
+std::future<void> g_ahead;  // the store being made on a spare thread, see begin_making_pictures()
+
+PictureStore& the_store() {
+    // A store half made on the other thread is waited for here: statics are made once.
     static PictureStore store;
     return store;
+}
+
+}  // namespace
+
+void begin_making_pictures() {
+    const std::lock_guard lock(g_ahead_mutex);
+    if (g_ahead.valid()) return;
+    try {
+        g_ahead = std::async(std::launch::async, [] { the_store(); });
+    } catch (const std::system_error&) {
+        // No thread to spare: the store is made when first asked for.
+    }
+}
+
+PictureStore& form_clip() {
+    {
+        const std::lock_guard lock(g_ahead_mutex);
+        if (g_ahead.valid()) g_ahead.get();
+    }
+    return the_store();
 }
 
 }  // namespace ui

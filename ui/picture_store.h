@@ -40,4 +40,9 @@ struct PictureStore {
 // Made on first use, kept until the program ends.
 PictureStore& form_clip();
 
+// Begins making the store on a spare thread, while the toolkit connects to the display: its
+// sprite sheets are drawn by hand and fresh memory is slow to come by at start-up. Needs no
+// application object; form_clip() waits for it.
+void begin_making_pictures();
+
 }  // namespace ui

@@ -34,6 +34,7 @@
 #include "first_paint.h"
 #include "platform/services.h"
 #include "ui/mainform.h"
+#include "ui/picture_store.h"
 
 extern char** environ;
 
@@ -56,6 +57,7 @@ int child(int argc, char** argv, bool stages) {
                      use.ru_minflt + use.ru_majflt, mine.ru_nvcsw);
     };
     platform::begin_reading_font_configuration();
+    ui::begin_making_pictures();
     QApplication app(argc, argv);
     platform::begin_listing_fonts();
     stage("application");
