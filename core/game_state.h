@@ -38,8 +38,7 @@ struct CoreState {
     std::int16_t linear_quota = 0;
     std::int16_t level_up_chance = 0;
     DiffRec cur_diff;  // the Linear difficulty in play
-    // What the next round is: Story -1 landing, 0 level puzzle, 1..10 secret, 11 castle,
-    // 21 star round; Linear 0 normal, 1 bonus round (named in state_words.h).
+    // What the next round is: one of the round kinds in state_words.h.
     std::int16_t round_kind = kNormalRound;
     std::int16_t last_round_result = -1;  // -1 none yet, 0 lost on time, 1 won
     std::uint8_t round_cols = 5;

@@ -62,9 +62,11 @@ HofTable hof_merged(const HofTable& ours, const HofTable& theirs) {
 
 void check_highscore() {
     if (hof_position(core_state().score) == 11) return;
-    // Without screens (the settings alone, headless) the entry goes in unnamed and unshown.
+    // Only the name entry fills the new row: without screens (the settings alone, headless)
+    // there is no entry to put in.
     const ScreenLinks& l = screen_links();
-    if (l.show_form_entername) l.show_form_entername();
+    if (!l.show_form_entername) return;
+    l.show_form_entername();
     hof_insert();
     if (l.show_form_topten) l.show_form_topten();
 }

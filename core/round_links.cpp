@@ -2,14 +2,17 @@
 #include "core/round_links.h"
 
 #include <array>
+#include <cassert>
 
 namespace core {
 
 namespace {
 
 // One slot per game mode: the main menu, Linear, Story and the fireworks show.
-std::array<ModeSteps, 4>& registered() {
-    static std::array<ModeSteps, 4> steps{};
+constexpr std::size_t kModes = static_cast<std::size_t>(GameMode::Fireworks) + 1;
+
+std::array<ModeSteps, kModes>& registered() {
+    static std::array<ModeSteps, kModes> steps{};
     return steps;
 }
 
@@ -22,7 +25,8 @@ ScreenLinks& screen_links() {
 
 void register_mode_steps(GameMode game_mode, const ModeSteps& steps) {
     const auto slot = static_cast<std::size_t>(game_mode);
-    if (slot < registered().size()) registered()[slot] = steps;
+    assert(slot < kModes && "a game mode past the last");
+    if (slot < kModes) registered()[slot] = steps;
 }
 
 const ModeSteps& mode_steps() {
@@ -30,7 +34,7 @@ const ModeSteps& mode_steps() {
     const GameMode* mode = screen_links().game_mode;
     if (mode == nullptr) return none;
     const auto slot = static_cast<std::size_t>(*mode);
-    return slot < registered().size() ? registered()[slot] : none;
+    return slot < kModes ? registered()[slot] : none;
 }
 
 }  // namespace core

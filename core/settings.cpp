@@ -30,6 +30,15 @@ long long stored_whole(std::string raw, long long lo, long long hi) {
     return (n < lo || n > hi) ? 0 : n;
 }
 
+// The count is 16-bit: past the top it would wrap negative, darken the castle and read back as 0.
+constexpr long long kMostStoriesWon = std::numeric_limits<std::int16_t>::max();
+
+// The stored count of stories won, or `none` when no count is stored yet.
+long long stored_stories_won(const platform::SettingsEntry& stored, long long none) {
+    const std::string raw = stored.get(kGeneral, "STORYWON", "-");
+    return raw == "-" ? none : stored_whole(raw, 0, kMostStoriesWon);
+}
+
 // The stored table, read in the game's order; false when none is stored.
 bool read_table(const platform::SettingsEntry& stored, HofTable& table) {
     if (stored.get(kTable, "SCORE1", "-1") == "-1") return false;
@@ -81,9 +90,8 @@ void load_settings() {
     CoreState& s = core_state();
     // One reading of the file for every value: a large file is parsed once, not 33 times.
     const platform::SettingsEntry stored = platform::read_settings(app());
-    std::string raw = stored.get(kGeneral, "STORYWON", "-");
-    s.stories_won = raw == "-" ? 0 : static_cast<std::int16_t>(stored_whole(raw, 0, 32767));
-    raw = stored.get(kGeneral, "BG", "-");
+    s.stories_won = static_cast<std::int16_t>(stored_stories_won(stored, 0));
+    const std::string raw = stored.get(kGeneral, "BG", "-");
     s.bg_index = raw == "-" ? 0 : static_cast<std::int16_t>(stored_whole(raw, 0, 9));
     if (!read_table(stored, s.hof_table)) default_hall_of_fame();
 }
@@ -101,16 +109,14 @@ void save_background() { platform::update_settings(app(), write_background); }
 
 void count_won_story() {
     CoreState& s = core_state();
-    // The count is 16-bit: past the top it would wrap negative, darken the castle and read
-    // back as 0. It stays at the top instead.
-    auto one_more = [](long long n) { return static_cast<std::int16_t>(std::min<long long>(n + 1, 32767)); };
+    // At the top the count stays there.
+    auto one_more = [](long long n) { return static_cast<std::int16_t>(std::min(n + 1, kMostStoriesWon)); };
     bool counted = false;
     platform::update_settings(app(), [&](platform::SettingsEntry& stored) {
         // Another copy may have won a story since this one read the count: one more than the
         // count on disk, so that neither win is lost. With none on disk yet, this run's own
         // count goes on.
-        const std::string raw = stored.get(kGeneral, "STORYWON", "-");
-        s.stories_won = one_more(raw == "-" ? s.stories_won : stored_whole(raw, 0, 32767));
+        s.stories_won = one_more(stored_stories_won(stored, s.stories_won));
         stored.set(kGeneral, "STORYWON", scramble_number(s.stories_won));
         counted = true;
     });

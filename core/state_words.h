@@ -27,8 +27,7 @@ enum class StateWord : std::uint8_t {
     PaneOpen,     // "paneopen": the opening half runs
 };
 
-// The word of a screen transition's half. A closing word's preparation runs at full cover and
-// opens with its pair's second word, whose start action runs when the board is open again.
+// The word of a screen transition's half; the pairs are in ui/transition.cpp.
 enum class PaneWord : std::uint8_t {
     None,  // "": no word pending
     EndGame,
@@ -103,6 +102,8 @@ constexpr std::int16_t kFirstSecretRound = 1;   // 1..10: a revealed secret's ro
 constexpr std::int16_t kLastSecretRound = 10;
 constexpr std::int16_t kCastleRound = 11;
 constexpr std::int16_t kSpecialRound = 21;      // the star square's dot picture on a small grid
+// A secret's or the castle's round, whose picture is that secret's: its slot is its kind.
+constexpr bool secret_picture_round(std::int16_t kind) { return kind >= kFirstSecretRound && kind <= kCastleRound; }
 // In a Linear game: the coming round, and the round just played when the next set-up begins.
 constexpr std::int16_t kNormalRound = 0;
 constexpr std::int16_t kBonusRound = 1;

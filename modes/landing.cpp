@@ -2,6 +2,7 @@
 #include "modes/landing.h"
 
 #include "core/game_state.h"
+#include "core/state_words.h"
 #include "core/round_flow.h"
 #include "core/utility.h"
 #include "modes/bonus_hints.h"
@@ -17,8 +18,9 @@ namespace modes {
 
 namespace {
 
-constexpr int kSecrets = 10;
-constexpr int kCastle = 11;
+// A secret's slot on the map is its round kind, and the castle's slot the castle round's.
+constexpr int kSecrets = core::kLastSecretRound;
+constexpr int kCastle = core::kCastleRound;
 constexpr std::uint8_t kNotPlaced = 99;
 
 enum class Outcome { Play, Reveal, Nothing };

@@ -2,6 +2,7 @@
 #include "modes/story_map.h"
 
 #include "core/game_state.h"
+#include "core/state_words.h"
 #include "core/grid.h"
 #include "core/hud.h"
 #include "core/utility.h"
@@ -17,7 +18,7 @@ namespace modes {
 
 namespace {
 
-constexpr int kCastle = 11;
+constexpr int kCastle = core::kCastleRound;  // the castle's slot among the secrets
 
 // The secret's square from its anchor: one of the record's direction letters, the first and
 // last half as likely as the others; a letter other than L, R, U, D leaves it on the anchor.

@@ -70,7 +70,7 @@ void gen_round_puzzle() {
     pictures::make_round_colours();
     if (s.round_kind == core::kLevelPuzzle) {
         gen_level_puzzle();
-    } else if (s.round_kind >= core::kFirstSecretRound && s.round_kind <= core::kCastleRound) {
+    } else if (core::secret_picture_round(s.round_kind)) {
         gen_picture_round();
     } else if (s.round_kind == core::kSpecialRound) {
         gen_special_round();

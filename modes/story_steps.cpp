@@ -29,7 +29,7 @@ bool story_grid_hidden() { return core::core_state().round_kind > core::kLevelPu
 
 void win_story_round() {
     core::CoreState& s = core::core_state();
-    if (s.round_kind >= core::kFirstSecretRound && s.round_kind <= core::kCastleRound) {
+    if (core::secret_picture_round(s.round_kind)) {
         draw_secret(s.round_kind, 2, 0);
         if (s.castle_on) s.castle_won = true;
     }

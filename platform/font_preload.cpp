@@ -38,6 +38,14 @@ QSet<QString> family_names() {
     return names;
 }
 
+// The list of faces lives in the application: the thread filling it must be done before the
+// application goes.
+void await_font_preload() {
+    const std::lock_guard lock(g_mutex);
+    if (g_listing.valid()) g_listing.wait();
+    if (g_config.valid()) g_config.wait();
+}
+
 }  // namespace
 
 void begin_reading_font_configuration() {
@@ -55,7 +63,6 @@ void begin_reading_font_configuration() {
 void begin_listing_fonts() {
     const std::lock_guard lock(g_mutex);
     if (g_listing.valid() || g_families_ready) return;
-    // The list lives in the application: it must not go while the thread still fills it.
     if (auto* app = QCoreApplication::instance())
         QObject::connect(app, &QCoreApplication::aboutToQuit, app, [] { await_font_preload(); });
     try {
@@ -67,12 +74,6 @@ void begin_listing_fonts() {
         });
     } catch (const std::system_error&) {
     }
-}
-
-void await_font_preload() {
-    const std::lock_guard lock(g_mutex);
-    if (g_listing.valid()) g_listing.wait();
-    if (g_config.valid()) g_config.wait();
 }
 
 bool face_installed(const QString& face) {

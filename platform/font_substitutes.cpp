@@ -1,6 +1,5 @@
 // Free stand-ins for the font names the game asks for.
 #include <QFont>
-#include <QFontDatabase>
 #include <QHash>
 #include <QStringList>
 #include <mutex>

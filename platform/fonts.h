@@ -10,10 +10,6 @@ namespace platform {
 // The font a label or text box with this description draws in.
 QFont qfont(const FontDesc& f);
 
-// Waits for the fonts read ahead at start-up, if that was begun: reading them again meanwhile
-// would only do the same work twice.
-void await_font_preload();
-
 // Whether a face of this name is installed, whatever the case and the foundry.
 bool face_installed(const QString& face);
 

@@ -47,27 +47,9 @@ bool clip_copy(int& dx, int& dy, int& w, int& h, int& sx, int& sy, int dst_w, in
     return true;
 }
 
-// A row of layer pixels over a row of the image. A layer is mostly wholly see-through or
-// wholly opaque, so four pixels at a time are checked for that first.
-void blend_row(std::uint32_t* out, const std::uint32_t* in, int n) {
-    int x = 0;
-    for (; x + 4 <= n; x += 4) {
-        const std::uint32_t a = in[x], b = in[x + 1], c = in[x + 2], d = in[x + 3];
-        if ((a | b | c | d) == 0) continue;
-        if ((a & b & c & d) >> 24 == 255) {
-            std::memcpy(out + x, in + x, 16);
-            continue;
-        }
-        out[x] = direct::source_over(a, out[x]);
-        out[x + 1] = direct::source_over(b, out[x + 1]);
-        out[x + 2] = direct::source_over(c, out[x + 2]);
-        out[x + 3] = direct::source_over(d, out[x + 3]);
-    }
-    for (; x < n; ++x) out[x] = direct::source_over(in[x], out[x]);
-}
-
-// The same, written over a row of another image in one pass: where the layer covers four
-// pixels wholly or not at all, one of the two rows is copied as it is.
+// A row of layer pixels over a row of the image, written to out in one pass. A layer is mostly
+// wholly see-through or wholly opaque, so where it covers four pixels wholly or not at all, one
+// of the two rows is copied as it is.
 void compose_row(std::uint32_t* out, const std::uint32_t* image, const std::uint32_t* layer, int n) {
     int x = 0;
     for (; x + 4 <= n; x += 4) {
@@ -164,9 +146,11 @@ Picture Canvas::composed_region(int x, int y, int w, int h) const {
     const QImage& layer = transient_.image();  // see-through surfaces are premultiplied
     // Only where something was drawn on the layer; the arithmetic is the painter's.
     const QRect over = QRect(x, y, out.width(), out.height()) & transient_area_ & layer.rect();
+    const QImage& image = image_.image();  // plain 32-bit, as the copy above
     for (int sy = over.top(); sy <= over.bottom(); ++sy) {
-        auto* row = reinterpret_cast<std::uint32_t*>(out.scanLine(sy - y)) + (over.x() - x);
-        blend_row(row, reinterpret_cast<const std::uint32_t*>(layer.constScanLine(sy)) + over.x(), over.width());
+        compose_row(reinterpret_cast<std::uint32_t*>(out.scanLine(sy - y)) + (over.x() - x),
+                    reinterpret_cast<const std::uint32_t*>(image.constScanLine(sy)) + over.x(),
+                    reinterpret_cast<const std::uint32_t*>(layer.constScanLine(sy)) + over.x(), over.width());
     }
     return out;
 }

@@ -75,7 +75,6 @@ private:
     bool copy_layers(QPainter& p, const QRegion& region) const;
     void changed();
     void changed(int x, int y, int w, int h);
-    // The transient layer at the canvas size, marked as drawn on.
     // The transient layer, given pixels if it has none yet, about to be drawn on in area.
     Surface& transient_in_use(const QRect& area);
     void drop_transient();

@@ -79,12 +79,6 @@ Place inspect(const std::string& path) {
     return {Place::kOdd, "", "it is not a file"};
 }
 
-// The whole file, or false with the reason. Opening never waits: whatever replaced the file
-// since it was looked at, a pipe or a device is refused, not read.
-bool read_whole(const std::string& file, std::string& text, std::string& why) {
-    return read_regular_file(file, kMaxFileBytes, text, why);
-}
-
 // Write permission as the player set it: a file or folder without any write bit is left
 // alone even by a user who could write it anyway.
 bool may_write(const std::string& path, const struct stat& st) {
@@ -220,7 +214,7 @@ SettingsEntry read_settings(const std::string& app) {
     const Place place = inspect(path);
     if (place.kind == Place::kMissing) return {};
     std::string text, why;
-    if (place.kind == Place::kOdd || !read_whole(place.target, text, why)) {
+    if (place.kind == Place::kOdd || !read_regular_file(place.target, kMaxFileBytes, text, why)) {
         tell_unusable(path, place.kind == Place::kOdd ? place.why : why);
         return {};
     }
@@ -243,7 +237,7 @@ bool update_settings(const std::string& app, const std::function<void(SettingsEn
         if (place.kind == Place::kOdd) {
             unusable = true;
             why = place.why;
-        } else if (place.kind == Place::kFile && !read_whole(place.target, text, why)) {
+        } else if (place.kind == Place::kFile && !read_regular_file(place.target, kMaxFileBytes, text, why)) {
             unusable = true;
         } else {
             remove_leftovers(place.target);

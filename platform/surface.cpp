@@ -238,8 +238,9 @@ struct Surface::Raster {
 Surface::Surface(int w, int h, Colour back, bool transparent)
     : plain_fill_(back), back_(back), transparent_(transparent) {
     if (!make_plain(w, h)) {
-        img_ = Picture(w, h, transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-        if (!img_.isNull()) img_.fill(transparent_ ? 0u : to_qrgb(back_));
+        plain_w_ = w;
+        plain_h_ = h;
+        allocate();
     }
 }
 
@@ -265,7 +266,7 @@ bool Surface::make_plain(int w, int h) {
 bool Surface::allocate() const {
     if (!img_.isNull()) return true;
     if (!plain()) return false;
-    Picture pixels(plain_w_, plain_h_, transparent_ ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    Picture pixels(plain_w_, plain_h_, pixel_format());
     plain_w_ = plain_h_ = 0;
     if (pixels.isNull()) return false;
     pixels.fill(transparent_ ? 0u : to_qrgb(plain_fill_));
@@ -288,9 +289,7 @@ void Surface::resize(int w, int h) {
         }
         allocate();
     }
-    Picture next(w, h, img_.isNull() ? (transparent_ ? QImage::Format_ARGB32_Premultiplied
-                                                     : QImage::Format_RGB32)
-                                     : img_.format());
+    Picture next(w, h, pixel_format());
     if (next.isNull()) {
         img_ = Picture();
         return;
@@ -606,8 +605,7 @@ void Surface::draw_picture(const Picture& pic, int x, int y) {
 
 void Surface::assign(const Picture& pic) {
     record({Primitive::Kind::Blit, 0, 0, double(pic.width()) - 1, double(pic.height()) - 1, 0, pen_});
-    const auto format = transparent_ ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-    img_ = pic.format() == format ? pic : pic.convertToFormat(format);
+    img_ = pic.format() == pixel_format() ? pic : pic.convertToFormat(pixel_format());
     plain_w_ = plain_h_ = 0;
 }
 

@@ -99,6 +99,10 @@ private:
     // or -1 on a see-through surface.
     bool plain() const { return img_.isNull() && plain_w_ > 0 && plain_h_ > 0; }
     Colour plain_colour() const;
+    // Every surface keeps its pixels in one format: see-through ones premultiplied.
+    QImage::Format pixel_format() const {
+        return transparent_ ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    }
     // Gives a plain surface its pixels; false when it has none to give (no area).
     bool allocate() const;
     // Makes it plain at this size, in the colour it was; false for a size too large to wait.

@@ -171,7 +171,7 @@ bool Timer::ticking() const { return impl_->qt.isActive() || SharedClock::runs(t
 void Timer::sync() {
     const bool should_tick = enabled_ && interval_ > 0 && !g_manual;
     if (should_tick && period() == kMinimumInterval) {
-        impl_->qt.stop();
+        // Its own timer is not running: only a new interval brings it to the floor, and that stops it.
         SharedClock::get().join(this, &impl_->qt);
         return;
     }

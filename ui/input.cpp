@@ -127,7 +127,7 @@ void Form_KeyPress(int key_ascii) {
         empty_buffer();
     }
 
-    const core::StateWord& state_word = s.game_state;
+    const core::StateWord state_word = s.game_state;
     if (state_word == core::StateWord::MainMenu) {
         if (has("plonk")) {
             empty_buffer();
@@ -146,7 +146,7 @@ void pbox_main_MouseMove(const platform::MouseArgs& args) {
 
 void pbox_main_MouseDown(const platform::MouseArgs& args) {
     MainForm& f = mainform();
-    const core::StateWord& st = core::core_state().game_state;
+    const core::StateWord st = core::core_state().game_state;
     if (st == core::StateWord::PlayFirework && args.y < 250) {
         screen().fw_hmax = core::cint(320.0 - args.y);
         platform::Line* guide = f.gridline[0];
@@ -174,7 +174,7 @@ void pbox_main_MouseUp(const platform::MouseArgs& args) {
 }
 
 void pbox_main_Click() {
-    const core::StateWord& st = core::core_state().game_state;
+    const core::StateWord st = core::core_state().game_state;
     if (st == core::StateWord::PlayPuzzle) {
         core::check_answer();
     } else if (st == core::StateWord::WalkMap) {

@@ -72,35 +72,23 @@ PictureStore::PictureStore()
     }
 }
 
-namespace {
-
-std::mutex g_ahead_mutex;
-std::future<void> g_ahead;  // the store being made on a spare thread, see begin_making_pictures()
-
-PictureStore& the_store() {
+PictureStore& form_clip() {
     // A store half made on the other thread is waited for here: statics are made once.
     static PictureStore store;
     return store;
 }
 
-}  // namespace
-
 void begin_making_pictures() {
-    const std::lock_guard lock(g_ahead_mutex);
-    if (g_ahead.valid()) return;
+    // Kept until the program ends, whose exit waits for the thread.
+    static std::mutex mutex;
+    static std::future<void> ahead;
+    const std::lock_guard lock(mutex);
+    if (ahead.valid()) return;
     try {
-        g_ahead = std::async(std::launch::async, [] { the_store(); });
+        ahead = std::async(std::launch::async, [] { form_clip(); });
     } catch (const std::system_error&) {
         // No thread to spare: the store is made when first asked for.
     }
-}
-
-PictureStore& form_clip() {
-    {
-        const std::lock_guard lock(g_ahead_mutex);
-        if (g_ahead.valid()) g_ahead.get();
-    }
-    return the_store();
 }
 
 }  // namespace ui

@@ -37,7 +37,7 @@ struct PictureStore {
     static constexpr int kPawnRows = art::kPawnRows;  // characters drawn; the sheet has room for 20
 };
 
-// Made on first use, kept until the program ends.
+// Made on first use, or ahead by begin_making_pictures(); kept until the program ends.
 PictureStore& form_clip();
 
 // Begins making the store on a spare thread, while the toolkit connects to the display: its

@@ -89,7 +89,7 @@ void Timer_gamewon_Timer() {
 void Label_btb_Click(int index) {
     ScreenState& s = screen();
     MainForm& f = mainform();
-    const core::StateWord& st = core::core_state().game_state;
+    const core::StateWord st = core::core_state().game_state;
     // Each button belongs to its own scene: a second press while the panel slides out (the
     // board already closing) must not end the scene a second time.
     if (index == 0 && st == core::StateWord::GameWon) {

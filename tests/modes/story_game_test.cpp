@@ -131,11 +131,11 @@ protected:
         const core::CoreState& s = core::core_state();
         const modes::ModeState& m = modes::mode_state();
         ui::MainForm& f = form();
-        const core::StateWord& st = s.game_state;
+        const core::StateWord st = s.game_state;
         const bool on_map =
             st == core::StateWord::RollDice || st == core::StateWord::WalkMap || st == core::StateWord::ChooseBonus;
         const bool pane = st == core::StateWord::PaneClose || st == core::StateWord::PaneOpen;
-        SCOPED_TRACE(std::string(when) + " in \"" + std::string(core::word(st)) + "\"");
+        SCOPED_TRACE(testing::Message() << when << " in " << st);
         ASSERT_EQ(f.Timer_pane.enabled(), pane);
         ASSERT_EQ(f.Timer_dice.enabled(), st == core::StateWord::RollDice);
         ASSERT_EQ(f.Timer_walk.enabled(), st == core::StateWord::Walking);

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,7 +61,7 @@ public:
         ui::MainForm& f = ui::mainform();
         // A player waits while the board changes screens or a side panel slides.
         if (f.Timer_pane.enabled() || f.Timer_box.enabled()) return {};
-        const core::StateWord& st = core::core_state().game_state;
+        const core::StateWord st = core::core_state().game_state;
         if (st == core::StateWord::MainMenu) return ui::screen().game_mode == core::GameMode::Story ? start_screen() : title();
         if (st == core::StateWord::RollDice) return rolling();
         if (st == core::StateWord::WalkMap) return walking();
@@ -69,7 +70,9 @@ public:
         if (st == core::StateWord::ChooseBonus) return bonus();
         if (st == core::StateWord::GameWon) return ending();
         if (st == core::StateWord::PlayFirework) return fireworks();
-        return stuck("no move in state \"" + std::string(core::word(st)) + "\"");
+        std::ostringstream why;
+        why << "no move in state " << st;
+        return stuck(why.str());
     }
 
     // What the player has seen and done, for the test's closing checks.
