@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/state_words.h"
 #include "core/tables.h"
@@ -92,6 +93,9 @@ struct CoreState {
 
     // The Hall of Fame: slots 1..10 best first; slot 0 the entry being made.
     std::array<HofRec, 11> hof_table;
+    // Entries this run has placed that are not on disk yet: a save places them in the table as
+    // the file holds it then, so that another copy's entries, equal ones included, stay.
+    std::vector<HofRec> hof_unsaved;
 
     // Remembered between runs.
     std::int16_t bg_index = 0;     // background scheme 0..9

@@ -1,8 +1,6 @@
 // The Hall of Fame: where a score would place, inserting it, and the end-of-game step.
 #include "core/hall_of_fame.h"
 
-#include <vector>
-
 #include "core/game_state.h"
 #include "core/round_links.h"
 #include "core/settings.h"
@@ -10,54 +8,33 @@
 
 namespace core {
 
-std::uint8_t hof_position(std::int32_t score) {
-    const CoreState& s = core_state();
+std::uint8_t hof_position(const HofTable& table, std::int32_t score) {
     for (int i = 1; i <= 10; ++i) {
-        if (score > s.hof_table[static_cast<std::size_t>(i)].score) return static_cast<std::uint8_t>(i);
+        if (score > table[static_cast<std::size_t>(i)].score) return static_cast<std::uint8_t>(i);
     }
     return 11;
 }
 
-bool hof_insert() {
-    CoreState& s = core_state();
-    const int p = hof_position(s.hof_table[0].score);
+std::uint8_t hof_position(std::int32_t score) { return hof_position(core_state().hof_table, score); }
+
+bool hof_place(HofTable& table, const HofRec& entry) {
+    const int p = hof_position(table, entry.score);
     if (p > 10) return false;
     for (int i = 10; i >= p + 1; --i) {
-        s.hof_table[static_cast<std::size_t>(i)] = s.hof_table[static_cast<std::size_t>(i - 1)];
+        table[static_cast<std::size_t>(i)] = table[static_cast<std::size_t>(i - 1)];
     }
-    s.hof_table[static_cast<std::size_t>(p)] = s.hof_table[0];
-    save_hall_of_fame();
-    fill_topten_labels();
+    table[static_cast<std::size_t>(p)] = entry;
     return true;
 }
 
-namespace {
-bool same_entry(const HofRec& a, const HofRec& b) {
-    return a.score == b.score && a.name == b.name && a.mode == b.mode;
-}
-}  // namespace
-
-HofTable hof_merged(const HofTable& ours, const HofTable& theirs) {
-    std::vector<HofRec> rows(ours.begin() + 1, ours.end());
-    // An entry of theirs that matches one of ours not matched yet is the same game; any
-    // other is a game only they know, placed the way hof_insert places a new one.
-    std::vector<bool> matched(rows.size(), false);
-    for (std::size_t t = 1; t < theirs.size(); ++t) {
-        const HofRec& e = theirs[t];
-        bool known = false;
-        for (std::size_t i = 0; i < matched.size() && !known; ++i) {
-            if (!matched[i] && same_entry(rows[i], e)) known = matched[i] = true;
-        }
-        if (known) continue;
-        std::size_t at = 0;
-        while (at < rows.size() && e.score <= rows[at].score) ++at;
-        rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at), e);
-        matched.insert(matched.begin() + static_cast<std::ptrdiff_t>(at), true);
-    }
-    HofTable out;
-    out[0] = ours[0];
-    for (std::size_t i = 1; i < out.size(); ++i) out[i] = rows[i - 1];
-    return out;
+bool hof_insert() {
+    CoreState& s = core_state();
+    const HofRec entry = s.hof_table[0];
+    if (!hof_place(s.hof_table, entry)) return false;
+    s.hof_unsaved.push_back(entry);
+    save_hall_of_fame();
+    fill_topten_labels();
+    return true;
 }
 
 void check_highscore() {

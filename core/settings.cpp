@@ -56,11 +56,17 @@ bool read_table(const platform::SettingsEntry& stored, HofTable& table) {
     return true;
 }
 
-// Merges this run's table with the stored one and sets the merged table in both.
+// Places what this run has added into the stored table and writes it; with no table stored
+// yet, this run's whole table. Either way this run goes on with what is on disk.
 void write_table(platform::SettingsEntry& stored) {
     CoreState& s = core_state();
-    HofTable theirs;
-    if (read_table(stored, theirs)) s.hof_table = hof_merged(s.hof_table, theirs);
+    HofTable on_disk;
+    if (read_table(stored, on_disk)) {
+        for (const HofRec& e : s.hof_unsaved) hof_place(on_disk, e);
+        on_disk[0] = s.hof_table[0];
+        s.hof_table = on_disk;
+    }
+    s.hof_unsaved.clear();
     for (int i = 1; i <= 10; ++i) {
         const std::string n = std::to_string(i);
         const HofRec& e = s.hof_table[static_cast<std::size_t>(i)];

@@ -125,7 +125,8 @@ TEST_F(SavedData, ASecondProcessReadsEveryValueOldFilesIncluded) {
 
     restart();
     core::core_state().bg_index = 7;
-    core::core_state().hof_table[1] = {"First, \"quoted\"; = \\", 123456, "Linear - Crazy!"};
+    core::core_state().hof_table[0] = {"First, \"quoted\"; = \\", 123456, "Linear - Crazy!"};
+    ASSERT_TRUE(core::hof_insert());
     core::save_settings();
     core::count_won_story();
     // The child and this run each won one story on top of the stored 5.
@@ -320,6 +321,26 @@ TEST_F(SavedData, TwoCopiesSavingInTurnKeepEachOthersEntries) {
     EXPECT_EQ(t[3].name, "Bob");
     EXPECT_EQ(t[4].name, "Player B");
     EXPECT_EQ(t[10].name, "Player H");
+}
+
+// Two games that end with the same name, score and mode are two entries, whichever saves first.
+TEST_F(SavedData, TwoCopiesAddingEqualEntriesKeepBoth) {
+    QProcess a, b;
+    ASSERT_TRUE(start_child(a, folder_, "equal"));
+    ASSERT_TRUE(start_child(b, folder_, "equal"));
+    ASSERT_TRUE(wait_for_line(a, "loaded"));
+    ASSERT_TRUE(wait_for_line(b, "loaded"));  // both hold the table from before either entry
+    for (QProcess* p : {&a, &b}) {
+        p->write("go\n");
+        const ChildRun r = finish(*p);
+        ASSERT_EQ(r.out, "saved\n") << r.err;
+    }
+    restart();
+    const auto& t = core::core_state().hof_table;
+    EXPECT_EQ(t[2].name, "Your name");
+    EXPECT_EQ(t[3].name, "Your name");
+    EXPECT_EQ(t[3].score, 7000);
+    EXPECT_EQ(t[4].name, "Player B");
 }
 
 }  // namespace
