@@ -51,7 +51,10 @@ TEST_F(RoundFlow, WinningAddsTheSecondsLeftAndGoesOn) {
 TEST_F(RoundFlow, ALinearTimeOutCostsThePenalty) {
     start_round();
     core::core_state().score = 5;
+    std::int32_t score_under_box = 0;
+    boxes.while_up = [&] { score_under_box = core::core_state().score; };
     core::round_time_up();
+    EXPECT_EQ(score_under_box, 5) << "the penalty comes once the box is closed";
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(boxes.calls[0].text, "YOU LOST THIS ROUND!\r20 points deducted from your score.");
     EXPECT_EQ(boxes.calls[0].style, 64);

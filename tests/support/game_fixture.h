@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,6 +25,7 @@ public:
     MsgBoxScript() {
         platform::set_msgbox_handler([this](const platform::MsgBoxCall& call) {
             calls.push_back(call);
+            if (while_up) while_up();
             if (answers.empty()) return call.style == platform::kMsgYesNoQuestion ||
                                                 call.style == platform::kMsgYesNoExclamation
                                             ? static_cast<int>(platform::kMsgResultYes)
@@ -36,6 +38,7 @@ public:
     ~MsgBoxScript() { platform::set_msgbox_handler({}); }
     std::vector<int> answers;
     std::vector<platform::MsgBoxCall> calls;
+    std::function<void()> while_up;  // runs while each box is up, before it is answered
 };
 
 class GameTest : public ::testing::Test {
