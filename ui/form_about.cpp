@@ -68,7 +68,7 @@ void FormAbout::Label10_MouseDown() {
 // The underline stays: it tells the player the link has been used.
 void FormAbout::Label10_MouseUp() { Label10->set_fore_colour(platform::kWhite); }
 
-void FormAbout::Label10_Click() { open_link(kWebsite); }
+void FormAbout::Label10_Click() { open_link(kWebsite, still_open()); }
 
 void FormAbout::Form_Load() { ok.shape->set_fill_colour(rgb(255, 255, 132)); }
 

@@ -5,6 +5,7 @@
 
 #include "core/game_state.h"
 #include "platform/services.h"
+#include "ui/menu.h"
 #include "ui/picture_store.h"
 #include "ui/screen_state.h"
 
@@ -193,9 +194,8 @@ void FormInst::Label_bt_Click(int index) {
     if (index == 0) {
         close();
     } else if (index == 1) {
-        platform::open_document(platform::data_path("readme.txt"), [](std::int32_t result) {
-            if (result <= 32) platform::msgbox("Sorry! readme.txt file failed to be loaded", platform::kMsgInfo);
-        });
+        open_from_screen(platform::data_path("readme.txt"), "Sorry! readme.txt file failed to be loaded",
+                         still_open());
     }
 }
 

@@ -1,6 +1,8 @@
 // The title screen, the difficulty menus and the bottom buttons.
 #include "ui/menu.h"
 
+#include <utility>
+
 #include "core/game_state.h"
 #include "core/grid.h"
 #include "core/round_flow.h"
@@ -182,10 +184,14 @@ void pause_game() {
     cursor.move(x, y);
 }
 
-void open_link(const std::string& target) {
-    platform::open_document(target, [](std::int32_t result) {
-        if (result < 33) platform::msgbox("Sorry! link failed to be loaded", platform::kMsgInfo);
+void open_from_screen(const std::string& target, const char* failure, std::function<bool()> still_there) {
+    platform::open_document(target, [failure, still_there = std::move(still_there)](std::int32_t result) {
+        if (result < 33 && still_there()) platform::msgbox(failure, platform::kMsgInfo);
     });
+}
+
+void open_link(const std::string& target, std::function<bool()> still_there) {
+    open_from_screen(target, "Sorry! link failed to be loaded", std::move(still_there));
 }
 
 void Label_midiff_Click(int index) { select_linear_diff(index); }
@@ -217,7 +223,10 @@ void Label_bt_Click(int index) {
         case 0:
         case 1: end_game(); break;
         case 2: leave_menu(); break;
-        case 3: open_link(kWebsite); break;
+        case 3:
+            // The title is left as soon as its buttons go.
+            open_link(kWebsite, [] { return mainform_exists() && mainform().Label_bt[3]->visible(); });
+            break;
         case 4:
             if (confirm_exit() == 0) core::save_and_quit();
             break;

@@ -1,6 +1,7 @@
 // The title screen, the difficulty menus and the bottom buttons.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace ui {
@@ -21,8 +22,13 @@ void show_linearmenu(int flag);
 // "play game": from a start screen into the chosen mode.
 void leave_menu();
 void pause_game();
-// Opens a document or address; a failure says so.
-void open_link(const std::string& target);
+// Opens a document or address with the desktop's program and says `failure` when it cannot.
+// The opener may answer seconds later: by then the player may have started a round, whose clock
+// would run on behind the box, or closed the window they clicked in. So the failure is told only
+// while `still_there` holds.
+void open_from_screen(const std::string& target, const char* failure, std::function<bool()> still_there);
+// Opens an address; a failure says so while the player is still where they clicked.
+void open_link(const std::string& target, std::function<bool()> still_there);
 
 // Click handlers of the control arrays.
 void Label_mi_Click(int index);

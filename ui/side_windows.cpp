@@ -45,6 +45,10 @@ SideWindow::SideWindow(const std::string& caption, int client_w, int client_h, b
     if (QWidget* w = widget()) w->setWindowFlags(flags);
 }
 
+std::function<bool()> SideWindow::still_open() const {
+    return [up = std::weak_ptr<const bool>(up_)] { return !up.expired(); };
+}
+
 SideWindow::~SideWindow() {
     // Controls inside a picture box were made after it and must go before it.
     while (!owned_.empty()) owned_.pop_back();

@@ -1,6 +1,7 @@
 // The side windows the game's steps open (name entry, Hall of Fame, help, about) and what they share.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,8 +48,12 @@ public:
     platform::Label* label(platform::Container* c, int x, int y, int w, int h, const std::string& text,
                            platform::Colour fore, const platform::FontDesc& font);
 
+    // True for as long as this window is up, even once a new window stands at its address.
+    std::function<bool()> still_open() const;
+
 private:
     std::vector<std::unique_ptr<platform::Control>> owned_;
+    std::shared_ptr<const bool> up_ = std::make_shared<const bool>(true);
 };
 
 // The windows' push buttons: a caption lying on a rounded shape whose colour shows whether it is

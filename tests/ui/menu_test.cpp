@@ -1,14 +1,24 @@
 // The title screen, the difficulty choice, the bottom buttons and the pause.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
 #include "core/pieces.h"
 #include "core/startup.h"
 #include "modes/mode_state.h"
 #include "support/round_fixture.h"
 #include "ui/background.h"
+#include "ui/form_about.h"
 #include "ui/label_buttons.h"
 #include "ui/menu.h"
 #include "ui/picture_store.h"
+#include "ui/side_windows.h"
 #include "ui/transition.h"
 
 namespace {
@@ -144,6 +154,61 @@ TEST_F(Menu, AFailingWebsiteSaysSo) {
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(boxes.calls[0].text, "Sorry! link failed to be loaded");
     EXPECT_EQ(boxes.calls[0].style, 64);
+}
+
+// The desktop's opener can fail seconds after the click. By then the player may be in a round,
+// whose clock would run on behind the box, or may have closed the window they clicked in.
+TEST_F(Menu, ALateOpenerFailureIsToldOnlyWhereThePlayerStillIs) {
+    QTemporaryDir bin;
+    QFile opener(bin.filePath("xdg-open"));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nPATH=/usr/bin:/bin\nsleep 0.3\nexit 3\n");
+    opener.close();
+    opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    struct Restore {
+        QByteArray path = qgetenv("PATH");
+        ~Restore() {
+            qputenv("PATH", path);
+            platform::set_opener_patience(2000);
+        }
+    } restore;
+    qputenv("PATH", bin.path().toUtf8());
+    platform::set_opener_patience(60000);  // a slow machine must not take the failure for success
+    auto verdict_told = [] {
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (QCoreApplication::instance()->findChildren<QProcess*>().isEmpty()) loop.quit();
+        });
+        poll.start(10);
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    form().show();
+    QTest::mouseClick(form().Label_bt[3]->widget(), Qt::LeftButton);
+    ui::start_linear();
+    ui::select_linear_diff(4);
+    ui::Label_bt_Click(2);
+    finish_half();
+    finish_half();
+    verdict_told();
+    EXPECT_TRUE(boxes.calls.empty()) << "a box over the round";
+    EXPECT_TRUE(form().Timer_timer.enabled());
+
+    ui::goto_mainmenu();
+    QTest::mouseClick(form().Label_bt[3]->widget(), Qt::LeftButton);
+    verdict_told();
+    ASSERT_EQ(boxes.calls.size(), 1u) << "still on the title: the failure is told";
+    EXPECT_EQ(boxes.calls[0].text, "Sorry! link failed to be loaded");
+
+    platform::Form::set_modal_runner([](platform::Form& f) {
+        QTest::mouseClick(dynamic_cast<ui::FormAbout&>(f).Label10->widget(), Qt::LeftButton);
+        f.close();
+    });
+    ui::show_form_about();
+    verdict_told();
+    EXPECT_EQ(boxes.calls.size(), 1u) << "a box about a closed window";
+    form().hide();
 }
 
 TEST_F(Menu, PauseHatchesTheBoardAndHoldsTheClock) {
