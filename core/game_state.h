@@ -15,6 +15,10 @@ struct CoreState {
     // The state word of the main window: set by the step that enters a screen, read by every
     // handler and by the grid.
     StateWord game_state = StateWord::Starting;
+    // The game in play, whose steps the round engine takes (core/round_links.h).
+    GameMode game_mode = GameMode::Menu;
+    // Typed in secret: shows where the pieces belong and lets the dice be chosen.
+    bool debugmode = false;
 
     // Board grid and cursor cell.
     std::int16_t grid_cols = 0;

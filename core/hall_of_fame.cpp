@@ -41,22 +41,20 @@ void check_highscore() {
     if (hof_position(core_state().score) == 11) return;
     // Only the name entry fills the new row: without screens (the settings alone, headless)
     // there is no entry to put in.
-    const ScreenLinks& l = screen_links();
-    if (!l.show_form_entername) return;
-    l.show_form_entername();
+    if (!screens().show_form_entername()) return;
     hof_insert();
-    if (l.show_form_topten) l.show_form_topten();
+    screens().show_form_topten();
 }
 
 void fill_topten_labels() {
     // The window fills its own rows when it opens; with it closed, or with no screens at all
     // (the settings alone, headless), there is nothing to write.
-    const ScreenLinks& l = screen_links();
-    if (!l.form_topten_open || !l.form_topten_open()) return;
+    Screens& up = screens();
+    if (!up.form_topten_open()) return;
     const CoreState& s = core_state();
     for (int i = 1; i <= 10; ++i) {
         const HofRec& e = s.hof_table[static_cast<std::size_t>(i)];
-        l.set_topten_row(i, e.name, format_thousands(e.score, ",") + " pts", e.mode);
+        up.set_topten_row(i, e.name, format_thousands(e.score, ",") + " pts", e.mode);
     }
 }
 

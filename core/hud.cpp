@@ -6,16 +6,10 @@
 #include "core/game_state.h"
 #include "core/round_links.h"
 #include "core/utility.h"
-#include "platform/controls.h"
 
 namespace core {
 
 namespace {
-
-void write_pair(platform::Label* value, platform::Label* twin, const std::string& text) {
-    value->set_caption(text);
-    twin->set_caption(text);
-}
 
 std::string marks(int n) {
     std::string t;
@@ -29,19 +23,16 @@ void add_score(std::int32_t n) {
     CoreState& s = core_state();
     // Wraps like the 32-bit sum it is, rather than being undefined on overflow.
     s.score = static_cast<std::int32_t>(static_cast<std::uint32_t>(s.score) + static_cast<std::uint32_t>(n));
-    const ScreenLinks& l = screen_links();
-    write_pair(l.score, l.score_twin, format_thousands(s.score, ","));
+    screens().write_hud(HudValue::Score, format_thousands(s.score, ","));
 }
 
 void show_round() {
-    const ScreenLinks& l = screen_links();
-    write_pair(l.round, l.round_twin, format_thousands(core_state().round_no, ","));
+    screens().write_hud(HudValue::Round, format_thousands(core_state().round_no, ","));
 }
 
 void show_timer() {
     const std::int16_t left = core_state().round_time_left;
-    const ScreenLinks& l = screen_links();
-    write_pair(l.timer, l.timer_twin, left == -1 ? "-" : std::to_string(left));
+    screens().write_hud(HudValue::Timer, left == -1 ? "-" : std::to_string(left));
 }
 
 void add_misses(int n) {
@@ -50,17 +41,16 @@ void add_misses(int n) {
     if (v < 0) v = 0;
     if (v > 255) v = 255;  // the counter is one byte; it must not wrap to a small number
     s.misses = static_cast<std::uint8_t>(v);
-    screen_links().misses->set_caption(marks(s.misses));
+    screens().write_hud(HudValue::Misses, marks(s.misses));
 }
 
-void show_misslimit() { screen_links().miss_limit->set_caption(marks(core_state().miss_limit)); }
+void show_misslimit() { screens().write_hud(HudValue::MissLimit, marks(core_state().miss_limit)); }
 
 void show_level() {
     const std::int16_t level = core_state().level;
     const auto named = mode_steps().level_text;
     const std::string text = named ? named(level) : std::to_string(level);
-    const ScreenLinks& l = screen_links();
-    write_pair(l.level, l.level_twin, text);
+    screens().write_hud(HudValue::Level, text);
 }
 
 }  // namespace core

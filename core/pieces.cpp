@@ -94,13 +94,13 @@ void check_answer() {
         if (s.misses >= s.miss_limit) {
             // The clock must not run on behind the closing board: a time-up there would
             // replace the game-over transition and let the game go on past its limit.
-            const ScreenLinks& l = screen_links();
-            l.round_clock->set_enabled(false);
-            l.show_bt(5, 0);
-            l.pane_close(core::PaneWord::GameLost);
+            Screens& up = screens();
+            up.run_round_clock(false);
+            up.show_bt(5, 0);
+            up.pane_close(core::PaneWord::GameLost);
         }
     }
-    screen_links().show_pmsg(1, text, 6);
+    screens().show_pmsg(1, text, 6);
     bool all_found = true;
     for (int i = 1; i <= s.tgt_count; ++i) all_found = all_found && s.tgt_found[static_cast<std::size_t>(i)] == 1;
     if (all_found) win_round();
@@ -130,7 +130,7 @@ void show_rightanswer(int index) {
 
     s.ans_index = static_cast<std::int16_t>(index);
     s.ans_frame = 0;
-    screen_links().found_slide->set_enabled(true);
+    screens().start_found_slide();
 }
 
 void show_wronganswer(int col, int row) {

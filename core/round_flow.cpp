@@ -11,17 +11,15 @@
 #include "platform/controls.h"
 #include "platform/picture_box.h"
 #include "platform/services.h"
-#include "platform/timer.h"
 
 namespace core {
 
 void new_puzzle() {
-    const ScreenLinks& l = screen_links();
     board().pbox_main->set_auto_redraw(true);
     if (const auto step = mode_steps().clear_map) step();
-    l.hide_msgbox();
+    screens().hide_msgbox();
     show_grid(0);
-    l.pane_close(core::PaneWord::GenPuzzle);
+    screens().pane_close(core::PaneWord::GenPuzzle);
 }
 
 void play_puzzle() {
@@ -34,7 +32,7 @@ void play_puzzle() {
     s.round_no = static_cast<std::int16_t>(s.round_no + 1);
     s.level_rounds = static_cast<std::int16_t>(s.level_rounds + 1);
     show_round();
-    screen_links().round_clock->set_interval(1000);
+    screens().set_round_clock_interval(1000);
     b.shape_cursor->move(430, 0);
     b.shape_cursor->set_border_style(platform::Shape::kBorderSolid);
     b.pbox_temp->set_width(424);
@@ -45,31 +43,31 @@ void play_puzzle() {
 
 void start_puzzle_round() {
     CoreState& s = core_state();
-    const ScreenLinks& l = screen_links();
-    l.show_bt(5, 1);
+    Screens& up = screens();
+    up.show_bt(5, 1);
     board().shape_cursor->set_visible(true);
     std::int16_t cols = s.round_cols, rows = s.round_rows;
     set_grid(cols, rows);
     s.round_cols = static_cast<std::uint8_t>(cols);
     s.round_rows = static_cast<std::uint8_t>(rows);
     pick_targets(s.tgt_count);
-    if (*l.debugmode != 0) show_answer();
+    if (s.debugmode) show_answer();
     const auto hidden = mode_steps().grid_hidden;
     show_grid(hidden && hidden() ? 0 : 1);
     s.round_time_left = s.round_kind == core::kSpecialRound ? 100 : s.time_limit;
-    l.round_clock->set_enabled(true);
+    up.run_round_clock(true);
     show_timer();
 }
 
 void win_round() {
     CoreState& s = core_state();
-    const ScreenLinks& l = screen_links();
-    l.round_clock->set_enabled(false);
+    Screens& up = screens();
+    up.run_round_clock(false);
     s.last_round_result = 1;
-    l.show_bt(5, 0);
-    l.show_pmsg(0, "", 0);
+    up.show_bt(5, 0);
+    up.show_pmsg(0, "", 0);
     add_score(s.round_time_left);
-    l.show_msg("Congratulations! You won the previous round");
+    up.show_msg("Congratulations! You won the previous round");
     // Past the round limit the game has gone back to the main menu: the mode takes no next step.
     if (check_round_limit()) return;
     if (const auto step = mode_steps().after_win) step();
@@ -77,12 +75,12 @@ void win_round() {
 
 void round_time_up() {
     CoreState& s = core_state();
-    const ScreenLinks& l = screen_links();
-    l.show_bt(5, 0);
+    Screens& up = screens();
+    up.show_bt(5, 0);
     s.round_time_left = 0;
-    l.round_clock->set_enabled(false);
+    up.run_round_clock(false);
     s.last_round_result = 0;
-    l.show_pmsg(0, "", 0);
+    up.show_pmsg(0, "", 0);
     if (const auto step = mode_steps().after_time_up) step();
     // Tested after the mode's step: leaving the game replaces the transition it started.
     check_round_limit();
@@ -93,9 +91,8 @@ bool check_round_limit() {
     platform::msgbox("Wow! You must be dead tired by now. Hope you won't mind\r"
                      "I take you back to the main menu. It's for your own good!",
                      platform::kMsgOk);
-    const ScreenLinks& l = screen_links();
-    *l.game_mode = core::GameMode::Menu;
-    l.end_game();
+    core_state().game_mode = core::GameMode::Menu;
+    screens().end_game();
     return true;
 }
 

@@ -1,6 +1,6 @@
 // What the screens and the modes lend the round engine at start-up. The engine lies below them:
-// it reaches a window control, a screen or a mode only through what is lent here, the way the
-// main window lends it the board (core/board.h).
+// it reaches a screen or a mode only through the interface declared here and the steps each
+// mode registers, the way the main window lends it the board (core/board.h).
 #pragma once
 
 #include <cstdint>
@@ -8,50 +8,51 @@
 
 #include "core/state_words.h"
 
-namespace platform {
-class Label;
-class Timer;
-}
-
 namespace core {
 
-// Filled in by the main window when it creates its controls; emptied when it goes.
-struct ScreenLinks {
-    // The HUD left of the board: each value is drawn twice, white over its black twin.
-    platform::Label* level = nullptr;
-    platform::Label* level_twin = nullptr;
-    platform::Label* round = nullptr;
-    platform::Label* round_twin = nullptr;
-    platform::Label* score = nullptr;
-    platform::Label* score_twin = nullptr;
-    platform::Label* timer = nullptr;
-    platform::Label* timer_twin = nullptr;
-    platform::Label* misses = nullptr;
-    platform::Label* miss_limit = nullptr;
+// The HUD values left of the board. Level, round, score and timer are drawn twice, white over
+// a black twin; the misses and their limit once.
+enum class HudValue : std::uint8_t { Level, Round, Score, Timer, Misses, MissLimit };
 
-    platform::Timer* round_clock = nullptr;  // one tick a second while a round runs
-    platform::Timer* found_slide = nullptr;  // slides a found piece off its place
+// What the screens and the modes above the engine do for it. The main window lends its own
+// when it makes its controls (ui/engine_links.cpp); until then, and in runs without a window
+// (the settings alone, the tools), one that does nothing stands in, so that no caller asks
+// whether there is one.
+class Screens {
+public:
+    virtual ~Screens() = default;
 
-    // The screens' mode word, which the round limit sets back to the main menu.
-    GameMode* game_mode = nullptr;
-    const std::int16_t* debugmode = nullptr;
+    virtual void write_hud(HudValue value, const std::string& text) = 0;
 
-    void (*show_bt)(int index, int flag) = nullptr;
-    void (*show_pmsg)(int show, const std::string& text, int blinks) = nullptr;
-    void (*pane_close)(PaneWord word) = nullptr;
-    void (*end_game)() = nullptr;
-    // The map's message panel; in Linear mode it is hidden and its lines wait there.
-    void (*show_msg)(const std::string& text) = nullptr;
-    void (*hide_msgbox)() = nullptr;
-    // The Hall of Fame's windows.
-    void (*show_form_entername)() = nullptr;
-    void (*show_form_topten)() = nullptr;
-    bool (*form_topten_open)() = nullptr;
-    void (*set_topten_row)(int i, const std::string& name, const std::string& score, const std::string& mode) =
-        nullptr;
+    // The round clock ticks once a second while a round runs.
+    virtual void run_round_clock(bool running) = 0;
+    virtual void set_round_clock_interval(int ms) = 0;
+    // Slides a found piece off its place.
+    virtual void start_found_slide() = 0;
+
+    virtual void show_bt(int index, int flag) = 0;
+    virtual void show_pmsg(int show, const std::string& text, int blinks) = 0;
+    virtual void pane_close(PaneWord word) = 0;
+    virtual void end_game() = 0;
+
+    // The Story map's message panel, a mode's: in Linear mode it is hidden and its lines wait there.
+    virtual void show_msg(const std::string& text) = 0;
+    virtual void hide_msgbox() = 0;
+
+    // The Hall of Fame's windows. The name entry fills slot 0 of the table; false when there is
+    // no one to ask.
+    virtual bool show_form_entername() = 0;
+    virtual void show_form_topten() = 0;
+    virtual bool form_topten_open() const = 0;
+    virtual void set_topten_row(int i, const std::string& name, const std::string& score,
+                                const std::string& mode) = 0;
 };
 
-ScreenLinks& screen_links();
+// The screens lent now.
+Screens& screens();
+void lend_screens(Screens& lent);
+// Back to doing nothing, unless another has been lent since.
+void take_back_screens(const Screens& lent);
 
 // A game mode's own steps in a puzzle round, registered by the mode; an empty step is skipped.
 struct ModeSteps {
@@ -65,7 +66,7 @@ struct ModeSteps {
 };
 
 void register_mode_steps(GameMode game_mode, const ModeSteps& steps);
-// The steps of the mode being played; all empty at the main menu.
+// The steps of the mode being played (core_state().game_mode); all empty at the main menu.
 const ModeSteps& mode_steps();
 
 }  // namespace core

@@ -63,7 +63,7 @@ void dice_stopped() {
     ModeState& s = mode_state();
     ui::MainForm& f = ui::mainform();
     s.moves_left = s.dice_face;
-    if (ui::screen().debugmode != 0) s.moves_left = static_cast<std::int16_t>(std::max(0, f.Combo1->list_index()));
+    if (core::core_state().debugmode) s.moves_left = static_cast<std::int16_t>(std::max(0, f.Combo1->list_index()));
     s.dice_face = 0;
     f.Timer_dice.set_enabled(false);
     f.pbox_dice->set_enabled(false);

@@ -67,7 +67,7 @@ void start_story() {
         return;
     }
     ui::MainForm& f = ui::mainform();
-    ui::screen().game_mode = core::GameMode::Story;
+    core::core_state().game_mode = core::GameMode::Story;
     ui::select_story_difficulty(0);
     select_menu_item(0);
     ui::show_bt12(1);

@@ -36,7 +36,7 @@ void finish_half(ui::MainForm& f) {
 void set_up_story(ui::MainForm& f) {
     core::CoreState& s = core::core_state();
     modes::ModeState& m = modes::mode_state();
-    ui::screen().game_mode = core::GameMode::Story;
+    core::core_state().game_mode = core::GameMode::Story;
     s.cur_story_diff = s.story_diff_table[0];
     s.time_limit = s.cur_story_diff.secs;
     s.miss_limit = s.cur_story_diff.max_misses;

@@ -1,6 +1,10 @@
 // Where the screens and the modes lend the round engine what it calls above its own layer.
 #include "ui/engine_links.h"
 
+#include <memory>
+#include <string>
+#include <utility>
+
 #include "core/board.h"
 #include "core/round_links.h"
 #include "modes/linear.h"
@@ -10,11 +14,68 @@
 #include "ui/menu.h"
 #include "ui/picture_store.h"
 #include "ui/popup_clock.h"
-#include "ui/screen_state.h"
 #include "ui/side_windows.h"
 #include "ui/transition.h"
 
 namespace ui {
+
+namespace {
+
+// The window's screens and the modes, as the round engine reaches them.
+class WindowScreens final : public core::Screens {
+public:
+    explicit WindowScreens(MainForm& f) : f_(f) {}
+
+    void write_hud(core::HudValue value, const std::string& text) override {
+        switch (value) {
+            case core::HudValue::Level: return write_pair(f_.Label_LEVEL, f_.Label_LEVELS, text);
+            case core::HudValue::Round: return write_pair(f_.Label_round, f_.label_rounds, text);
+            case core::HudValue::Score: return write_pair(f_.Label_score, f_.Label_scores, text);
+            case core::HudValue::Timer: return write_pair(f_.Label_timer, f_.Label_timers, text);
+            case core::HudValue::Misses: return f_.Label_misses->set_caption(text);
+            case core::HudValue::MissLimit: return f_.Label_missest->set_caption(text);
+        }
+    }
+
+    void run_round_clock(bool running) override { f_.Timer_timer.set_enabled(running); }
+    void set_round_clock_interval(int ms) override { f_.Timer_timer.set_interval(ms); }
+    void start_found_slide() override { f_.Timer_ansclose.set_enabled(true); }
+
+    void show_bt(int index, int flag) override { ui::show_bt(index, flag); }
+    void show_pmsg(int show, const std::string& text, int blinks) override { ui::show_pmsg(show, text, blinks); }
+    void pane_close(core::PaneWord word) override { ui::pane_close(word); }
+    void end_game() override { ui::end_game(); }
+
+    void show_msg(const std::string& text) override { modes::show_msg(text); }
+    void hide_msgbox() override { modes::hide_msgbox(); }
+
+    bool show_form_entername() override {
+        ui::show_form_entername();
+        return true;
+    }
+    void show_form_topten() override { ui::show_form_topten(); }
+    bool form_topten_open() const override { return ui::form_topten_open(); }
+    void set_topten_row(int i, const std::string& name, const std::string& score,
+                        const std::string& mode) override {
+        ui::set_topten_row(i, name, score, mode);
+    }
+
+private:
+    static void write_pair(platform::Label* value, platform::Label* twin, const std::string& text) {
+        value->set_caption(text);
+        twin->set_caption(text);
+    }
+
+    MainForm& f_;
+};
+
+// The screens of the window that lent them last.
+std::unique_ptr<WindowScreens>& lent() {
+    static std::unique_ptr<WindowScreens> screens;
+    return screens;
+}
+
+}  // namespace
 
 void lend_round_engine(MainForm& f) {
     core::BoardControls& b = core::board();
@@ -26,31 +87,9 @@ void lend_round_engine(MainForm& f) {
     b.pbox_cell = f.pbox_cell;
     b.icons = &form_clip().pclip_iconpic;
 
-    core::ScreenLinks& l = core::screen_links();
-    l.level = f.Label_LEVEL;
-    l.level_twin = f.Label_LEVELS;
-    l.round = f.Label_round;
-    l.round_twin = f.label_rounds;
-    l.score = f.Label_score;
-    l.score_twin = f.Label_scores;
-    l.timer = f.Label_timer;
-    l.timer_twin = f.Label_timers;
-    l.misses = f.Label_misses;
-    l.miss_limit = f.Label_missest;
-    l.round_clock = &f.Timer_timer;
-    l.found_slide = &f.Timer_ansclose;
-    l.game_mode = &screen().game_mode;
-    l.debugmode = &screen().debugmode;
-    l.show_bt = show_bt;
-    l.show_pmsg = show_pmsg;
-    l.pane_close = pane_close;
-    l.end_game = end_game;
-    l.show_msg = modes::show_msg;
-    l.hide_msgbox = modes::hide_msgbox;
-    l.show_form_entername = show_form_entername;
-    l.show_form_topten = show_form_topten;
-    l.form_topten_open = form_topten_open;
-    l.set_topten_row = set_topten_row;
+    auto screens = std::make_unique<WindowScreens>(f);
+    core::lend_screens(*screens);
+    lent() = std::move(screens);
 
     modes::register_linear_steps();
     modes::register_story_steps();
@@ -60,7 +99,8 @@ void take_back_round_engine(const MainForm& f) {
     // A window made before this one went has lent its own controls since.
     if (core::board().pbox_main != f.pbox_main) return;
     core::board() = core::BoardControls{};
-    core::screen_links() = core::ScreenLinks{};
+    if (lent()) core::take_back_screens(*lent());
+    lent().reset();
 }
 
 }  // namespace ui

@@ -5,7 +5,7 @@ namespace ui {
 
 class MainForm;
 
-// Lends the engine the window's board, HUD, clocks and screen procedures, and has each mode
+// Lends the engine the window's board and its screens (core::Screens), and has each mode
 // register its own round steps.
 void lend_round_engine(MainForm& f);
 // Takes back what this window lent, as it goes.

@@ -74,14 +74,14 @@ void burst(std::size_t i) {
 void Img_bgcastle_Click() {
     // The title castle lingers for a moment under the Story start screen's first frames; a
     // show opened then would run under that screen's animation.
-    if (screen().game_mode == core::GameMode::Story) return;
+    if (core::core_state().game_mode == core::GameMode::Story) return;
     if (mainform().Img_bgcastle->mouse_pointer() == platform::kUpArrowPointer) pane_close(core::PaneWord::Firework1);
 }
 
 void setup_fireworks() {
     ScreenState& s = screen();
     MainForm& f = mainform();
-    s.game_mode = core::GameMode::Fireworks;
+    core::core_state().game_mode = core::GameMode::Fireworks;
     core::core_state().game_state = core::StateWord::PlayFirework;
     f.pbox_main->set_auto_redraw(true);
 

@@ -429,7 +429,7 @@ void MainForm::Form_Load() {
     draw_bg(core::core_state().bg_index);
     arrange_controls();
     goto_mainmenu();
-    screen().debugmode = 0;
+    core::core_state().debugmode = false;
     update_debugmode();
 }
 
@@ -529,7 +529,7 @@ void MainForm::arrange_controls() {
 }
 
 void MainForm::update_debugmode() {
-    const bool on = screen().debugmode != 0;
+    const bool on = core::core_state().debugmode;
     Label_debug1->set_visible(on);
     Label_debug2->set_visible(on);
     Combo1->set_visible(on);
@@ -549,7 +549,7 @@ void MainForm::Command4_Click() {
 }
 
 int confirm_exit() {
-    if (screen().debugmode != 0) return 0;
+    if (core::core_state().debugmode) return 0;
     const int answer = platform::msgbox("Are you sure you want to exit Quorvel?",
                                         platform::kMsgYesNoQuestion, "Exit Game");
     return answer == platform::kMsgResultNo ? 1 : 0;

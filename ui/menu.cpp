@@ -105,12 +105,12 @@ void goto_mainmenu() {
     show_mainmenu(1);
     modes::hide_msgbox();
     modes::disable_arrows();
-    screen().game_mode = core::GameMode::Menu;
+    core::core_state().game_mode = core::GameMode::Menu;
     core::core_state().game_state = core::StateWord::MainMenu;
 }
 
 void start_linear() {
-    screen().game_mode = core::GameMode::Linear;
+    core::core_state().game_mode = core::GameMode::Linear;
     select_linear_diff(0);
     show_linearmenu(1);
     show_bt12(1);
@@ -157,7 +157,7 @@ void leave_menu() {
     show_linearmenu(0);
     show_bt12(0);
     f.pbox_main->set_auto_redraw(true);
-    if (screen().game_mode == core::GameMode::Linear) {
+    if (core::core_state().game_mode == core::GameMode::Linear) {
         modes::begin_linear_game();
     } else {
         modes::enter_puzzleland();

@@ -43,7 +43,7 @@ void Timer_gameover_Timer() {
     const int x = core::rnd_range(0, 420);
     const int y = core::rnd_range(0, 320);
     platform::PictureBox& board = *f.pbox_main;
-    if (s.game_mode == core::GameMode::Linear) {
+    if (core::core_state().game_mode == core::GameMode::Linear) {
         if (board.pixel(x, y) == kGameOverRed) return;
         const int width = core::rnd_range(5, 10);
         const int r = core::rnd_range(170, 85);

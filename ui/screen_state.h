@@ -1,4 +1,4 @@
-// What the main window's screens share: the mode, debug mode and transition words.
+// What the main window's screens share: the transition words, the scenes' ticks and the fireworks.
 #pragma once
 
 #include <array>
@@ -11,9 +11,6 @@
 namespace ui {
 
 struct ScreenState {
-    core::GameMode game_mode = core::GameMode::Menu;
-    std::int16_t debugmode = 0;   // true is -1, false 0
-
     // The screen transition: the state word before the running half, its word and strip.
     core::StateWord saved_state = core::StateWord::Starting;
     core::PaneWord pane_word = core::PaneWord::None;

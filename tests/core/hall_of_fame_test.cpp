@@ -61,7 +61,7 @@ TEST_F(HallOfFame, AnUnsortedStoredTableIsTolerated) {
 }
 
 TEST_F(HallOfFame, TheEndOfGameStepEntersAPlacingScoreOnly) {
-    ui::screen().game_mode = core::GameMode::Linear;
+    core::core_state().game_mode = core::GameMode::Linear;
     core::core_state().cur_diff.name = "Crazy!";
     core::core_state().score = 999;
     core::check_highscore();

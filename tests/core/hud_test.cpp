@@ -58,7 +58,7 @@ TEST_F(Hud, LevelNamesOnlyInLinearMode) {
                           {M::Linear, 12, "@_@"},      {M::Story, 10, "10"},      {M::Linear, 9, "9"},
                           {M::Story, 9, "9"}};
     for (const Case& c : cases) {
-        ui::screen().game_mode = c.mode;
+        core::core_state().game_mode = c.mode;
         core::core_state().level = static_cast<std::int16_t>(c.level);
         core::show_level();
         EXPECT_EQ(form().Label_LEVEL->caption(), c.text);

@@ -78,7 +78,7 @@ TEST_F(RoundFlow, TheRoundLimitEndsTheGameAfterAWin) {
               "I take you back to the main menu. It's for your own good!");
     EXPECT_EQ(boxes.calls[0].style, 0);
     EXPECT_EQ(boxes.calls[0].title, "Quorvel Infinite");
-    EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
+    EXPECT_EQ(core::core_state().game_mode, core::GameMode::Menu);
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::EndGame);
     EXPECT_EQ(core::core_state().linear_wins, 0) << "the mode's next step does not happen";
 }

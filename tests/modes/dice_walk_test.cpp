@@ -73,7 +73,7 @@ TEST_F(DiceWalk, TheDiceTakesClicksOnlyWhileItRolls) {
 }
 
 TEST_F(DiceWalk, TheDebugChooserSetsTheTripLength) {
-    ui::screen().debugmode = -1;
+    core::core_state().debugmode = true;
     enter_map();
     form().Combo1->set_list_index(10);
     roll(2);
@@ -247,7 +247,7 @@ TEST_F(DiceWalk, EndGameFromEveryStoryStateLeavesNothingBehind) {
         SCOPED_TRACE(k);
         reach[k]();
         const bool story_start_screen =
-            ui::screen().game_mode == core::GameMode::Story && core::core_state().game_state == core::StateWord::MainMenu;
+            core::core_state().game_mode == core::GameMode::Story && core::core_state().game_state == core::StateWord::MainMenu;
         ui::Label_bt_Click(story_start_screen ? 1 : 0);
         finish_half();
         finish_half();

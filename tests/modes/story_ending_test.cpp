@@ -58,7 +58,7 @@ protected:
     // The last piece of the castle round has just been found.
     void win_castle_round() {
         core::CoreState& s = core::core_state();
-        ui::screen().game_mode = core::GameMode::Story;
+        core::core_state().game_mode = core::GameMode::Story;
         for (int i = 1; i <= 10; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = 2;
         s.castle_on = true;
         s.round_kind = core::kCastleRound;

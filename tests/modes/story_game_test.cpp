@@ -140,7 +140,7 @@ protected:
         ASSERT_EQ(f.Timer_dice.enabled(), st == core::StateWord::RollDice);
         ASSERT_EQ(f.Timer_walk.enabled(), st == core::StateWord::Walking);
         ASSERT_EQ(f.Timer_timer.enabled(), st == core::StateWord::PlayPuzzle);
-        ASSERT_EQ(f.Timer_menu.enabled(), st == core::StateWord::MainMenu && ui::screen().game_mode == core::GameMode::Story);
+        ASSERT_EQ(f.Timer_menu.enabled(), st == core::StateWord::MainMenu && core::core_state().game_mode == core::GameMode::Story);
         ASSERT_EQ(f.Timer_pawn.enabled(), on_map);
         ASSERT_EQ(f.Timer_gamewon.enabled(), st == core::StateWord::GameWon);
         ASSERT_TRUE(!f.Timer_fw.enabled() || st == core::StateWord::GameWon || st == core::StateWord::PlayFirework);
@@ -251,7 +251,7 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     EXPECT_EQ(ui::screen().fw_hmax, 220) << "the height from the press on the sky";
     ui::MainForm& f = form();
     EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
-    EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
+    EXPECT_EQ(core::core_state().game_mode, core::GameMode::Menu);
     EXPECT_EQ(f.Img_bgcastle->picture(), ui::form_clip().pclip_bgcastle.cell(1));
     for (platform::Timer* t : f.timers()) {
         if (t != &f.Timer_pmsg && t != &f.Timer_ansclose) {

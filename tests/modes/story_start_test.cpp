@@ -161,7 +161,7 @@ TEST_F(StoryStart, AnUnusableMapSaysWhyAndStaysOnTheTitle) {
         else form().Command3_Click();
         ASSERT_EQ(boxes.calls.size(), 1u);
         EXPECT_EQ(boxes.calls[0].text, core::core_state().map_problem);
-        EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
+        EXPECT_EQ(core::core_state().game_mode, core::GameMode::Menu);
         EXPECT_FALSE(form().Timer_menu.enabled());
     }
 }

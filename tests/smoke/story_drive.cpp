@@ -72,7 +72,7 @@ std::string status() {
     const ui::ScreenState& sc = ui::screen();
     std::string won;
     for (std::size_t i = 1; i <= 10; ++i) won += std::to_string(modes::mode_state().secret_state[i]);
-    return "state " + std::string(core::word(s.game_state)) + " mode " + std::to_string(static_cast<int>(sc.game_mode)) +
+    return "state " + std::string(core::word(s.game_state)) + " mode " + std::to_string(static_cast<int>(s.game_mode)) +
            " level " + std::to_string(s.level) +
            " secrets " + won + " round " + std::to_string(s.round_kind) + " page " + std::to_string(sc.ending_page) +
            " stories " + std::to_string(s.stories_won) + " fw " + (ui::mainform().Timer_fw.enabled() ? "on" : "off") +

@@ -17,7 +17,7 @@ protected:
         GameTest::SetUp();
         form().Form_Load();
         core::CoreState& s = core::core_state();
-        ui::screen().game_mode = core::GameMode::Linear;
+        core::core_state().game_mode = core::GameMode::Linear;
         core::init_difficulty_tables();
         modes::init_linear();
         s.game_state = core::StateWord::Starting;

@@ -62,7 +62,7 @@ public:
         // A player waits while the board changes screens or a side panel slides.
         if (f.Timer_pane.enabled() || f.Timer_box.enabled()) return {};
         const core::StateWord st = core::core_state().game_state;
-        if (st == core::StateWord::MainMenu) return ui::screen().game_mode == core::GameMode::Story ? start_screen() : title();
+        if (st == core::StateWord::MainMenu) return core::core_state().game_mode == core::GameMode::Story ? start_screen() : title();
         if (st == core::StateWord::RollDice) return rolling();
         if (st == core::StateWord::WalkMap) return walking();
         if (st == core::StateWord::Walking) return {};
@@ -276,7 +276,7 @@ private:
             losing_ = false;
             ++rounds_lost;
         }
-        if (ui::screen().debugmode == 0) return type(game_window(), "zebracove");
+        if (!core::core_state().debugmode) return type(game_window(), "zebracove");
         if (!marks_typed_) {
             marks_typed_ = true;
             return type(game_window(), "jz");

@@ -25,7 +25,7 @@ class StoryTripTest : public RoundTest {
 protected:
     void SetUp() override {
         RoundTest::SetUp();
-        ui::screen().game_mode = core::GameMode::Menu;  // the title screen
+        core::core_state().game_mode = core::GameMode::Menu;  // the title screen
         ASSERT_TRUE(core::core_state().story_available) << core::core_state().map_problem;
     }
 
@@ -74,7 +74,7 @@ protected:
         StoryTripTest::SetUp();
         if (HasFatalFailure()) return;
         core::CoreState& s = core::core_state();
-        ui::screen().game_mode = core::GameMode::Story;
+        core::core_state().game_mode = core::GameMode::Story;
         set_difficulty(0);
         s.last_round_result = -1;
         s.castle_on = false;

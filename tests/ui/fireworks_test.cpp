@@ -45,7 +45,7 @@ TEST_F(Fireworks, TheGoldenCastleOpensTheShowAndOnlyItDoes) {
     // The title castle still lingers under the Story start screen's first frames.
     core::core_state().stories_won = 1;
     ui::goto_mainmenu();
-    ui::screen().game_mode = core::GameMode::Story;
+    core::core_state().game_mode = core::GameMode::Story;
     ui::Img_bgcastle_Click();
     EXPECT_FALSE(form().Timer_pane.enabled());
 

@@ -56,13 +56,13 @@ TEST_F(Input, TheDebugWordTogglesInAnyStateEvenDuringATransition) {
     start_round();
     ui::pane_close(core::PaneWord::EndGame);
     type("xxzebracove");
-    EXPECT_NE(ui::screen().debugmode, 0);
+    EXPECT_TRUE(core::core_state().debugmode);
     EXPECT_TRUE(form().Combo1->visible());
     EXPECT_EQ(ui::screen().typed, "");
     type("zebracove");
-    EXPECT_EQ(ui::screen().debugmode, 0);
+    EXPECT_FALSE(core::core_state().debugmode);
     type("ZebraCove");
-    EXPECT_EQ(ui::screen().debugmode, 0) << "words are case-sensitive";
+    EXPECT_FALSE(core::core_state().debugmode) << "words are case-sensitive";
 }
 
 TEST_F(Input, RoundWords) {
@@ -97,7 +97,7 @@ TEST_F(Input, ALongBufferIsEmptiedBeforeTheNextCharacter) {
     ui::screen().typed = std::string(1000, 'a') + "zebracov";
     ui::Form_KeyPress('e');
     EXPECT_EQ(ui::screen().typed, "e");
-    EXPECT_EQ(ui::screen().debugmode, 0);
+    EXPECT_FALSE(core::core_state().debugmode);
 }
 
 TEST_F(Input, ClearingAllSettingsOnlyFromTheTitle) {
@@ -202,7 +202,7 @@ TEST_F(Input, HudClicks) {
     core::core_state().linear_quota = 0;
     ui::Label_score_DblClick();
     EXPECT_EQ(core::core_state().linear_wins, 0);
-    ui::screen().debugmode = -1;
+    core::core_state().debugmode = true;
     ui::Label_score_DblClick();
     EXPECT_EQ(core::core_state().linear_wins, -1);
     const std::int16_t level = core::core_state().level;

@@ -27,8 +27,8 @@ TEST_F(MainWindow, StartUpLeavesTheTitleScreenQuiet) {
     EXPECT_FALSE(form().Label_debug2->visible());
     EXPECT_FALSE(form().Combo1->visible());
     EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
-    EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
-    EXPECT_EQ(ui::screen().debugmode, 0);
+    EXPECT_EQ(core::core_state().game_mode, core::GameMode::Menu);
+    EXPECT_FALSE(core::core_state().debugmode);
     // The map is revealed before the dice's first tick: it must already show a face.
     EXPECT_EQ(form().pbox_dice->picture(), ui::form_clip().pclip_dice.cell(0));
 }
@@ -141,7 +141,7 @@ TEST_F(MainWindow, ExitQuestionNoKeepsEverything) {
 }
 
 TEST_F(MainWindow, DebugModeLeavesWithoutAsking) {
-    ui::screen().debugmode = -1;
+    core::core_state().debugmode = true;
     form().update_debugmode();
     EXPECT_TRUE(form().Combo1->visible());
     EXPECT_TRUE(form().Label_debug1->visible());

@@ -34,7 +34,7 @@ protected:
     void expect_title_screen(int where) {
         SCOPED_TRACE(where);
         EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
-        EXPECT_EQ(ui::screen().game_mode, core::GameMode::Menu);
+        EXPECT_EQ(core::core_state().game_mode, core::GameMode::Menu);
         for (platform::Timer* t : {&form().Timer_menu, &form().Timer_dice, &form().Timer_timer, &form().Timer_pawn,
                                    &form().Timer_walk, &form().Timer_gameover}) {
             EXPECT_FALSE(t->enabled());

@@ -69,7 +69,7 @@ TEST_F(GameOverScene, TheFirstTickChecksTheHallOfFameOnceAndTheCounterCycles) {
 }
 
 TEST_F(GameOverScene, StoryStampsTheChosenPawn) {
-    ui::screen().game_mode = core::GameMode::Story;
+    core::core_state().game_mode = core::GameMode::Story;
     modes::mode_state().pawn_char = 3;
     enter_scene();
     form().pbox_main->set_auto_redraw(true);

@@ -85,7 +85,7 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         core::core_state().score = 4321;
-        ui::screen().game_mode = core::GameMode::Linear;
+        core::core_state().game_mode = core::GameMode::Linear;
         core::core_state().cur_diff.name = "Crazy!";
     }
     void TearDown() override {
@@ -97,7 +97,7 @@ protected:
 
 TEST_F(EnterName, ModeTextNamesTheModeAndItsDifficulty) {
     EXPECT_EQ(ui::hof_mode_text(), "Linear - Crazy!");
-    ui::screen().game_mode = core::GameMode::Story;
+    core::core_state().game_mode = core::GameMode::Story;
     core::core_state().cur_story_diff.name = "Medium";
     EXPECT_EQ(ui::hof_mode_text(), "Story - Medium");
 }
@@ -121,7 +121,7 @@ TEST_F(EnterName, OkWithoutTypingEntersTheSuggestedName) {
 }
 
 TEST_F(EnterName, OnlyOkWithAValidNameEndsIt) {
-    ui::screen().game_mode = core::GameMode::Story;
+    core::core_state().game_mode = core::GameMode::Story;
     core::core_state().cur_story_diff.name = "Medium";
     Visits v([this](platform::Form& f) {
         auto* w = dynamic_cast<ui::FormEntername*>(&f);
