@@ -26,7 +26,8 @@ expect() {
 }
 
 expect pass "$(tree legal 'core/a.cpp:#include "platform/x.h"' 'pictures/b.cpp:#include "core/a.h"' \
-  'modes/c.cpp:#include "ui/mainform.h"' 'ui/input.cpp:#include "modes/dice.h"')"
+  'modes/c.cpp:#include "ui/mainform.h"' 'ui/input.cpp:#include "modes/dice.h"' \
+  'ui/menu.cpp:#include <modes/linear.h>\n#include <sys/stat.h>\n#include <QtCore/QString>')"
 expect fail "$(tree core_up 'core/a.cpp:#include "ui/mainform.h"')" core/a.cpp:1
 expect fail "$(tree pictures_up 'pictures/b.h:#pragma once\n  #  include "modes/linear.h"')" pictures/b.h:2
 expect fail "$(tree core_to_pictures 'core/a.cpp:#include "pictures/shapes.h"')" core/a.cpp:1
@@ -34,4 +35,9 @@ expect fail "$(tree platform_up 'platform/p.cpp:#include "core/grid.h"')" platfo
 expect fail "$(tree relative 'core/a.cpp:#include "platform/x.h"\n#include "../ui/mainform.h"')" core/a.cpp:2
 # The screens call the modes only at their meeting points.
 expect fail "$(tree ui_elsewhere 'ui/side_panel.cpp:#include "modes/dice.h"')" ui/side_panel.cpp:1
+# Angle brackets search the same include folders, so they are held to the same table.
+expect fail "$(tree angle_up 'core/a.cpp:#include <platform/x.h>\n#include<ui/mainform.h>')" core/a.cpp:2
+expect fail "$(tree angle_elsewhere 'ui/side_panel.cpp:#include <sys/stat.h>\n# include <./modes/pawn.h>')" \
+  ui/side_panel.cpp:2
+expect fail "$(tree angle_relative 'pictures/b.cpp:#include <../modes/linear.h>')" pictures/b.cpp:1
 echo "layer check holds"
