@@ -30,7 +30,7 @@ void play_puzzle() {
     const ModeSteps& mode = mode_steps();
     if (mode.leave_map) mode.leave_map();
     s.game_state = core::StateWord::PlayPuzzle;
-    if (s.round_kind < core::kLevelPuzzle) s.round_kind = core::kLevelPuzzle;
+    if (s.round_kind < core::story_round::kLevelPuzzle) s.round_kind = core::story_round::kLevelPuzzle;
     s.round_no = static_cast<std::int16_t>(s.round_no + 1);
     s.level_rounds = static_cast<std::int16_t>(s.level_rounds + 1);
     show_round();
@@ -56,7 +56,7 @@ void start_puzzle_round() {
     if (*l.debugmode != 0) show_answer();
     const auto hidden = mode_steps().grid_hidden;
     show_grid(hidden && hidden() ? 0 : 1);
-    s.round_time_left = s.round_kind == core::kSpecialRound ? 100 : s.time_limit;
+    s.round_time_left = s.round_kind == core::story_round::kSpecial ? 100 : s.time_limit;
     l.round_clock->set_enabled(true);
     show_timer();
 }

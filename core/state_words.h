@@ -95,17 +95,29 @@ enum class GameMode : std::int16_t {
     Fireworks = 3,  // the fireworks show behind the golden castle
 };
 
-// What round_kind holds. In a Story game: the coming round, decided by the landing.
-constexpr std::int16_t kLandingRound = -1;      // while the pawn lands; the round start makes it 0
-constexpr std::int16_t kLevelPuzzle = 0;        // a generated picture of the Story level
-constexpr std::int16_t kFirstSecretRound = 1;   // 1..10: a revealed secret's round, by its number
-constexpr std::int16_t kLastSecretRound = 10;
-constexpr std::int16_t kCastleRound = 11;
-constexpr std::int16_t kSpecialRound = 21;      // the star square's dot picture on a small grid
+// What round_kind holds. One field serves both modes and the two sets of kinds share numbers
+// (a level puzzle and a normal round are both 0), so each set is named apart: where the field is
+// set or read, the name says which game's kind it is.
+
+// In a Story game: the coming round, decided by the landing. A secret's kind is its slot on the
+// map, so secret_col, secret_row and secret_state are indexed by it, the castle's included.
+namespace story_round {
+constexpr std::int16_t kLanding = -1;     // while the pawn lands; the round start makes it kLevelPuzzle
+constexpr std::int16_t kLevelPuzzle = 0;  // a generated picture of the Story level
+constexpr std::int16_t kFirstSecret = 1;  // 1..10: a revealed secret's round, by its number
+constexpr std::int16_t kLastSecret = 10;
+constexpr std::int16_t kCastle = 11;
+constexpr std::int16_t kSpecial = 21;     // the star square's dot picture on a small grid
+}  // namespace story_round
 // A secret's or the castle's round, whose picture is that secret's: its slot is its kind.
-constexpr bool secret_picture_round(std::int16_t kind) { return kind >= kFirstSecretRound && kind <= kCastleRound; }
+constexpr bool secret_picture_round(std::int16_t kind) {
+    return kind >= story_round::kFirstSecret && kind <= story_round::kCastle;
+}
+
 // In a Linear game: the coming round, and the round just played when the next set-up begins.
-constexpr std::int16_t kNormalRound = 0;
-constexpr std::int16_t kBonusRound = 1;
+namespace linear_round {
+constexpr std::int16_t kNormal = 0;
+constexpr std::int16_t kBonus = 1;
+}  // namespace linear_round
 
 }  // namespace core

@@ -41,21 +41,21 @@ TEST_F(Landing, WhatEachSquareGives) {
     std::vector<LandingCase> all;
     for (bool castle_on : {false, true}) {
         // The castle, when unveiled, stands elsewhere here.
-        all.push_back({1, kNone, castle_on, false, Then::Nothing, core::kLandingRound, -1});
-        all.push_back({2, kNone, castle_on, false, Then::Round, core::kLevelPuzzle, 1});
-        all.push_back({3, kNone, castle_on, false, Then::Round, core::kSpecialRound, 1});
-        all.push_back({8, kNone, castle_on, false, Then::Nothing, core::kLandingRound, 1});
+        all.push_back({1, kNone, castle_on, false, Then::Nothing, core::story_round::kLanding, -1});
+        all.push_back({2, kNone, castle_on, false, Then::Round, core::story_round::kLevelPuzzle, 1});
+        all.push_back({3, kNone, castle_on, false, Then::Round, core::story_round::kSpecial, 1});
+        all.push_back({8, kNone, castle_on, false, Then::Nothing, core::story_round::kLanding, 1});
     }
     // A secret's square is a round square whatever the map says; the castle wins over all.
     for (int code : {1, 2, 3, 8}) {
         for (bool castle_on : {false, true}) {
-            all.push_back({code, 0, castle_on, false, Then::Reveal, core::kLevelPuzzle, 1});
+            all.push_back({code, 0, castle_on, false, Then::Reveal, core::story_round::kLevelPuzzle, 1});
             all.push_back({code, 1, castle_on, false, Then::Round, 1, 1});
-            all.push_back({code, 2, castle_on, false, Then::Nothing, core::kLevelPuzzle, 1});
+            all.push_back({code, 2, castle_on, false, Then::Nothing, core::story_round::kLevelPuzzle, 1});
         }
-        all.push_back({code, 2, true, true, Then::Round, core::kCastleRound, 1});
-        all.push_back({code, 0, true, true, Then::Round, core::kCastleRound, 1});
-        all.push_back({code, kNone, true, true, Then::Round, core::kCastleRound, 1});
+        all.push_back({code, 2, true, true, Then::Round, core::story_round::kCastle, 1});
+        all.push_back({code, 0, true, true, Then::Round, core::story_round::kCastle, 1});
+        all.push_back({code, kNone, true, true, Then::Round, core::story_round::kCastle, 1});
     }
     const auto [col, row] = free_square(1);
     for (const LandingCase& c : all) {
@@ -202,7 +202,7 @@ TEST_F(Landing, TheCastleRoundWinHidesEndGameBeforeTheStoryIsWon) {
     ui::show_bt(0, 1);
     put_pawn_on_secret(1);
     modes::land_square();
-    EXPECT_EQ(core::core_state().round_kind, core::kCastleRound);
+    EXPECT_EQ(core::core_state().round_kind, core::story_round::kCastle);
     open_round();
     const platform::Picture castle = ui::form_clip().pclip_castle.cell(0);
     for (int y = 10; y < 320; y += 60) {

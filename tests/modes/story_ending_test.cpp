@@ -61,7 +61,7 @@ protected:
         ui::screen().game_mode = core::GameMode::Story;
         for (int i = 1; i <= 10; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = 2;
         s.castle_on = true;
-        s.round_kind = core::kCastleRound;
+        s.round_kind = core::story_round::kCastle;
         s.round_time_left = 0;
         s.game_state = core::StateWord::PlayPuzzle;
         core::win_round();

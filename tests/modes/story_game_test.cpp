@@ -234,9 +234,9 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     const std::vector<int>& kinds = player.round_kinds;
     EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 2), 2) << "secret 2 lost on time, then won";
     EXPECT_EQ(player.rounds_lost, 1);
-    EXPECT_EQ(kinds.front(), core::kLevelPuzzle) << "a level round first";
-    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), core::kSpecialRound), 1) << "the star round";
-    EXPECT_EQ(kinds.back(), core::kCastleRound) << "the castle round last";
+    EXPECT_EQ(kinds.front(), core::story_round::kLevelPuzzle) << "a level round first";
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), core::story_round::kSpecial), 1) << "the star round";
+    EXPECT_EQ(kinds.back(), core::story_round::kCastle) << "the castle round last";
     EXPECT_GT(player.misses_made, 0);
 
     // The ending: six pages, one Hall of Fame check, one more story won; back on the title.

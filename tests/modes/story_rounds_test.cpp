@@ -59,7 +59,7 @@ TEST_F(StoryRounds, LevelPuzzlesGrowWithTheLevel) {
     for (const LevelCase& c : cases) {
         SCOPED_TRACE(c.level);
         core::core_state().level = static_cast<std::int16_t>(c.level);
-        core::core_state().round_kind = core::kLevelPuzzle;
+        core::core_state().round_kind = core::story_round::kLevelPuzzle;
         DrawLog log;
         modes::gen_round_puzzle();
         const core::CoreState& s = core::core_state();
@@ -112,7 +112,7 @@ TEST_F(StoryRounds, TheStarRoundGivesAHundredSecondsAndOneMissBack) {
         }
         finish_half();
         const core::CoreState& s = core::core_state();
-        EXPECT_EQ(s.round_kind, core::kSpecialRound);
+        EXPECT_EQ(s.round_kind, core::story_round::kSpecial);
         EXPECT_EQ(s.grid_cols, 8);
         EXPECT_EQ(s.grid_rows, 7);
         EXPECT_EQ(s.tgt_count, 4);
