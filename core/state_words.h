@@ -1,6 +1,7 @@
 // The words the screens, the transition and the modes pass to each other, named once so that a
 // misspelt word fails to compile. The game's own words and numbers are kept: word() gives the
-// text of a state or pane word for a log, and the game modes and round kinds keep their numbers.
+// text of a state or pane word for a log, and the game modes, round kinds and secret states keep
+// their numbers.
 #pragma once
 
 #include <cstdint>
@@ -119,5 +120,14 @@ namespace linear_round {
 constexpr std::int16_t kNormal = 0;
 constexpr std::int16_t kBonus = 1;
 }  // namespace linear_round
+
+// A secret's state on the Story map (modes' secret_state). Plain numbers, not an enum: the state
+// is also the row of the icon strip that shows the secret, and a secret only ever steps to the
+// next number until the story ends and hides them all again.
+namespace secret_state {
+constexpr std::int16_t kHidden = 0;
+constexpr std::int16_t kRevealed = 1;
+constexpr std::int16_t kWon = 2;
+}  // namespace secret_state
 
 }  // namespace core

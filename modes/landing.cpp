@@ -38,7 +38,7 @@ std::uint8_t square_code(const core::CoreState& s, const ModeState& m) {
 void reveal(int i) {
     ui::mainform().Timer_pawn.set_enabled(false);
     draw_pawn(-30, -30);
-    draw_secret(i, 1, 0);
+    draw_secret(i, core::secret_state::kRevealed, 0);
     draw_secret(i, -1, 1);
     mode_state().pawn_frame = -2;
     show_msg("Secret round revealed! You can play this");
@@ -55,9 +55,9 @@ bool land_on_round_square(core::CoreState& s, const ModeState& m) {
         if (!on_pawn(m, i)) continue;
         found = i;
         const std::int16_t st = m.secret_state[static_cast<std::size_t>(i)];
-        if (st == 0) outcome = Outcome::Reveal;
-        if (st == 1) s.round_kind = static_cast<std::int16_t>(i);
-        if (st == 2) outcome = Outcome::Nothing;
+        if (st == core::secret_state::kHidden) outcome = Outcome::Reveal;
+        if (st == core::secret_state::kRevealed) s.round_kind = static_cast<std::int16_t>(i);
+        if (st == core::secret_state::kWon) outcome = Outcome::Nothing;
         break;
     }
     // The castle stands on a won secret's square and wins over it.
@@ -138,7 +138,7 @@ int story_level() {
     core::CoreState& s = core::core_state();
     int count = 1;
     for (int i = 1; i <= core::story_round::kLastSecret; ++i) {
-        if (mode_state().secret_state[static_cast<std::size_t>(i)] == 2) ++count;
+        if (mode_state().secret_state[static_cast<std::size_t>(i)] == core::secret_state::kWon) ++count;
     }
     s.level_rounds = 0;
     s.linear_wins = 0;
@@ -173,7 +173,7 @@ void place_castle() {
     m.secret_col[core::story_round::kCastle] = m.secret_col[k];
     m.secret_row[core::story_round::kCastle] = m.secret_row[k];
     for (int i = 1; i <= core::story_round::kLastSecret; ++i) draw_secret(i, -1, 1);
-    draw_secret(core::story_round::kCastle, 1, 0);
+    draw_secret(core::story_round::kCastle, core::secret_state::kRevealed, 0);
     draw_secret(core::story_round::kCastle, -1, 1);
     show_msg("Go inside the castle and solve the puzzle.");
     show_msg("GOOD LUCK!");

@@ -78,7 +78,7 @@ void init_story() {
     for (int i = 1; i <= core::story_round::kLastSecret; ++i) place_secret(i);
     s.secret_col[core::story_round::kCastle] = 99;
     s.secret_row[core::story_round::kCastle] = 99;
-    for (int i = 1; i <= core::story_round::kCastle; ++i) draw_secret(i, 0, 0);
+    for (int i = 1; i <= core::story_round::kCastle; ++i) draw_secret(i, core::secret_state::kHidden, 0);
     for (std::size_t i = 0; i <= 5; ++i) s.dice_cell[i] = static_cast<std::uint8_t>(i);
 
     c.game_state = core::StateWord::Starting;

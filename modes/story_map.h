@@ -10,7 +10,7 @@ void init_story();
 // Draws the map with its secrets into the work picture.
 void draw_storymap();
 // state -1 draws secret index in its stored state (onto the board when onscreen != 0, else
-// onto the work picture); any other state is only stored.
+// onto the work picture); a secret state (core::secret_state) is only stored.
 void draw_secret(int index, int state, int onscreen);
 // Back on the map: flag 1 when the transition is about to reveal it (the map is redrawn), any
 // other value after a landing that keeps the map as it is.

@@ -30,7 +30,7 @@ bool story_grid_hidden() { return core::core_state().round_kind > core::story_ro
 void win_story_round() {
     core::CoreState& s = core::core_state();
     if (core::secret_picture_round(s.round_kind)) {
-        draw_secret(s.round_kind, 2, 0);
+        draw_secret(s.round_kind, core::secret_state::kWon, 0);
         if (s.castle_on) s.castle_won = true;
     }
     if (s.round_kind == core::story_round::kSpecial) core::add_misses(-1);

@@ -114,12 +114,12 @@ int main(int argc, char** argv) {
     } else if (scene == "secret") {
         const int n = std::atoi(argv[2]);
         if (n < core::story_round::kFirstSecret || n > core::story_round::kLastSecret) return 2;
-        m.secret_state[static_cast<std::size_t>(n)] = 1;
+        m.secret_state[static_cast<std::size_t>(n)] = core::secret_state::kRevealed;
         m.pawn_col = m.secret_col[static_cast<std::size_t>(n)];
         m.pawn_row = m.secret_row[static_cast<std::size_t>(n)];
         land_and_open(f);
     } else if (scene == "chooser" || scene == "radar") {
-        m.secret_state[4] = 1;
+        m.secret_state[4] = core::secret_state::kRevealed;
         m.pawn_col = m.secret_col[4];
         m.pawn_row = m.secret_row[4];
         land_and_open(f);

@@ -161,7 +161,7 @@ Scene gamewon_scene(ui::MainForm& f) {
     finish_half(f);
     core::CoreState& s = core::core_state();
     for (int i = 1; i <= core::story_round::kLastSecret; ++i) {
-        modes::mode_state().secret_state[static_cast<std::size_t>(i)] = 2;
+        modes::mode_state().secret_state[static_cast<std::size_t>(i)] = core::secret_state::kWon;
     }
     s.time_limit = 20;
     s.miss_limit = 3;

@@ -20,7 +20,7 @@ using testing_support::StoryTest;
 class Landing : public StoryTest {
 protected:
     void win_secrets(int n) {
-        for (int i = 1; i <= n; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = 2;
+        for (int i = 1; i <= n; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = core::secret_state::kWon;
     }
 };
 
@@ -49,12 +49,12 @@ TEST_F(Landing, WhatEachSquareGives) {
     // A secret's square is a round square whatever the map says; the castle wins over all.
     for (int code : {1, 2, 3, 8}) {
         for (bool castle_on : {false, true}) {
-            all.push_back({code, 0, castle_on, false, Then::Reveal, core::story_round::kLevelPuzzle, 1});
-            all.push_back({code, 1, castle_on, false, Then::Round, 1, 1});
-            all.push_back({code, 2, castle_on, false, Then::Nothing, core::story_round::kLevelPuzzle, 1});
+            all.push_back({code, core::secret_state::kHidden, castle_on, false, Then::Reveal, core::story_round::kLevelPuzzle, 1});
+            all.push_back({code, core::secret_state::kRevealed, castle_on, false, Then::Round, 1, 1});
+            all.push_back({code, core::secret_state::kWon, castle_on, false, Then::Nothing, core::story_round::kLevelPuzzle, 1});
         }
-        all.push_back({code, 2, true, true, Then::Round, core::story_round::kCastle, 1});
-        all.push_back({code, 0, true, true, Then::Round, core::story_round::kCastle, 1});
+        all.push_back({code, core::secret_state::kWon, true, true, Then::Round, core::story_round::kCastle, 1});
+        all.push_back({code, core::secret_state::kHidden, true, true, Then::Round, core::story_round::kCastle, 1});
         all.push_back({code, kNone, true, true, Then::Round, core::story_round::kCastle, 1});
     }
     const auto [col, row] = free_square(1);
@@ -99,7 +99,7 @@ TEST_F(Landing, WhatEachSquareGives) {
         // After a won round the hint comes back unless the landing was on a plain path.
         EXPECT_EQ(form().Pbox_hint->visible(), c.result_after == 1 && !c.castle_on);
         if (c.then == Then::Reveal) {
-            EXPECT_EQ(m.secret_state[1], 1);
+            EXPECT_EQ(m.secret_state[1], core::secret_state::kRevealed);
             EXPECT_EQ(m.pawn_frame, -2);
             EXPECT_TRUE(said("round in your next trip."));
         } else if (c.secret != kNone) {
@@ -117,7 +117,7 @@ TEST_F(Landing, ARevealedSecretPlaysItsRoundOnTheNextLandingAndIsWonOnce) {
     open_round();
     find_every_piece();
     back_to_map();
-    EXPECT_EQ(modes::mode_state().secret_state[4], 2);
+    EXPECT_EQ(modes::mode_state().secret_state[4], core::secret_state::kWon);
     EXPECT_EQ(core::core_state().level, 2);
     EXPECT_EQ(core::core_state().game_state, core::StateWord::ChooseBonus);
     EXPECT_FALSE(form().Timer_dice.enabled()) << "the dice waits for the choice";
@@ -144,7 +144,7 @@ TEST_F(Landing, ALostRoundComesBackToARollingDiceWithoutAHint) {
 
 TEST_F(Landing, TheTenthWinOpensTheChooserAndUnveilsTheCastle) {
     win_secrets(9);
-    modes::mode_state().secret_state[10] = 1;
+    modes::mode_state().secret_state[10] = core::secret_state::kRevealed;
     put_pawn_on_secret(10);
     modes::land_square();
     open_round();
@@ -179,7 +179,7 @@ TEST_F(Landing, TheCastleIsNeverPlacedOnTheSecretJustWon) {
         }
         EXPECT_EQ(modes::mode_state().secret_col[11], modes::mode_state().secret_col[static_cast<std::size_t>(next)]);
         EXPECT_EQ(modes::mode_state().secret_row[11], modes::mode_state().secret_row[static_cast<std::size_t>(next)]);
-        EXPECT_EQ(modes::mode_state().secret_state[11], 1);
+        EXPECT_EQ(modes::mode_state().secret_state[11], core::secret_state::kRevealed);
         EXPECT_TRUE(said("GOOD LUCK!"));
         // A sequence stuck on the same number still places the castle elsewhere.
         modes::mode_state().secret_col[11] = 99;

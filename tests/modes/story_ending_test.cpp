@@ -59,7 +59,7 @@ protected:
     void win_castle_round() {
         core::CoreState& s = core::core_state();
         ui::screen().game_mode = core::GameMode::Story;
-        for (int i = 1; i <= 10; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = 2;
+        for (int i = 1; i <= 10; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = core::secret_state::kWon;
         s.castle_on = true;
         s.round_kind = core::story_round::kCastle;
         s.round_time_left = 0;
