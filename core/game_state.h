@@ -42,7 +42,7 @@ struct CoreState {
     // What the next round is: a story_round kind in a Story game, a linear_round kind in a
     // Linear game (state_words.h).
     std::int16_t round_kind = linear_round::kNormal;
-    std::int16_t last_round_result = -1;  // -1 none yet, 0 lost on time, 1 won
+    RoundResult last_round_result = RoundResult::None;
     std::uint8_t round_cols = 5;
     std::uint8_t round_rows = 4;
     bool castle_on = false;

@@ -65,7 +65,7 @@ void win_round() {
     CoreState& s = core_state();
     const ScreenLinks& l = screen_links();
     l.round_clock->set_enabled(false);
-    s.last_round_result = 1;
+    s.last_round_result = core::RoundResult::Won;
     l.show_bt(5, 0);
     l.show_pmsg(0, "", 0);
     add_score(s.round_time_left);
@@ -81,7 +81,7 @@ void round_time_up() {
     l.show_bt(5, 0);
     s.round_time_left = 0;
     l.round_clock->set_enabled(false);
-    s.last_round_result = 0;
+    s.last_round_result = core::RoundResult::LostOnTime;
     l.show_pmsg(0, "", 0);
     if (const auto step = mode_steps().after_time_up) step();
     // Tested after the mode's step: leaving the game replaces the transition it started.

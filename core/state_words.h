@@ -1,7 +1,7 @@
 // The words the screens, the transition and the modes pass to each other, named once so that a
 // misspelt word fails to compile. The game's own words and numbers are kept: word() gives the
-// text of a state or pane word for a log, and the game modes, round kinds and secret states keep
-// their numbers.
+// text of a state or pane word for a log, and the game modes, round kinds, secret states and
+// round results keep their numbers.
 #pragma once
 
 #include <cstdint>
@@ -129,5 +129,15 @@ constexpr std::int16_t kHidden = 0;
 constexpr std::int16_t kRevealed = 1;
 constexpr std::int16_t kWon = 2;
 }  // namespace secret_state
+
+// How the last round ended, for the steps that follow it: a Linear bonus earned, a Story secret
+// won, the hint offered. Not saved.
+enum class RoundResult : std::int16_t {
+    None = -1,  // no round ended yet in this game, or the pawn has since stopped on a plain path
+    LostOnTime = 0,
+    Won = 1,
+};
+
+std::ostream& operator<<(std::ostream& out, RoundResult r);
 
 }  // namespace core

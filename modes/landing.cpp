@@ -93,7 +93,7 @@ void land_square() {
 
     bool started = false;
     switch (code) {
-        case 1: s.last_round_result = -1; break;
+        case 1: s.last_round_result = core::RoundResult::None; break;
         case 2: started = land_on_round_square(s, m); break;
         case 3:
             s.round_kind = core::story_round::kSpecial;
@@ -119,7 +119,7 @@ void after_round() {
     move_pawn(m.pawn_col, m.pawn_row);
 
     const bool won_secret =
-        s.last_round_result == 1 && s.round_kind >= core::story_round::kFirstSecret &&
+        s.last_round_result == core::RoundResult::Won && s.round_kind >= core::story_round::kFirstSecret &&
         s.round_kind <= core::story_round::kLastSecret;
     if (!s.castle_on && won_secret) {
         choose_bonus();
@@ -129,7 +129,7 @@ void after_round() {
     if (s.level >= 11 && !s.castle_on) final_level_reached();
     f.Shape_rad->set_visible(false);
 
-    const bool offer = s.last_round_result == 1 && !s.castle_on;
+    const bool offer = s.last_round_result == core::RoundResult::Won && !s.castle_on;
     m.hint_frame = static_cast<std::int16_t>(offer ? 0 : -1);
     f.Pbox_hint->set_visible(offer);
 }

@@ -29,7 +29,7 @@ void init_linear() {
     ui::mainform().Img_changebg->set_visible(false);
     const std::size_t diff = mode_state().linear_diff < 5 ? mode_state().linear_diff : 0;
     s.cur_diff = s.diff_table[diff];
-    s.last_round_result = -1;
+    s.last_round_result = core::RoundResult::None;
     s.castle_on = false;
     s.castle_won = false;
     s.level = 1;
@@ -57,7 +57,7 @@ void linear_round() {
     s.level_up_chance = s.cur_diff.bonus_chance;
     s.linear_quota = static_cast<std::int16_t>(5 * s.level + s.cur_diff.quota_base);
 
-    if (s.last_round_result == 1 && s.round_kind == core::linear_round::kBonus) {
+    if (s.last_round_result == core::RoundResult::Won && s.round_kind == core::linear_round::kBonus) {
         if (s.level < 13) {
             level_up();
         } else {

@@ -64,7 +64,7 @@ void init_story() {
     ModeState& s = mode_state();
     core::CoreState& c = core::core_state();
     ui::MainForm& f = ui::mainform();
-    c.last_round_result = -1;
+    c.last_round_result = core::RoundResult::None;
     f.Timer_dice.set_enabled(false);
     f.Timer_pawn.set_enabled(false);
     c.castle_on = false;

@@ -34,28 +34,28 @@ struct LandingCase {
     bool castle_here;
     Then then;
     int kind;           // round_kind after the landing
-    int result_after;   // last_round_result after it, from 1 before
+    core::RoundResult result_after;  // last_round_result after it, from Won before
 };
 
 TEST_F(Landing, WhatEachSquareGives) {
     std::vector<LandingCase> all;
     for (bool castle_on : {false, true}) {
         // The castle, when unveiled, stands elsewhere here.
-        all.push_back({1, kNone, castle_on, false, Then::Nothing, core::story_round::kLanding, -1});
-        all.push_back({2, kNone, castle_on, false, Then::Round, core::story_round::kLevelPuzzle, 1});
-        all.push_back({3, kNone, castle_on, false, Then::Round, core::story_round::kSpecial, 1});
-        all.push_back({8, kNone, castle_on, false, Then::Nothing, core::story_round::kLanding, 1});
+        all.push_back({1, kNone, castle_on, false, Then::Nothing, core::story_round::kLanding, core::RoundResult::None});
+        all.push_back({2, kNone, castle_on, false, Then::Round, core::story_round::kLevelPuzzle, core::RoundResult::Won});
+        all.push_back({3, kNone, castle_on, false, Then::Round, core::story_round::kSpecial, core::RoundResult::Won});
+        all.push_back({8, kNone, castle_on, false, Then::Nothing, core::story_round::kLanding, core::RoundResult::Won});
     }
     // A secret's square is a round square whatever the map says; the castle wins over all.
     for (int code : {1, 2, 3, 8}) {
         for (bool castle_on : {false, true}) {
-            all.push_back({code, core::secret_state::kHidden, castle_on, false, Then::Reveal, core::story_round::kLevelPuzzle, 1});
-            all.push_back({code, core::secret_state::kRevealed, castle_on, false, Then::Round, 1, 1});
-            all.push_back({code, core::secret_state::kWon, castle_on, false, Then::Nothing, core::story_round::kLevelPuzzle, 1});
+            all.push_back({code, core::secret_state::kHidden, castle_on, false, Then::Reveal, core::story_round::kLevelPuzzle, core::RoundResult::Won});
+            all.push_back({code, core::secret_state::kRevealed, castle_on, false, Then::Round, 1, core::RoundResult::Won});
+            all.push_back({code, core::secret_state::kWon, castle_on, false, Then::Nothing, core::story_round::kLevelPuzzle, core::RoundResult::Won});
         }
-        all.push_back({code, core::secret_state::kWon, true, true, Then::Round, core::story_round::kCastle, 1});
-        all.push_back({code, core::secret_state::kHidden, true, true, Then::Round, core::story_round::kCastle, 1});
-        all.push_back({code, kNone, true, true, Then::Round, core::story_round::kCastle, 1});
+        all.push_back({code, core::secret_state::kWon, true, true, Then::Round, core::story_round::kCastle, core::RoundResult::Won});
+        all.push_back({code, core::secret_state::kHidden, true, true, Then::Round, core::story_round::kCastle, core::RoundResult::Won});
+        all.push_back({code, kNone, true, true, Then::Round, core::story_round::kCastle, core::RoundResult::Won});
     }
     const auto [col, row] = free_square(1);
     for (const LandingCase& c : all) {
@@ -75,7 +75,7 @@ TEST_F(Landing, WhatEachSquareGives) {
             m.secret_col[11] = static_cast<std::uint8_t>(c.castle_here ? col : m.secret_col[2]);
             m.secret_row[11] = static_cast<std::uint8_t>(c.castle_here ? row : m.secret_row[2]);
         }
-        s.last_round_result = 1;
+        s.last_round_result = core::RoundResult::Won;
         form().Pbox_hint->set_visible(true);
         form().bt_arrow[2]->set_visible(true);
         put_pawn(col, row);
@@ -97,7 +97,7 @@ TEST_F(Landing, WhatEachSquareGives) {
         EXPECT_TRUE(form().Timer_dice.enabled());
         EXPECT_TRUE(form().Timer_pawn.enabled());
         // After a won round the hint comes back unless the landing was on a plain path.
-        EXPECT_EQ(form().Pbox_hint->visible(), c.result_after == 1 && !c.castle_on);
+        EXPECT_EQ(form().Pbox_hint->visible(), c.result_after == core::RoundResult::Won && !c.castle_on);
         if (c.then == Then::Reveal) {
             EXPECT_EQ(m.secret_state[1], core::secret_state::kRevealed);
             EXPECT_EQ(m.pawn_frame, -2);

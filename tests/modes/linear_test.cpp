@@ -86,7 +86,7 @@ TEST_F(Linear, AWonBonusRoundLevelsUp) {
     s.misses = 4;
     s.miss_limit = 7;
     s.round_kind = core::linear_round::kBonus;
-    s.last_round_result = 1;
+    s.last_round_result = core::RoundResult::Won;
     const auto draws = set_up();
     ASSERT_GE(draws.size(), 4u);
     EXPECT_NE(draws[3], (DrawRecord{false, 0, 100})) << "no bonus decision right after a reward";
@@ -141,7 +141,7 @@ TEST_F(Linear, ABonusRoundLostOnTimeBelowLevelThirteenGivesNoReward) {
     ASSERT_EQ(s.round_kind, core::linear_round::kBonus);
     ASSERT_EQ(s.game_state, core::StateWord::PlayPuzzle);
     for (int i = 0; i < 100 && s.game_state == core::StateWord::PlayPuzzle; ++i) form().Timer_timer.fire();
-    ASSERT_EQ(s.last_round_result, 0) << "lost on time";
+    ASSERT_EQ(s.last_round_result, core::RoundResult::LostOnTime) << "lost on time";
     finish_half();
     finish_half();
     EXPECT_EQ(s.round_no, 12);
@@ -223,7 +223,7 @@ TEST_F(Linear, LevelThirteenDrawsItsGridAndKind) {
     set_up();
     EXPECT_EQ(s.round_kind, core::linear_round::kBonus) << "every eighth win at level 13 is a bonus round";
     s.linear_wins = 0;
-    s.last_round_result = 0;
+    s.last_round_result = core::RoundResult::LostOnTime;
     set_up();
     EXPECT_EQ(s.round_kind, core::linear_round::kBonus) << "no wins counts too";
 }

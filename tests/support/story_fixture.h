@@ -76,7 +76,7 @@ protected:
         core::CoreState& s = core::core_state();
         ui::screen().game_mode = core::GameMode::Story;
         set_difficulty(0);
-        s.last_round_result = -1;
+        s.last_round_result = core::RoundResult::None;
         s.castle_on = false;
         s.castle_won = false;
         s.level = 1;
