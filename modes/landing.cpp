@@ -39,7 +39,7 @@ void reveal(int i) {
     ui::mainform().Timer_pawn.set_enabled(false);
     draw_pawn(-30, -30);
     draw_secret(i, core::secret_state::kRevealed, 0);
-    draw_secret(i, -1, 1);
+    draw_secret(i, kDrawStored, 1);
     mode_state().pawn_frame = -2;
     show_msg("Secret round revealed! You can play this");
     show_msg("round in your next trip.");
@@ -172,9 +172,9 @@ void place_castle() {
     const auto k = static_cast<std::size_t>(j);
     m.secret_col[core::story_round::kCastle] = m.secret_col[k];
     m.secret_row[core::story_round::kCastle] = m.secret_row[k];
-    for (int i = 1; i <= core::story_round::kLastSecret; ++i) draw_secret(i, -1, 1);
+    for (int i = 1; i <= core::story_round::kLastSecret; ++i) draw_secret(i, kDrawStored, 1);
     draw_secret(core::story_round::kCastle, core::secret_state::kRevealed, 0);
-    draw_secret(core::story_round::kCastle, -1, 1);
+    draw_secret(core::story_round::kCastle, kDrawStored, 1);
     show_msg("Go inside the castle and solve the puzzle.");
     show_msg("GOOD LUCK!");
 }

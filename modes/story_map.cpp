@@ -108,7 +108,7 @@ void draw_secret(int index, int state, int onscreen) {
     if (index < 1 || index > core::story_round::kCastle) return;
     ModeState& s = modes::mode_state();
     const auto slot = static_cast<std::size_t>(index);
-    if (state != -1) {
+    if (state != kDrawStored) {
         s.secret_state[slot] = static_cast<std::int16_t>(state);
         return;
     }
@@ -130,7 +130,7 @@ void draw_storymap() {
     std::int16_t cols = 21, rows = 16;
     core::set_grid(cols, rows);
     core::show_grid(0);
-    for (int i = 1; i <= core::story_round::kCastle; ++i) draw_secret(i, -1, 0);
+    for (int i = 1; i <= core::story_round::kCastle; ++i) draw_secret(i, kDrawStored, 0);
 }
 
 void start_map(int flag) {

@@ -62,7 +62,7 @@ void set_up_story(ui::MainForm& f) {
     modes::start_map(1);
     // The map itself, drawn here until the map's own drawing lands.
     f.pbox_temp->set_picture(ui::form_clip().pclip_storymap.cell(0));
-    for (int i = 1; i <= core::story_round::kCastle; ++i) modes::draw_secret(i, -1, 0);
+    for (int i = 1; i <= core::story_round::kCastle; ++i) modes::draw_secret(i, modes::kDrawStored, 0);
     f.pbox_main->set_picture(f.pbox_temp->snapshot());
 }
 
@@ -77,7 +77,7 @@ void back_on_map(ui::MainForm& f) {
     if (!f.Timer_pane.enabled()) {
         modes::start_map(1);
         f.pbox_temp->set_picture(ui::form_clip().pclip_storymap.cell(0));
-        for (int i = 1; i <= core::story_round::kCastle; ++i) modes::draw_secret(i, -1, 0);
+        for (int i = 1; i <= core::story_round::kCastle; ++i) modes::draw_secret(i, modes::kDrawStored, 0);
         ui::pane_open(core::PaneWord::StartMap2);
     }
     finish_half(f);

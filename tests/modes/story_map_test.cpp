@@ -93,14 +93,14 @@ TEST_F(StoryMap, SecretIconsAreCopiedFromTheStrip) {
     EXPECT_EQ(m.secret_state[4], core::secret_state::kWon);
     modes::draw_secret(3, core::secret_state::kRevealed, 0);
     form().pbox_main->set_auto_redraw(true);
-    modes::draw_secret(3, -1, 1);
+    modes::draw_secret(3, modes::kDrawStored, 1);
     for (int y = 0; y < 26; y += 5) {
         for (int x = 0; x < 26; x += 5) {
             EXPECT_EQ(form().pbox_main->pixel(77 + x, 117 + y), strip.pixel(52 + x, 26 + y)) << x << "," << y;
         }
     }
     modes::draw_secret(3, core::secret_state::kHidden, 0);
-    modes::draw_secret(3, -1, 1);
+    modes::draw_secret(3, modes::kDrawStored, 1);
     EXPECT_EQ(form().pbox_main->pixel(77 + 13, 117 + 13), strip.pixel(52 + 13, 13));
 }
 
