@@ -56,7 +56,7 @@ void start_puzzle_round() {
     if (*l.debugmode != 0) show_answer();
     const auto hidden = mode_steps().grid_hidden;
     show_grid(hidden && hidden() ? 0 : 1);
-    s.round_time_left = s.round_kind == core::story_round::kSpecial ? 100 : s.time_limit;
+    s.round_time_left = s.round_kind == core::story_round::kStar ? 100 : s.time_limit;
     l.round_clock->set_enabled(true);
     show_timer();
 }

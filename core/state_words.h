@@ -108,7 +108,7 @@ constexpr std::int16_t kLevelPuzzle = 0;  // a generated picture of the Story le
 constexpr std::int16_t kFirstSecret = 1;  // 1..10: a revealed secret's round, by its number
 constexpr std::int16_t kLastSecret = 10;
 constexpr std::int16_t kCastle = 11;
-constexpr std::int16_t kSpecial = 21;     // the star square's dot picture on a small grid
+constexpr std::int16_t kStar = 21;        // the star square's round: a dot picture on a small grid
 }  // namespace story_round
 // A secret's or the castle's round, whose picture is that secret's: its slot is its kind.
 constexpr bool secret_picture_round(std::int16_t kind) {

@@ -96,7 +96,7 @@ void land_square() {
         case 1: s.last_round_result = core::RoundResult::None; break;
         case 2: started = land_on_round_square(s, m); break;
         case 3:
-            s.round_kind = core::story_round::kSpecial;
+            s.round_kind = core::story_round::kStar;
             core::new_puzzle();
             started = true;
             break;

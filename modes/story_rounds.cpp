@@ -72,7 +72,7 @@ void gen_round_puzzle() {
         gen_level_puzzle();
     } else if (core::secret_picture_round(s.round_kind)) {
         gen_picture_round();
-    } else if (s.round_kind == core::story_round::kSpecial) {
+    } else if (s.round_kind == core::story_round::kStar) {
         gen_special_round();
     }
     if (s.round_kind > core::story_round::kLevelPuzzle) {

@@ -7,7 +7,7 @@ namespace modes {
 
 // Decides the grid and pieces of the coming Story round and paints its picture into the work
 // picture, by round_kind (core::story_round): a level puzzle, a secret's round (kFirstSecret to
-// kLastSecret), the castle's, or the star square's special round.
+// kLastSecret), the castle's, or the star square's.
 void gen_round_puzzle();
 void gen_level_puzzle();
 void gen_picture_round();

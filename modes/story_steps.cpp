@@ -33,7 +33,7 @@ void win_story_round() {
         draw_secret(s.round_kind, core::secret_state::kWon, 0);
         if (s.castle_on) s.castle_won = true;
     }
-    if (s.round_kind == core::story_round::kSpecial) core::add_misses(-1);
+    if (s.round_kind == core::story_round::kStar) core::add_misses(-1);
     if (s.castle_won) {
         // An "end game" click during the closing half would replace "GAMEWON1": the won
         // story would never be counted or saved.

@@ -43,7 +43,7 @@ TEST_F(Landing, WhatEachSquareGives) {
         // The castle, when unveiled, stands elsewhere here.
         all.push_back({1, kNone, castle_on, false, Then::Nothing, core::story_round::kLanding, core::RoundResult::None});
         all.push_back({2, kNone, castle_on, false, Then::Round, core::story_round::kLevelPuzzle, core::RoundResult::Won});
-        all.push_back({3, kNone, castle_on, false, Then::Round, core::story_round::kSpecial, core::RoundResult::Won});
+        all.push_back({3, kNone, castle_on, false, Then::Round, core::story_round::kStar, core::RoundResult::Won});
         all.push_back({8, kNone, castle_on, false, Then::Nothing, core::story_round::kLanding, core::RoundResult::Won});
     }
     // A secret's square is a round square whatever the map says; the castle wins over all.

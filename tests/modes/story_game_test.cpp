@@ -235,7 +235,7 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 2), 2) << "secret 2 lost on time, then won";
     EXPECT_EQ(player.rounds_lost, 1);
     EXPECT_EQ(kinds.front(), core::story_round::kLevelPuzzle) << "a level round first";
-    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), core::story_round::kSpecial), 1) << "the star round";
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), core::story_round::kStar), 1) << "the star round";
     EXPECT_EQ(kinds.back(), core::story_round::kCastle) << "the castle round last";
     EXPECT_GT(player.misses_made, 0);
 

@@ -112,7 +112,7 @@ TEST_F(StoryRounds, TheStarRoundGivesAHundredSecondsAndOneMissBack) {
         }
         finish_half();
         const core::CoreState& s = core::core_state();
-        EXPECT_EQ(s.round_kind, core::story_round::kSpecial);
+        EXPECT_EQ(s.round_kind, core::story_round::kStar);
         EXPECT_EQ(s.grid_cols, 8);
         EXPECT_EQ(s.grid_rows, 7);
         EXPECT_EQ(s.tgt_count, 4);

@@ -347,7 +347,7 @@ private:
             missed_here_ = false;
             round_kinds.push_back(s.round_kind);
             if (s.round_kind == core::story_round::kLevelPuzzle) level_done_ = true;
-            if (s.round_kind == core::story_round::kSpecial) star_done_ = true;
+            if (s.round_kind == core::story_round::kStar) star_done_ = true;
             losing_ = plan_.lose_secret_round >= 1 && s.round_kind == plan_.lose_secret_round && rounds_lost == 0;
         }
         if (losing_) {
