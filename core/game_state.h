@@ -43,9 +43,10 @@ struct CoreState {
     std::int16_t linear_quota = 0;
     std::int16_t level_up_chance = 0;
     DiffRec cur_diff;  // the Linear difficulty in play
-    // What the next round is: one of the round kinds in state_words.h.
-    std::int16_t round_kind = kNormalRound;
-    std::int16_t last_round_result = -1;  // -1 none yet, 0 lost on time, 1 won
+    // What the next round is: a story_round kind in a Story game, a linear_round kind in a
+    // Linear game (state_words.h).
+    std::int16_t round_kind = linear_round::kNormal;
+    RoundResult last_round_result = RoundResult::None;
     std::uint8_t round_cols = 5;
     std::uint8_t round_rows = 4;
     bool castle_on = false;

@@ -28,7 +28,7 @@ void play_puzzle() {
     const ModeSteps& mode = mode_steps();
     if (mode.leave_map) mode.leave_map();
     s.game_state = core::StateWord::PlayPuzzle;
-    if (s.round_kind < core::kLevelPuzzle) s.round_kind = core::kLevelPuzzle;
+    if (s.round_kind < core::story_round::kLevelPuzzle) s.round_kind = core::story_round::kLevelPuzzle;
     s.round_no = static_cast<std::int16_t>(s.round_no + 1);
     s.level_rounds = static_cast<std::int16_t>(s.level_rounds + 1);
     show_round();
@@ -54,7 +54,7 @@ void start_puzzle_round() {
     if (s.debugmode) show_answer();
     const auto hidden = mode_steps().grid_hidden;
     show_grid(hidden && hidden() ? 0 : 1);
-    s.round_time_left = s.round_kind == core::kSpecialRound ? 100 : s.time_limit;
+    s.round_time_left = s.round_kind == core::story_round::kStar ? 100 : s.time_limit;
     up.run_round_clock(true);
     show_timer();
 }
@@ -63,7 +63,7 @@ void win_round() {
     CoreState& s = core_state();
     Screens& up = screens();
     up.run_round_clock(false);
-    s.last_round_result = 1;
+    s.last_round_result = core::RoundResult::Won;
     up.show_bt(5, 0);
     up.show_pmsg(0, "", 0);
     add_score(s.round_time_left);
@@ -79,7 +79,7 @@ void round_time_up() {
     up.show_bt(5, 0);
     s.round_time_left = 0;
     up.run_round_clock(false);
-    s.last_round_result = 0;
+    s.last_round_result = core::RoundResult::LostOnTime;
     up.show_pmsg(0, "", 0);
     if (const auto step = mode_steps().after_time_up) step();
     // Tested after the mode's step: leaving the game replaces the transition it started.

@@ -1,6 +1,7 @@
 // The words the screens, the transition and the modes pass to each other, named once so that a
 // misspelt word fails to compile. The game's own words and numbers are kept: word() gives the
-// text of a state or pane word for a log, and the game modes and round kinds keep their numbers.
+// text of a state or pane word for a log, and the game modes, round kinds, secret states and
+// round results keep their numbers.
 #pragma once
 
 #include <cstdint>
@@ -95,17 +96,48 @@ enum class GameMode : std::int16_t {
     Fireworks = 3,  // the fireworks show behind the golden castle
 };
 
-// What round_kind holds. In a Story game: the coming round, decided by the landing.
-constexpr std::int16_t kLandingRound = -1;      // while the pawn lands; the round start makes it 0
-constexpr std::int16_t kLevelPuzzle = 0;        // a generated picture of the Story level
-constexpr std::int16_t kFirstSecretRound = 1;   // 1..10: a revealed secret's round, by its number
-constexpr std::int16_t kLastSecretRound = 10;
-constexpr std::int16_t kCastleRound = 11;
-constexpr std::int16_t kSpecialRound = 21;      // the star square's dot picture on a small grid
+// What round_kind holds. One field serves both modes and the two sets of kinds share numbers
+// (a level puzzle and a normal round are both 0), so each set is named apart: where the field is
+// set or read, the name says which game's kind it is.
+
+// In a Story game: the coming round, decided by the landing. A secret's kind is its slot on the
+// map, so secret_col, secret_row and secret_state are indexed by it, the castle's included.
+namespace story_round {
+constexpr std::int16_t kLanding = -1;     // while the pawn lands; the round start makes it kLevelPuzzle
+constexpr std::int16_t kLevelPuzzle = 0;  // a generated picture of the Story level
+constexpr std::int16_t kFirstSecret = 1;  // 1..10: a revealed secret's round, by its number
+constexpr std::int16_t kLastSecret = 10;
+constexpr std::int16_t kCastle = 11;
+constexpr std::int16_t kStar = 21;        // the star square's round: a dot picture on a small grid
+}  // namespace story_round
 // A secret's or the castle's round, whose picture is that secret's: its slot is its kind.
-constexpr bool secret_picture_round(std::int16_t kind) { return kind >= kFirstSecretRound && kind <= kCastleRound; }
+constexpr bool secret_picture_round(std::int16_t kind) {
+    return kind >= story_round::kFirstSecret && kind <= story_round::kCastle;
+}
+
 // In a Linear game: the coming round, and the round just played when the next set-up begins.
-constexpr std::int16_t kNormalRound = 0;
-constexpr std::int16_t kBonusRound = 1;
+namespace linear_round {
+constexpr std::int16_t kNormal = 0;
+constexpr std::int16_t kBonus = 1;
+}  // namespace linear_round
+
+// A secret's state on the Story map (modes' secret_state). Plain numbers, not an enum: the state
+// is also the row of the icon strip that shows the secret, and a secret only ever steps to the
+// next number until the story ends and hides them all again.
+namespace secret_state {
+constexpr std::int16_t kHidden = 0;
+constexpr std::int16_t kRevealed = 1;
+constexpr std::int16_t kWon = 2;
+}  // namespace secret_state
+
+// How the last round ended, for the steps that follow it: a Linear bonus earned, a Story secret
+// won, the hint offered. Not saved.
+enum class RoundResult : std::int16_t {
+    None = -1,  // no round ended yet in this game, or the pawn has since stopped on a plain path
+    LostOnTime = 0,
+    Won = 1,
+};
+
+std::ostream& operator<<(std::ostream& out, RoundResult r);
 
 }  // namespace core

@@ -69,8 +69,8 @@ void use_hint() {
 void hint_nearest_secret() {
     const ModeState& m = mode_state();
     float best = kNoSecret;
-    for (std::size_t i = 1; i <= 10; ++i) {
-        if (m.secret_state[i] != 0) continue;
+    for (std::size_t i = 1; i <= core::story_round::kLastSecret; ++i) {
+        if (m.secret_state[i] != core::secret_state::kHidden) continue;
         const float d = secret_distance(m.pawn_col, m.pawn_row, m.secret_col[i], m.secret_row[i]);
         if (d < best) best = d;
     }

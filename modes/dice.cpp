@@ -21,7 +21,8 @@ namespace {
 // The castle has been unveiled and waits for the next stop to be placed.
 bool castle_waiting() {
     const ModeState& s = mode_state();
-    return s.secret_col[11] == 99 && s.secret_row[11] == 99 && core::core_state().castle_on;
+    const auto castle = static_cast<std::size_t>(core::story_round::kCastle);
+    return s.secret_col[castle] == 99 && s.secret_row[castle] == 99 && core::core_state().castle_on;
 }
 
 }  // namespace
@@ -44,7 +45,7 @@ void Timer_dice_Timer() {
     if (!castle_waiting()) return;
     s.secret_icon_frame = static_cast<std::int16_t>(s.secret_icon_frame + 6);
     if (s.secret_icon_frame > 24) s.secret_icon_frame = 0;
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= core::story_round::kLastSecret; ++i) {
         if (i == s.final_secret) continue;
         const auto k = static_cast<std::size_t>(i);
         f.pbox_main->blit(core::cellx(s.secret_col[k]) - 2, core::celly(s.secret_row[k]) - 2, 24, 24,

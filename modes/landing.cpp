@@ -18,9 +18,6 @@ namespace modes {
 
 namespace {
 
-// A secret's slot on the map is its round kind, and the castle's slot the castle round's.
-constexpr int kSecrets = core::kLastSecretRound;
-constexpr int kCastle = core::kCastleRound;
 constexpr std::uint8_t kNotPlaced = 99;
 
 enum class Outcome { Play, Reveal, Nothing };
@@ -41,8 +38,8 @@ std::uint8_t square_code(const core::CoreState& s, const ModeState& m) {
 void reveal(int i) {
     ui::mainform().Timer_pawn.set_enabled(false);
     draw_pawn(-30, -30);
-    draw_secret(i, 1, 0);
-    draw_secret(i, -1, 1);
+    draw_secret(i, core::secret_state::kRevealed, 0);
+    draw_secret(i, kDrawStored, 1);
     mode_state().pawn_frame = -2;
     show_msg("Secret round revealed! You can play this");
     show_msg("round in your next trip.");
@@ -51,21 +48,21 @@ void reveal(int i) {
 // A round square: a level puzzle, a revealed secret's round or the castle's; a hidden secret
 // is revealed, a won one gives nothing. Returns whether a round was started.
 bool land_on_round_square(core::CoreState& s, const ModeState& m) {
-    s.round_kind = core::kLevelPuzzle;
+    s.round_kind = core::story_round::kLevelPuzzle;
     Outcome outcome = Outcome::Play;
     int found = 0;
-    for (int i = 1; i <= kSecrets; ++i) {
+    for (int i = 1; i <= core::story_round::kLastSecret; ++i) {
         if (!on_pawn(m, i)) continue;
         found = i;
         const std::int16_t st = m.secret_state[static_cast<std::size_t>(i)];
-        if (st == 0) outcome = Outcome::Reveal;
-        if (st == 1) s.round_kind = static_cast<std::int16_t>(i);
-        if (st == 2) outcome = Outcome::Nothing;
+        if (st == core::secret_state::kHidden) outcome = Outcome::Reveal;
+        if (st == core::secret_state::kRevealed) s.round_kind = static_cast<std::int16_t>(i);
+        if (st == core::secret_state::kWon) outcome = Outcome::Nothing;
         break;
     }
     // The castle stands on a won secret's square and wins over it.
-    if (s.castle_on && on_pawn(m, kCastle)) {
-        s.round_kind = core::kCastleRound;
+    if (s.castle_on && on_pawn(m, core::story_round::kCastle)) {
+        s.round_kind = core::story_round::kCastle;
         outcome = Outcome::Play;
     }
     switch (outcome) {
@@ -83,10 +80,10 @@ void land_square() {
     const ModeState& m = mode_state();
     ui::MainForm& f = ui::mainform();
     f.Pbox_hint->set_visible(false);
-    s.round_kind = core::kLandingRound;
+    s.round_kind = core::story_round::kLanding;
 
     std::uint8_t code = square_code(s, m);
-    for (int i = 1; i <= kCastle; ++i) {
+    for (int i = 1; i <= core::story_round::kCastle; ++i) {
         if (on_pawn(m, i)) code = 2;
     }
     for (int i = 1; i <= 4; ++i) {
@@ -96,10 +93,10 @@ void land_square() {
 
     bool started = false;
     switch (code) {
-        case 1: s.last_round_result = -1; break;
+        case 1: s.last_round_result = core::RoundResult::None; break;
         case 2: started = land_on_round_square(s, m); break;
         case 3:
-            s.round_kind = core::kSpecialRound;
+            s.round_kind = core::story_round::kStar;
             core::new_puzzle();
             started = true;
             break;
@@ -122,7 +119,8 @@ void after_round() {
     move_pawn(m.pawn_col, m.pawn_row);
 
     const bool won_secret =
-        s.last_round_result == 1 && s.round_kind >= core::kFirstSecretRound && s.round_kind <= core::kLastSecretRound;
+        s.last_round_result == core::RoundResult::Won && s.round_kind >= core::story_round::kFirstSecret &&
+        s.round_kind <= core::story_round::kLastSecret;
     if (!s.castle_on && won_secret) {
         choose_bonus();
     } else {
@@ -131,7 +129,7 @@ void after_round() {
     if (s.level >= 11 && !s.castle_on) final_level_reached();
     f.Shape_rad->set_visible(false);
 
-    const bool offer = s.last_round_result == 1 && !s.castle_on;
+    const bool offer = s.last_round_result == core::RoundResult::Won && !s.castle_on;
     m.hint_frame = static_cast<std::int16_t>(offer ? 0 : -1);
     f.Pbox_hint->set_visible(offer);
 }
@@ -139,8 +137,8 @@ void after_round() {
 int story_level() {
     core::CoreState& s = core::core_state();
     int count = 1;
-    for (int i = 1; i <= kSecrets; ++i) {
-        if (mode_state().secret_state[static_cast<std::size_t>(i)] == 2) ++count;
+    for (int i = 1; i <= core::story_round::kLastSecret; ++i) {
+        if (mode_state().secret_state[static_cast<std::size_t>(i)] == core::secret_state::kWon) ++count;
     }
     s.level_rounds = 0;
     s.linear_wins = 0;
@@ -153,14 +151,14 @@ void final_level_reached() {
     s.castle_on = true;
     show_msg("FINAL LEVEL REACHED!");
     show_msg("Click to unveil the secret castle...");
-    for (int i = 1; i <= kSecrets; ++i) {
+    for (int i = 1; i <= core::story_round::kLastSecret; ++i) {
         if (on_pawn(m, i)) {
             m.final_secret = static_cast<std::uint8_t>(i);
             break;
         }
     }
-    m.secret_col[kCastle] = kNotPlaced;
-    m.secret_row[kCastle] = kNotPlaced;
+    m.secret_col[core::story_round::kCastle] = kNotPlaced;
+    m.secret_row[core::story_round::kCastle] = kNotPlaced;
 }
 
 void place_castle() {
@@ -169,14 +167,14 @@ void place_castle() {
     // The game draws again until the square differs; a sequence that keeps giving the same
     // number must still not hang the game, so after many tries the next secret is taken.
     for (int tries = 0; j == m.final_secret; ++tries) {
-        j = tries < 1000 ? core::rnd_range(1, 9) : j % kSecrets + 1;
+        j = tries < 1000 ? core::rnd_range(1, 9) : j % core::story_round::kLastSecret + 1;
     }
     const auto k = static_cast<std::size_t>(j);
-    m.secret_col[kCastle] = m.secret_col[k];
-    m.secret_row[kCastle] = m.secret_row[k];
-    for (int i = 1; i <= kSecrets; ++i) draw_secret(i, -1, 1);
-    draw_secret(kCastle, 1, 0);
-    draw_secret(kCastle, -1, 1);
+    m.secret_col[core::story_round::kCastle] = m.secret_col[k];
+    m.secret_row[core::story_round::kCastle] = m.secret_row[k];
+    for (int i = 1; i <= core::story_round::kLastSecret; ++i) draw_secret(i, kDrawStored, 1);
+    draw_secret(core::story_round::kCastle, core::secret_state::kRevealed, 0);
+    draw_secret(core::story_round::kCastle, kDrawStored, 1);
     show_msg("Go inside the castle and solve the puzzle.");
     show_msg("GOOD LUCK!");
 }
@@ -186,7 +184,7 @@ void show_secret_marks() {
     platform::PictureBox& board = *ui::mainform().pbox_main;
     board.draw().set_pen_width(2);
     const platform::Colour red = platform::rgb(255, 0, 0);
-    for (int i = 1; i <= kSecrets; ++i) {
+    for (int i = 1; i <= core::story_round::kLastSecret; ++i) {
         const int px = m.secret_col[static_cast<std::size_t>(i)] * 20 - 16;
         const int py = m.secret_row[static_cast<std::size_t>(i)] * 20 - 16;
         board.draw().line(px, py, px + 12, py + 12, red);

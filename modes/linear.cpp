@@ -29,7 +29,7 @@ void init_linear() {
     ui::mainform().Img_changebg->set_visible(false);
     const std::size_t diff = mode_state().linear_diff < 5 ? mode_state().linear_diff : 0;
     s.cur_diff = s.diff_table[diff];
-    s.last_round_result = -1;
+    s.last_round_result = core::RoundResult::None;
     s.castle_on = false;
     s.castle_won = false;
     s.level = 1;
@@ -57,20 +57,20 @@ void linear_round() {
     s.level_up_chance = s.cur_diff.bonus_chance;
     s.linear_quota = static_cast<std::int16_t>(5 * s.level + s.cur_diff.quota_base);
 
-    if (s.last_round_result == 1 && s.round_kind == core::kBonusRound) {
+    if (s.last_round_result == core::RoundResult::Won && s.round_kind == core::linear_round::kBonus) {
         if (s.level < 13) {
             level_up();
         } else {
             bonus_reward();
         }
-        s.round_kind = core::kNormalRound;
+        s.round_kind = core::linear_round::kNormal;
     } else {
-        s.round_kind = core::kNormalRound;
+        s.round_kind = core::linear_round::kNormal;
         if (s.level >= 13) {
-            if (s.linear_wins % 8 == 0) s.round_kind = core::kBonusRound;
+            if (s.linear_wins % 8 == 0) s.round_kind = core::linear_round::kBonus;
         } else if (s.linear_wins > s.linear_quota) {
             const int j = core::rnd_range(0, 100);
-            if (j <= s.level_up_chance) s.round_kind = core::kBonusRound;
+            if (j <= s.level_up_chance) s.round_kind = core::linear_round::kBonus;
         }
     }
 
@@ -93,7 +93,7 @@ void linear_round() {
     if (s.round_no > 15000) s.round_cols = s.round_rows = 11;
     if (s.round_no > 20000) s.round_cols = s.round_rows = 12;
 
-    if (s.round_kind == core::kNormalRound) {
+    if (s.round_kind == core::linear_round::kNormal) {
         double k = kind;
         pictures::gen_kind(k);
     } else {

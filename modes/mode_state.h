@@ -11,8 +11,8 @@ struct ModeState {
     // first clearing goes to line 1.
     std::int16_t msg_line = 0;
 
-    // The ten secret rounds and the castle (slot 11): square and state (0 hidden, 1 revealed,
-    // 2 won; the state is also the row of the icon strip that shows it).
+    // The ten secret rounds and the castle, by their round kinds (core::story_round): square and
+    // state (core::secret_state, also the row of the icon strip that shows it).
     std::array<std::uint8_t, 13> secret_col{};
     std::array<std::uint8_t, 13> secret_row{};
     std::array<std::int16_t, 13> secret_state{};

@@ -44,7 +44,7 @@ void win_story() {
     temp.set_picture(ui::form_clip().pclip_gamewon.picture());
 
     // The next story starts with every secret hidden.
-    for (int i = 1; i <= 11; ++i) draw_secret(i, 0, 0);
+    for (int i = 1; i <= core::story_round::kCastle; ++i) draw_secret(i, core::secret_state::kHidden, 0);
     ui::screen().ending_page = 1;
     show_endstory();
 }

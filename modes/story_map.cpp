@@ -18,8 +18,6 @@ namespace modes {
 
 namespace {
 
-constexpr int kCastle = core::kCastleRound;  // the castle's slot among the secrets
-
 // The secret's square from its anchor: one of the record's direction letters, the first and
 // last half as likely as the others; a letter other than L, R, U, D leaves it on the anchor.
 void place_secret(int i) {
@@ -66,7 +64,7 @@ void init_story() {
     ModeState& s = mode_state();
     core::CoreState& c = core::core_state();
     ui::MainForm& f = ui::mainform();
-    c.last_round_result = -1;
+    c.last_round_result = core::RoundResult::None;
     f.Timer_dice.set_enabled(false);
     f.Timer_pawn.set_enabled(false);
     c.castle_on = false;
@@ -77,10 +75,10 @@ void init_story() {
     f.pbox_temp->set_height(328);
     f.pbox_temp->set_width(428);
     f.pbox_temp->set_auto_redraw(true);
-    for (int i = 1; i <= 10; ++i) place_secret(i);
-    s.secret_col[kCastle] = 99;
-    s.secret_row[kCastle] = 99;
-    for (int i = 1; i <= kCastle; ++i) draw_secret(i, 0, 0);
+    for (int i = 1; i <= core::story_round::kLastSecret; ++i) place_secret(i);
+    s.secret_col[core::story_round::kCastle] = 99;
+    s.secret_row[core::story_round::kCastle] = 99;
+    for (int i = 1; i <= core::story_round::kCastle; ++i) draw_secret(i, core::secret_state::kHidden, 0);
     for (std::size_t i = 0; i <= 5; ++i) s.dice_cell[i] = static_cast<std::uint8_t>(i);
 
     c.game_state = core::StateWord::Starting;
@@ -107,10 +105,10 @@ void init_story() {
 }
 
 void draw_secret(int index, int state, int onscreen) {
-    if (index < 1 || index > kCastle) return;
+    if (index < 1 || index > core::story_round::kCastle) return;
     ModeState& s = modes::mode_state();
     const auto slot = static_cast<std::size_t>(index);
-    if (state != -1) {
+    if (state != kDrawStored) {
         s.secret_state[slot] = static_cast<std::int16_t>(state);
         return;
     }
@@ -132,7 +130,7 @@ void draw_storymap() {
     std::int16_t cols = 21, rows = 16;
     core::set_grid(cols, rows);
     core::show_grid(0);
-    for (int i = 1; i <= kCastle; ++i) draw_secret(i, -1, 0);
+    for (int i = 1; i <= core::story_round::kCastle; ++i) draw_secret(i, kDrawStored, 0);
 }
 
 void start_map(int flag) {

@@ -9,8 +9,10 @@ void enter_puzzleland();
 void init_story();
 // Draws the map with its secrets into the work picture.
 void draw_storymap();
-// state -1 draws secret index in its stored state (onto the board when onscreen != 0, else
-// onto the work picture); any other state is only stored.
+// The state draw_secret takes to draw a secret rather than store one.
+constexpr int kDrawStored = -1;
+// kDrawStored draws secret index in its stored state (onto the board when onscreen != 0, else
+// onto the work picture); a secret state (core::secret_state) is only stored.
 void draw_secret(int index, int state, int onscreen);
 // Back on the map: flag 1 when the transition is about to reveal it (the map is redrawn), any
 // other value after a landing that keeps the map as it is.

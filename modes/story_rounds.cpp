@@ -68,14 +68,14 @@ std::string load_secret_picture(int kind) {
 void gen_round_puzzle() {
     const core::CoreState& s = core::core_state();
     pictures::make_round_colours();
-    if (s.round_kind == core::kLevelPuzzle) {
+    if (s.round_kind == core::story_round::kLevelPuzzle) {
         gen_level_puzzle();
     } else if (core::secret_picture_round(s.round_kind)) {
         gen_picture_round();
-    } else if (s.round_kind == core::kSpecialRound) {
+    } else if (s.round_kind == core::story_round::kStar) {
         gen_special_round();
     }
-    if (s.round_kind > core::kLevelPuzzle) {
+    if (s.round_kind > core::story_round::kLevelPuzzle) {
         core::show_grid(0);
         ui::mainform().Shape_cursor->set_border_style(platform::Shape::kBorderSolid);
     }

@@ -6,7 +6,8 @@
 namespace modes {
 
 // Decides the grid and pieces of the coming Story round and paints its picture into the work
-// picture, by round_kind: 0 level puzzle, 1..10 secret round, 11 castle, 21 star round.
+// picture, by round_kind (core::story_round): a level puzzle, a secret's round (kFirstSecret to
+// kLastSecret), the castle's, or the star square's.
 void gen_round_puzzle();
 void gen_level_puzzle();
 void gen_picture_round();

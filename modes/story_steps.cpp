@@ -25,15 +25,15 @@ void clear_story_map() {
 }
 
 // Secret, castle and special rounds show their picture without grid lines.
-bool story_grid_hidden() { return core::core_state().round_kind > core::kLevelPuzzle; }
+bool story_grid_hidden() { return core::core_state().round_kind > core::story_round::kLevelPuzzle; }
 
 void win_story_round() {
     core::CoreState& s = core::core_state();
     if (core::secret_picture_round(s.round_kind)) {
-        draw_secret(s.round_kind, 2, 0);
+        draw_secret(s.round_kind, core::secret_state::kWon, 0);
         if (s.castle_on) s.castle_won = true;
     }
-    if (s.round_kind == core::kSpecialRound) core::add_misses(-1);
+    if (s.round_kind == core::story_round::kStar) core::add_misses(-1);
     if (s.castle_won) {
         // An "end game" click during the closing half would replace "GAMEWON1": the won
         // story would never be counted or saved.

@@ -41,7 +41,7 @@ void set_up_story(ui::MainForm& f) {
     s.time_limit = s.cur_story_diff.secs;
     s.miss_limit = s.cur_story_diff.max_misses;
     s.level = 1;
-    for (std::size_t i = 1; i <= 10; ++i) {
+    for (std::size_t i = 1; i <= core::story_round::kLastSecret; ++i) {
         int c = s.anchor_col[i], r = s.anchor_row[i];
         const char d = s.secret_dirs[i].empty() ? ' ' : s.secret_dirs[i][0];
         if (d == 'L') --c;
@@ -51,7 +51,7 @@ void set_up_story(ui::MainForm& f) {
         m.secret_col[i] = static_cast<std::uint8_t>(c);
         m.secret_row[i] = static_cast<std::uint8_t>(r);
     }
-    m.secret_col[11] = m.secret_row[11] = 99;
+    m.secret_col[core::story_round::kCastle] = m.secret_row[core::story_round::kCastle] = 99;
     modes::clear_msg();
     modes::show_msg("You are now in the realm of PuzzleLand.");
     ui::show_mainmenu(0);
@@ -62,7 +62,7 @@ void set_up_story(ui::MainForm& f) {
     modes::start_map(1);
     // The map itself, drawn here until the map's own drawing lands.
     f.pbox_temp->set_picture(ui::form_clip().pclip_storymap.cell(0));
-    for (int i = 1; i <= 11; ++i) modes::draw_secret(i, -1, 0);
+    for (int i = 1; i <= core::story_round::kCastle; ++i) modes::draw_secret(i, modes::kDrawStored, 0);
     f.pbox_main->set_picture(f.pbox_temp->snapshot());
 }
 
@@ -77,7 +77,7 @@ void back_on_map(ui::MainForm& f) {
     if (!f.Timer_pane.enabled()) {
         modes::start_map(1);
         f.pbox_temp->set_picture(ui::form_clip().pclip_storymap.cell(0));
-        for (int i = 1; i <= 11; ++i) modes::draw_secret(i, -1, 0);
+        for (int i = 1; i <= core::story_round::kCastle; ++i) modes::draw_secret(i, modes::kDrawStored, 0);
         ui::pane_open(core::PaneWord::StartMap2);
     }
     finish_half(f);
@@ -113,13 +113,13 @@ int main(int argc, char** argv) {
         land_and_open(f);
     } else if (scene == "secret") {
         const int n = std::atoi(argv[2]);
-        if (n < 1 || n > 10) return 2;
-        m.secret_state[static_cast<std::size_t>(n)] = 1;
+        if (n < core::story_round::kFirstSecret || n > core::story_round::kLastSecret) return 2;
+        m.secret_state[static_cast<std::size_t>(n)] = core::secret_state::kRevealed;
         m.pawn_col = m.secret_col[static_cast<std::size_t>(n)];
         m.pawn_row = m.secret_row[static_cast<std::size_t>(n)];
         land_and_open(f);
     } else if (scene == "chooser" || scene == "radar") {
-        m.secret_state[4] = 1;
+        m.secret_state[4] = core::secret_state::kRevealed;
         m.pawn_col = m.secret_col[4];
         m.pawn_row = m.secret_row[4];
         land_and_open(f);

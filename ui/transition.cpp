@@ -124,7 +124,7 @@ void end_game() {
     f.Timer_pawn.set_enabled(false);
     f.Timer_menu.set_enabled(false);
     for (auto* cell : f.pbox_cell) cell->set_visible(false);
-    for (int i = 1; i <= 11; ++i) modes::draw_secret(i, 0, 0);
+    for (int i = 1; i <= core::story_round::kCastle; ++i) modes::draw_secret(i, core::secret_state::kHidden, 0);
     f.Shape_storymenu->move(50, 423);
     f.pbox_storymenu->move(55, 428);
     modes::draw_pawn(-30, -30);

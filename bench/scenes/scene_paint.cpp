@@ -160,11 +160,13 @@ Scene gamewon_scene(ui::MainForm& f) {
     finish_half(f);
     finish_half(f);
     core::CoreState& s = core::core_state();
-    for (int i = 1; i <= 10; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = 2;
+    for (int i = 1; i <= core::story_round::kLastSecret; ++i) {
+        modes::mode_state().secret_state[static_cast<std::size_t>(i)] = core::secret_state::kWon;
+    }
     s.time_limit = 20;
     s.miss_limit = 3;
     s.castle_on = true;
-    s.round_kind = core::kCastleRound;
+    s.round_kind = core::story_round::kCastle;
     s.round_time_left = 0;
     s.game_state = core::StateWord::PlayPuzzle;
     core::win_round();

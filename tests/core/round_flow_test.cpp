@@ -41,7 +41,7 @@ TEST_F(RoundFlow, WinningAddsTheSecondsLeftAndGoesOn) {
     }
     const core::CoreState& s = core::core_state();
     EXPECT_EQ(s.score, 5 * s.tgt_count + 7);
-    EXPECT_EQ(s.last_round_result, 1);
+    EXPECT_EQ(s.last_round_result, core::RoundResult::Won);
     EXPECT_EQ(s.linear_wins, 1);
     EXPECT_FALSE(form().Timer_timer.enabled());
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GenPuzzle);
@@ -61,7 +61,7 @@ TEST_F(RoundFlow, ALinearTimeOutCostsThePenalty) {
     EXPECT_EQ(boxes.calls[0].title, "Time's up!");
     EXPECT_EQ(core::core_state().score, -15);
     EXPECT_EQ(form().Label_score->caption(), "-15");
-    EXPECT_EQ(core::core_state().last_round_result, 0);
+    EXPECT_EQ(core::core_state().last_round_result, core::RoundResult::LostOnTime);
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GenPuzzle);
 }
 

@@ -85,10 +85,10 @@ protected:
     // Every secret won but secret 1, which lies dc columns and dr rows from the pawn.
     void one_hidden_secret(int dc, int dr) {
         modes::ModeState& m = modes::mode_state();
-        for (std::size_t i = 2; i <= 10; ++i) m.secret_state[i] = 2;
+        for (std::size_t i = 2; i <= 10; ++i) m.secret_state[i] = core::secret_state::kWon;
         m.secret_col[1] = static_cast<std::uint8_t>(m.pawn_col + dc);
         m.secret_row[1] = static_cast<std::uint8_t>(m.pawn_row + dr);
-        m.secret_state[1] = 0;
+        m.secret_state[1] = core::secret_state::kHidden;
     }
     void offer() {
         modes::mode_state().hint_frame = 0;
@@ -132,10 +132,10 @@ TEST_F(Hint, TheNearestHiddenSecretsDistanceAndRadar) {
     one_hidden_secret(6, 0);
     modes::mode_state().secret_col[2] = 12;
     modes::mode_state().secret_row[2] = 8;
-    modes::mode_state().secret_state[2] = 1;
+    modes::mode_state().secret_state[2] = core::secret_state::kRevealed;
     modes::mode_state().secret_col[3] = 11;
     modes::mode_state().secret_row[3] = 11;
-    modes::mode_state().secret_state[3] = 0;
+    modes::mode_state().secret_state[3] = core::secret_state::kHidden;
     modes::hint_nearest_secret();
     EXPECT_EQ(last_line(), "... 3 miles away.");
 }
@@ -147,7 +147,7 @@ TEST_F(Hint, OnTopOfASecretOrNoneLeftGivesNoRadar) {
     ui::Pbox_hint_Click();
     EXPECT_EQ(last_line(), "You're right ON TOP of one of the secret round!");
     EXPECT_FALSE(form().Shape_rad->visible());
-    modes::mode_state().secret_state[1] = 1;
+    modes::mode_state().secret_state[1] = core::secret_state::kRevealed;
     modes::hint_nearest_secret();
     EXPECT_EQ(last_line(), "Sorry. No hint for now. ");
     EXPECT_FALSE(form().Shape_rad->visible());

@@ -20,7 +20,7 @@ using testing_support::StoryTest;
 class Landing : public StoryTest {
 protected:
     void win_secrets(int n) {
-        for (int i = 1; i <= n; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = 2;
+        for (int i = 1; i <= n; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = core::secret_state::kWon;
     }
 };
 
@@ -34,28 +34,28 @@ struct LandingCase {
     bool castle_here;
     Then then;
     int kind;           // round_kind after the landing
-    int result_after;   // last_round_result after it, from 1 before
+    core::RoundResult result_after;  // last_round_result after it, from Won before
 };
 
 TEST_F(Landing, WhatEachSquareGives) {
     std::vector<LandingCase> all;
     for (bool castle_on : {false, true}) {
         // The castle, when unveiled, stands elsewhere here.
-        all.push_back({1, kNone, castle_on, false, Then::Nothing, core::kLandingRound, -1});
-        all.push_back({2, kNone, castle_on, false, Then::Round, core::kLevelPuzzle, 1});
-        all.push_back({3, kNone, castle_on, false, Then::Round, core::kSpecialRound, 1});
-        all.push_back({8, kNone, castle_on, false, Then::Nothing, core::kLandingRound, 1});
+        all.push_back({1, kNone, castle_on, false, Then::Nothing, core::story_round::kLanding, core::RoundResult::None});
+        all.push_back({2, kNone, castle_on, false, Then::Round, core::story_round::kLevelPuzzle, core::RoundResult::Won});
+        all.push_back({3, kNone, castle_on, false, Then::Round, core::story_round::kStar, core::RoundResult::Won});
+        all.push_back({8, kNone, castle_on, false, Then::Nothing, core::story_round::kLanding, core::RoundResult::Won});
     }
     // A secret's square is a round square whatever the map says; the castle wins over all.
     for (int code : {1, 2, 3, 8}) {
         for (bool castle_on : {false, true}) {
-            all.push_back({code, 0, castle_on, false, Then::Reveal, core::kLevelPuzzle, 1});
-            all.push_back({code, 1, castle_on, false, Then::Round, 1, 1});
-            all.push_back({code, 2, castle_on, false, Then::Nothing, core::kLevelPuzzle, 1});
+            all.push_back({code, core::secret_state::kHidden, castle_on, false, Then::Reveal, core::story_round::kLevelPuzzle, core::RoundResult::Won});
+            all.push_back({code, core::secret_state::kRevealed, castle_on, false, Then::Round, 1, core::RoundResult::Won});
+            all.push_back({code, core::secret_state::kWon, castle_on, false, Then::Nothing, core::story_round::kLevelPuzzle, core::RoundResult::Won});
         }
-        all.push_back({code, 2, true, true, Then::Round, core::kCastleRound, 1});
-        all.push_back({code, 0, true, true, Then::Round, core::kCastleRound, 1});
-        all.push_back({code, kNone, true, true, Then::Round, core::kCastleRound, 1});
+        all.push_back({code, core::secret_state::kWon, true, true, Then::Round, core::story_round::kCastle, core::RoundResult::Won});
+        all.push_back({code, core::secret_state::kHidden, true, true, Then::Round, core::story_round::kCastle, core::RoundResult::Won});
+        all.push_back({code, kNone, true, true, Then::Round, core::story_round::kCastle, core::RoundResult::Won});
     }
     const auto [col, row] = free_square(1);
     for (const LandingCase& c : all) {
@@ -75,7 +75,7 @@ TEST_F(Landing, WhatEachSquareGives) {
             m.secret_col[11] = static_cast<std::uint8_t>(c.castle_here ? col : m.secret_col[2]);
             m.secret_row[11] = static_cast<std::uint8_t>(c.castle_here ? row : m.secret_row[2]);
         }
-        s.last_round_result = 1;
+        s.last_round_result = core::RoundResult::Won;
         form().Pbox_hint->set_visible(true);
         form().bt_arrow[2]->set_visible(true);
         put_pawn(col, row);
@@ -97,9 +97,9 @@ TEST_F(Landing, WhatEachSquareGives) {
         EXPECT_TRUE(form().Timer_dice.enabled());
         EXPECT_TRUE(form().Timer_pawn.enabled());
         // After a won round the hint comes back unless the landing was on a plain path.
-        EXPECT_EQ(form().Pbox_hint->visible(), c.result_after == 1 && !c.castle_on);
+        EXPECT_EQ(form().Pbox_hint->visible(), c.result_after == core::RoundResult::Won && !c.castle_on);
         if (c.then == Then::Reveal) {
-            EXPECT_EQ(m.secret_state[1], 1);
+            EXPECT_EQ(m.secret_state[1], core::secret_state::kRevealed);
             EXPECT_EQ(m.pawn_frame, -2);
             EXPECT_TRUE(said("round in your next trip."));
         } else if (c.secret != kNone) {
@@ -117,7 +117,7 @@ TEST_F(Landing, ARevealedSecretPlaysItsRoundOnTheNextLandingAndIsWonOnce) {
     open_round();
     find_every_piece();
     back_to_map();
-    EXPECT_EQ(modes::mode_state().secret_state[4], 2);
+    EXPECT_EQ(modes::mode_state().secret_state[4], core::secret_state::kWon);
     EXPECT_EQ(core::core_state().level, 2);
     EXPECT_EQ(core::core_state().game_state, core::StateWord::ChooseBonus);
     EXPECT_FALSE(form().Timer_dice.enabled()) << "the dice waits for the choice";
@@ -144,7 +144,7 @@ TEST_F(Landing, ALostRoundComesBackToARollingDiceWithoutAHint) {
 
 TEST_F(Landing, TheTenthWinOpensTheChooserAndUnveilsTheCastle) {
     win_secrets(9);
-    modes::mode_state().secret_state[10] = 1;
+    modes::mode_state().secret_state[10] = core::secret_state::kRevealed;
     put_pawn_on_secret(10);
     modes::land_square();
     open_round();
@@ -179,7 +179,7 @@ TEST_F(Landing, TheCastleIsNeverPlacedOnTheSecretJustWon) {
         }
         EXPECT_EQ(modes::mode_state().secret_col[11], modes::mode_state().secret_col[static_cast<std::size_t>(next)]);
         EXPECT_EQ(modes::mode_state().secret_row[11], modes::mode_state().secret_row[static_cast<std::size_t>(next)]);
-        EXPECT_EQ(modes::mode_state().secret_state[11], 1);
+        EXPECT_EQ(modes::mode_state().secret_state[11], core::secret_state::kRevealed);
         EXPECT_TRUE(said("GOOD LUCK!"));
         // A sequence stuck on the same number still places the castle elsewhere.
         modes::mode_state().secret_col[11] = 99;
@@ -202,7 +202,7 @@ TEST_F(Landing, TheCastleRoundWinHidesEndGameBeforeTheStoryIsWon) {
     ui::show_bt(0, 1);
     put_pawn_on_secret(1);
     modes::land_square();
-    EXPECT_EQ(core::core_state().round_kind, core::kCastleRound);
+    EXPECT_EQ(core::core_state().round_kind, core::story_round::kCastle);
     open_round();
     const platform::Picture castle = ui::form_clip().pclip_castle.cell(0);
     for (int y = 10; y < 320; y += 60) {

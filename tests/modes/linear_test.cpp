@@ -38,11 +38,11 @@ protected:
 };
 
 TEST_F(Linear, TheFirstRoundIsLevelOneWithOnePieceOfKindOne) {
-    core::core_state().round_kind = core::kBonusRound;  // left by an earlier game
+    core::core_state().round_kind = core::linear_round::kBonus;  // left by an earlier game
     core::core_state().round_no = 1;
     const auto draws = set_up();
     const core::CoreState& s = core::core_state();
-    EXPECT_EQ(s.round_kind, core::kNormalRound);
+    EXPECT_EQ(s.round_kind, core::linear_round::kNormal);
     EXPECT_EQ(s.round_cols, 5);
     EXPECT_EQ(s.round_rows, 4);
     EXPECT_EQ(s.tgt_count, 1);
@@ -67,12 +67,12 @@ TEST_F(Linear, NoBonusDrawUntilTheQuotaIsPassed) {
         // Glow colours, then j: 25 / 100 gives exactly the chance.
         platform::ScriptedRandom script({0.5f, 0.5f, 0.5f, 0.25f, 0.0f});
         set_up();
-        EXPECT_EQ(s.round_kind, core::kBonusRound);
+        EXPECT_EQ(s.round_kind, core::linear_round::kBonus);
     }
     {
         platform::ScriptedRandom script({0.5f, 0.5f, 0.5f, 0.26f, 0.0f});
         set_up();
-        EXPECT_EQ(s.round_kind, core::kNormalRound);
+        EXPECT_EQ(s.round_kind, core::linear_round::kNormal);
     }
 }
 
@@ -85,13 +85,13 @@ TEST_F(Linear, AWonBonusRoundLevelsUp) {
     s.time_limit = 30;
     s.misses = 4;
     s.miss_limit = 7;
-    s.round_kind = core::kBonusRound;
-    s.last_round_result = 1;
+    s.round_kind = core::linear_round::kBonus;
+    s.last_round_result = core::RoundResult::Won;
     const auto draws = set_up();
     ASSERT_GE(draws.size(), 4u);
     EXPECT_NE(draws[3], (DrawRecord{false, 0, 100})) << "no bonus decision right after a reward";
     EXPECT_EQ(s.level, 3);
-    EXPECT_EQ(s.round_kind, core::kNormalRound);
+    EXPECT_EQ(s.round_kind, core::linear_round::kNormal);
     EXPECT_EQ(s.time_limit, 35);
     EXPECT_EQ(s.round_time_left, -1);
     EXPECT_EQ(form().Label_timer->caption(), "-");
@@ -118,7 +118,7 @@ TEST_F(Linear, ABonusRoundShowsItsBannerAndPaintsTheDotPicture) {
         set_up();
         pictures::set_layer_call_log(nullptr);
     }
-    EXPECT_EQ(s.round_kind, core::kBonusRound);
+    EXPECT_EQ(s.round_kind, core::linear_round::kBonus);
     EXPECT_EQ(calls, (std::vector<pictures::LayerCall>{{"gen_dot_picture", {-1, 0, 0, 80}}}))
         << "the dot picture instead of the level's kind";
     EXPECT_EQ(form().Label_pmsg->caption(), "Bonus Round!");
@@ -138,10 +138,10 @@ TEST_F(Linear, ABonusRoundLostOnTimeBelowLevelThirteenGivesNoReward) {
         platform::ScriptedRandom script({0.5f, 0.5f, 0.5f, 0.0f});
         start_round();
     }
-    ASSERT_EQ(s.round_kind, core::kBonusRound);
+    ASSERT_EQ(s.round_kind, core::linear_round::kBonus);
     ASSERT_EQ(s.game_state, core::StateWord::PlayPuzzle);
     for (int i = 0; i < 100 && s.game_state == core::StateWord::PlayPuzzle; ++i) form().Timer_timer.fire();
-    ASSERT_EQ(s.last_round_result, 0) << "lost on time";
+    ASSERT_EQ(s.last_round_result, core::RoundResult::LostOnTime) << "lost on time";
     finish_half();
     finish_half();
     EXPECT_EQ(s.round_no, 12);
@@ -217,15 +217,15 @@ TEST_F(Linear, LevelThirteenDrawsItsGridAndKind) {
     EXPECT_LE(s.round_rows, 8);
     EXPECT_EQ(s.round_cols + s.round_rows, 15);
     EXPECT_EQ(s.tgt_count, 4);
-    EXPECT_EQ(s.round_kind, core::kNormalRound);
+    EXPECT_EQ(s.round_kind, core::linear_round::kNormal);
 
     s.linear_wins = 8;
     set_up();
-    EXPECT_EQ(s.round_kind, core::kBonusRound) << "every eighth win at level 13 is a bonus round";
+    EXPECT_EQ(s.round_kind, core::linear_round::kBonus) << "every eighth win at level 13 is a bonus round";
     s.linear_wins = 0;
-    s.last_round_result = 0;
+    s.last_round_result = core::RoundResult::LostOnTime;
     set_up();
-    EXPECT_EQ(s.round_kind, core::kBonusRound) << "no wins counts too";
+    EXPECT_EQ(s.round_kind, core::linear_round::kBonus) << "no wins counts too";
 }
 
 TEST_F(Linear, LevelThirteenRewards) {

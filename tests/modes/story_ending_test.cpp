@@ -59,9 +59,9 @@ protected:
     void win_castle_round() {
         core::CoreState& s = core::core_state();
         core::core_state().game_mode = core::GameMode::Story;
-        for (int i = 1; i <= 10; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = 2;
+        for (int i = 1; i <= 10; ++i) modes::mode_state().secret_state[static_cast<std::size_t>(i)] = core::secret_state::kWon;
         s.castle_on = true;
-        s.round_kind = core::kCastleRound;
+        s.round_kind = core::story_round::kCastle;
         s.round_time_left = 0;
         s.game_state = core::StateWord::PlayPuzzle;
         core::win_round();

@@ -122,7 +122,7 @@ protected:
 
     int won() const {
         int n = 0;
-        for (std::size_t i = 1; i <= 10; ++i) n += modes::mode_state().secret_state[i] == 2;
+        for (std::size_t i = 1; i <= 10; ++i) n += modes::mode_state().secret_state[i] == core::secret_state::kWon;
         return n;
     }
 
@@ -182,9 +182,9 @@ protected:
             if (m.secret_state[i] != last_state_[i]) {
                 const bool forward = m.secret_state[i] == last_state_[i] + 1;
                 const bool story_over = st == core::StateWord::GameWon || (pane && won_seen_ == 10);
-                ASSERT_TRUE(forward || (m.secret_state[i] == 0 && story_over))
+                ASSERT_TRUE(forward || (m.secret_state[i] == core::secret_state::kHidden && story_over))
                     << "secret " << i << " went from " << last_state_[i] << " to " << m.secret_state[i];
-                if (m.secret_state[i] == 2) ++wins_of_[i];
+                if (m.secret_state[i] == core::secret_state::kWon) ++wins_of_[i];
                 last_state_[i] = m.secret_state[i];
             }
         }
@@ -234,9 +234,9 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     const std::vector<int>& kinds = player.round_kinds;
     EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 2), 2) << "secret 2 lost on time, then won";
     EXPECT_EQ(player.rounds_lost, 1);
-    EXPECT_EQ(kinds.front(), core::kLevelPuzzle) << "a level round first";
-    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), core::kSpecialRound), 1) << "the star round";
-    EXPECT_EQ(kinds.back(), core::kCastleRound) << "the castle round last";
+    EXPECT_EQ(kinds.front(), core::story_round::kLevelPuzzle) << "a level round first";
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), core::story_round::kStar), 1) << "the star round";
+    EXPECT_EQ(kinds.back(), core::story_round::kCastle) << "the castle round last";
     EXPECT_GT(player.misses_made, 0);
 
     // The ending: six pages, one Hall of Fame check, one more story won; back on the title.
@@ -268,7 +268,7 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     ASSERT_NO_FATAL_FAILURE(wait_for(core::StateWord::RollDice));
     ASSERT_NO_FATAL_FAILURE(check("a second story"));
     const modes::ModeState& m = modes::mode_state();
-    for (std::size_t i = 1; i <= 10; ++i) EXPECT_EQ(m.secret_state[i], 0) << i;
+    for (std::size_t i = 1; i <= 10; ++i) EXPECT_EQ(m.secret_state[i], core::secret_state::kHidden) << i;
     EXPECT_EQ(m.secret_col[11], 99) << "no castle on the new map";
     EXPECT_FALSE(core::core_state().castle_on);
     EXPECT_EQ(core::core_state().level, 1);

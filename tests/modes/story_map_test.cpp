@@ -67,7 +67,7 @@ TEST_F(StoryMap, SecretsLieOnTheRoadNextToTheirAnchorsAndStartHidden) {
             const int dr = m.secret_row[k] - core::core_state().anchor_row[k];
             EXPECT_EQ(std::abs(dc) + std::abs(dr), 1) << i;
             EXPECT_NE(code_at(m.secret_col[k], m.secret_row[k]), 0) << i;
-            EXPECT_EQ(m.secret_state[k], 0);
+            EXPECT_EQ(m.secret_state[k], core::secret_state::kHidden);
         }
         EXPECT_EQ(m.secret_col[11], 99);
     }
@@ -89,18 +89,18 @@ TEST_F(StoryMap, SecretIconsAreCopiedFromTheStrip) {
     }
     m.secret_col[3] = 5;
     m.secret_row[3] = 7;
-    modes::draw_secret(4, 2, 0);
-    EXPECT_EQ(m.secret_state[4], 2);
-    modes::draw_secret(3, 1, 0);
+    modes::draw_secret(4, core::secret_state::kWon, 0);
+    EXPECT_EQ(m.secret_state[4], core::secret_state::kWon);
+    modes::draw_secret(3, core::secret_state::kRevealed, 0);
     form().pbox_main->set_auto_redraw(true);
-    modes::draw_secret(3, -1, 1);
+    modes::draw_secret(3, modes::kDrawStored, 1);
     for (int y = 0; y < 26; y += 5) {
         for (int x = 0; x < 26; x += 5) {
             EXPECT_EQ(form().pbox_main->pixel(77 + x, 117 + y), strip.pixel(52 + x, 26 + y)) << x << "," << y;
         }
     }
-    modes::draw_secret(3, 0, 0);
-    modes::draw_secret(3, -1, 1);
+    modes::draw_secret(3, core::secret_state::kHidden, 0);
+    modes::draw_secret(3, modes::kDrawStored, 1);
     EXPECT_EQ(form().pbox_main->pixel(77 + 13, 117 + 13), strip.pixel(52 + 13, 13));
 }
 

@@ -59,7 +59,7 @@ TEST_F(StoryRounds, LevelPuzzlesGrowWithTheLevel) {
     for (const LevelCase& c : cases) {
         SCOPED_TRACE(c.level);
         core::core_state().level = static_cast<std::int16_t>(c.level);
-        core::core_state().round_kind = core::kLevelPuzzle;
+        core::core_state().round_kind = core::story_round::kLevelPuzzle;
         DrawLog log;
         modes::gen_round_puzzle();
         const core::CoreState& s = core::core_state();
@@ -112,7 +112,7 @@ TEST_F(StoryRounds, TheStarRoundGivesAHundredSecondsAndOneMissBack) {
         }
         finish_half();
         const core::CoreState& s = core::core_state();
-        EXPECT_EQ(s.round_kind, core::kSpecialRound);
+        EXPECT_EQ(s.round_kind, core::story_round::kStar);
         EXPECT_EQ(s.grid_cols, 8);
         EXPECT_EQ(s.grid_rows, 7);
         EXPECT_EQ(s.tgt_count, 4);
@@ -189,7 +189,7 @@ protected:
     // Plays secret 3 under the given picture name and wins it.
     void play_secret_3(const std::string& name) {
         core::core_state().secret_pic[3] = name;
-        modes::mode_state().secret_state[3] = 1;
+        modes::mode_state().secret_state[3] = core::secret_state::kRevealed;
         put_pawn_on_secret(3);
         form().pbox_temp->draw().box(0, 0, 423, 323, kStale, true);
         modes::land_square();
@@ -213,7 +213,7 @@ TEST_F(SecretPictureTrouble, AMissingDamagedOrStrayPictureFallsBackToTheLevelPic
     for (const auto& [name, named] : cases) {
         SCOPED_TRACE(name);
         boxes.calls.clear();
-        modes::mode_state().secret_state[3] = 1;
+        modes::mode_state().secret_state[3] = core::secret_state::kRevealed;
         play_secret_3(name);
         ASSERT_EQ(boxes.calls.size(), 1u);
         EXPECT_NE(boxes.calls[0].text.find(named), std::string::npos) << boxes.calls[0].text;
@@ -233,7 +233,7 @@ TEST_F(SecretPictureTrouble, AMissingDamagedOrStrayPictureFallsBackToTheLevelPic
         EXPECT_LT(stale, 20) << "the level picture takes the whole board";
         EXPECT_GT(colours.size(), 5u) << "a generated picture, not a blank board";
         find_every_piece();
-        EXPECT_EQ(modes::mode_state().secret_state[3], 2);
+        EXPECT_EQ(modes::mode_state().secret_state[3], core::secret_state::kWon);
         back_to_map();
         modes::apply_bonus(0);
         stop_dice();

@@ -141,7 +141,7 @@ private:
     static bool quiet(Square s) {
         if (castle_placed() && s == secret(11)) return false;
         const int i = secret_at(s);
-        if (i != 0) return modes::mode_state().secret_state[static_cast<std::size_t>(i)] != 1;
+        if (i != 0) return modes::mode_state().secret_state[static_cast<std::size_t>(i)] != core::secret_state::kRevealed;
         return code(s) == 1;
     }
     // The shortest road from the pawn to `goal`, without the pawn's square.
@@ -224,13 +224,13 @@ private:
         if (castle_placed()) return secret(11);
         if (!level_done_) return nearest([](Square s) { return code(s) == 2 && secret_at(s) == 0; });
         int won = 0;
-        for (int i = 1; i <= 10; ++i) won += m.secret_state[static_cast<std::size_t>(i)] == 2;
+        for (int i = 1; i <= 10; ++i) won += m.secret_state[static_cast<std::size_t>(i)] == core::secret_state::kWon;
         if (!star_done_ && won >= 5) return nearest([](Square s) { return code(s) == 3 && secret_at(s) == 0; });
-        if (target_ == 0 || m.secret_state[static_cast<std::size_t>(target_)] == 2) {
+        if (target_ == 0 || m.secret_state[static_cast<std::size_t>(target_)] == core::secret_state::kWon) {
             target_ = 0;
             std::size_t best = 999;
             for (int i = 1; i <= 10; ++i) {
-                if (m.secret_state[static_cast<std::size_t>(i)] == 2) continue;
+                if (m.secret_state[static_cast<std::size_t>(i)] == core::secret_state::kWon) continue;
                 const std::size_t d = secret(i) == pawn() ? 0 : road_to(secret(i)).size();
                 if (d < best) {
                     best = d;
@@ -346,8 +346,8 @@ private:
             round_seen_ = s.round_no;
             missed_here_ = false;
             round_kinds.push_back(s.round_kind);
-            if (s.round_kind == core::kLevelPuzzle) level_done_ = true;
-            if (s.round_kind == core::kSpecialRound) star_done_ = true;
+            if (s.round_kind == core::story_round::kLevelPuzzle) level_done_ = true;
+            if (s.round_kind == core::story_round::kStar) star_done_ = true;
             losing_ = plan_.lose_secret_round >= 1 && s.round_kind == plan_.lose_secret_round && rounds_lost == 0;
         }
         if (losing_) {

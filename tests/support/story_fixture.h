@@ -76,7 +76,7 @@ protected:
         core::CoreState& s = core::core_state();
         core::core_state().game_mode = core::GameMode::Story;
         set_difficulty(0);
-        s.last_round_result = -1;
+        s.last_round_result = core::RoundResult::None;
         s.castle_on = false;
         s.castle_won = false;
         s.level = 1;
@@ -95,10 +95,10 @@ protected:
             }
             m.secret_col[k] = static_cast<std::uint8_t>(c);
             m.secret_row[k] = static_cast<std::uint8_t>(r);
-            m.secret_state[k] = 0;
+            m.secret_state[k] = core::secret_state::kHidden;
         }
         m.secret_col[11] = m.secret_row[11] = 99;
-        m.secret_state[11] = 0;
+        m.secret_state[11] = core::secret_state::kHidden;
         m.pawn_col = 11;
         m.pawn_row = 8;
     }
