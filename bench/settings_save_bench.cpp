@@ -1,5 +1,5 @@
-// Time of one save of the game's settings (Hall of Fame and background, merged with the stored
-// table and written as one replacement of the file), with a file of the size the game writes
+// Time of one save of the game's settings (the Hall of Fame placed into the stored table, and
+// the background, written as one replacement of the file), with a file of the size the game writes
 // and with one that holds 2 MB besides.
 #include <benchmark/benchmark.h>
 

@@ -56,20 +56,20 @@ bool read_table(const platform::SettingsEntry& stored, HofTable& table) {
     return true;
 }
 
-// Places what this run has added into the stored table and writes it; with no table stored
-// yet, this run's whole table. Either way this run goes on with what is on disk.
-void write_table(platform::SettingsEntry& stored) {
-    CoreState& s = core_state();
+// Places what this run has added into the stored table and writes that; with no table stored
+// yet, this run's whole table. `written` is the table the file will hold.
+void write_table(platform::SettingsEntry& stored, HofTable& written) {
+    const CoreState& s = core_state();
+    written = s.hof_table;
     HofTable on_disk;
     if (read_table(stored, on_disk)) {
         for (const HofRec& e : s.hof_unsaved) hof_place(on_disk, e);
         on_disk[0] = s.hof_table[0];
-        s.hof_table = on_disk;
+        written = on_disk;
     }
-    s.hof_unsaved.clear();
     for (int i = 1; i <= 10; ++i) {
         const std::string n = std::to_string(i);
-        const HofRec& e = s.hof_table[static_cast<std::size_t>(i)];
+        const HofRec& e = written[static_cast<std::size_t>(i)];
         stored.set(kTable, "NAME" + n, scramble_value(e.name));
         stored.set(kTable, "MODE" + n, scramble_value(e.mode));
         stored.set(kTable, "SCORE" + n, scramble_number(e.score));
@@ -78,6 +78,23 @@ void write_table(platform::SettingsEntry& stored) {
 
 void write_background(platform::SettingsEntry& stored) {
     stored.set(kGeneral, "BG", scramble_number(core_state().bg_index));
+}
+
+// Saves the Hall of Fame, and `also` in the same write. This run goes on with the table that
+// reached the disk; when the write fails, its own table and its new entries stay, so that the
+// next save places them again.
+void save_table(void (*also)(platform::SettingsEntry&)) {
+    CoreState& s = core_state();
+    HofTable written;
+    bool placed = false;
+    const bool saved = platform::update_settings(app(), [&](platform::SettingsEntry& stored) {
+        write_table(stored, written);
+        if (also) also(stored);
+        placed = true;
+    });
+    if (!saved || !placed) return;
+    s.hof_table = written;
+    s.hof_unsaved.clear();
 }
 
 }  // namespace
@@ -102,14 +119,9 @@ void load_settings() {
     if (!read_table(stored, s.hof_table)) default_hall_of_fame();
 }
 
-void save_settings() {
-    platform::update_settings(app(), [](platform::SettingsEntry& stored) {
-        write_table(stored);
-        write_background(stored);
-    });
-}
+void save_settings() { save_table(write_background); }
 
-void save_hall_of_fame() { platform::update_settings(app(), write_table); }
+void save_hall_of_fame() { save_table(nullptr); }
 
 void save_background() { platform::update_settings(app(), write_background); }
 

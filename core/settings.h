@@ -14,8 +14,9 @@ void clear_all_settings();
 
 // Each value also reaches the disk the moment it changes, so that a run ended by a logout, a
 // lost display or a crash keeps it.
-// The Hall of Fame, merged with the table stored now: another copy of the game may have
-// placed entries since this one started. The merged table becomes this run's table too.
+// The Hall of Fame: the entries this run has placed since its last save go into the table as
+// stored now, where another copy of the game may have placed entries since this one started.
+// That table becomes this run's table too.
 void save_hall_of_fame();
 // The background scheme.
 void save_background();

@@ -323,6 +323,24 @@ TEST_F(SavedData, TwoCopiesSavingInTurnKeepEachOthersEntries) {
     EXPECT_EQ(t[10].name, "Player H");
 }
 
+// Entries placed while the file cannot be replaced are not lost: the next save that works
+// places them.
+TEST_F(SavedData, EntriesASaveCouldNotWriteGoWithTheNextSave) {
+    core::load_settings();
+    core::save_settings();
+    ASSERT_TRUE(QFile::setPermissions(file(), QFile::ReadOwner));
+    for (const HofRec& e : {HofRec{"First", 8000, "Linear - Easy"}, HofRec{"Second", 7000, "Linear - Easy"}}) {
+        core::core_state().hof_table[0] = e;
+        ASSERT_TRUE(core::hof_insert());
+    }
+    EXPECT_EQ(core::core_state().hof_table[2].name, "First") << "the run's own table goes on";
+    ASSERT_TRUE(QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner));
+    core::save_settings();
+    restart();
+    EXPECT_EQ(core::core_state().hof_table[2].name, "First");
+    EXPECT_EQ(core::core_state().hof_table[3].name, "Second");
+}
+
 // Two games that end with the same name, score and mode are two entries, whichever saves first.
 TEST_F(SavedData, TwoCopiesAddingEqualEntriesKeepBoth) {
     QProcess a, b;
