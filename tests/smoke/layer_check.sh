@@ -40,4 +40,7 @@ expect fail "$(tree angle_up 'core/a.cpp:#include <platform/x.h>\n#include<ui/ma
 expect fail "$(tree angle_elsewhere 'ui/side_panel.cpp:#include <sys/stat.h>\n# include <./modes/pawn.h>')" \
   ui/side_panel.cpp:2
 expect fail "$(tree angle_relative 'pictures/b.cpp:#include <../modes/linear.h>')" pictures/b.cpp:1
+# An include the check cannot read is refused, not passed unread.
+expect fail "$(tree unread 'ui/side_panel.cpp:#include "core/grid.h"\n#include /**/ <modes/pawn.h>')" ui/side_panel.cpp:2
+expect fail "$(tree macro 'ui/side_panel.cpp:#define PAWN <modes/pawn.h>\n#include PAWN')" ui/side_panel.cpp:2
 echo "layer check holds"
