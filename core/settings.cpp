@@ -86,13 +86,11 @@ void write_background(platform::SettingsEntry& stored) {
 void save_table(void (*also)(platform::SettingsEntry&)) {
     CoreState& s = core_state();
     HofTable written;
-    bool placed = false;
     const bool saved = platform::update_settings(app(), [&](platform::SettingsEntry& stored) {
         write_table(stored, written);
         if (also) also(stored);
-        placed = true;
     });
-    if (!saved || !placed) return;
+    if (!saved) return;
     s.hof_table = written;
     s.hof_unsaved.clear();
 }

@@ -80,7 +80,7 @@ void open_with_desktop(const std::string& target, DocumentVerdict verdict) {
 
 }  // namespace
 
-void set_opener_patience(int ms) { g_opener_patience_ms = std::max(0, ms); }
+int set_opener_patience(int ms) { return std::exchange(g_opener_patience_ms, std::max(0, ms)); }
 
 void open_document(const std::string& path, DocumentVerdict verdict) {
     if (!verdict) verdict = [](std::int32_t) {};

@@ -41,8 +41,9 @@ using DocumentVerdict = std::function<void(std::int32_t result)>;
 void open_document(const std::string& path, DocumentVerdict verdict);
 void set_open_document_handler(std::function<std::int32_t(const std::string&)> handler);
 // How long the desktop's opener has to fail before it is taken to be starting the program
-// (2 s). Tests on a busy machine give it longer, so a slow failure is not taken for success.
-void set_opener_patience(int ms);
+// (2 s). Tests on a busy machine give it longer, so a slow failure is not taken for success,
+// and set back what this returns: the patience before.
+int set_opener_patience(int ms);
 
 // ---- Settings store ------------------------------------------------------------------------
 // Text values addressed by application, section and key, kept per user in one INI file per
