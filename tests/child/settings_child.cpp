@@ -5,8 +5,6 @@
 //   settings_child FOLDER run     loads, prints what it loaded, saves three ways (a won
 //                                 story among them)
 //   settings_child FOLDER win     loads, wins a story and prints the count
-//   settings_child FOLDER equal   loads, prints "loaded", and on a line from stdin places the
-//                                 entry every such run places, saves on leaving, prints "saved"
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
@@ -73,18 +71,6 @@ int win() {
     return 0;
 }
 
-int equal() {
-    core::load_settings();
-    say("loaded");
-    char line[16];
-    if (!std::fgets(line, sizeof line, stdin)) return 1;
-    core::core_state().hof_table[0] = {"Your name", 7000, "Story - Medium"};
-    if (!core::hof_insert()) return 1;
-    core::save_settings();
-    say("saved");
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -97,6 +83,5 @@ int main(int argc, char** argv) {
     if (mode == "term") return term(app);
     if (mode == "run") return run();
     if (mode == "win") return win();
-    if (mode == "equal") return equal();
     return 2;
 }

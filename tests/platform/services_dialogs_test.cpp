@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/services.h"
+#include "support/fake_opener.h"
 
 namespace {
 
@@ -182,23 +183,11 @@ TEST_F(OpenDocumentTest, TheOpenersFailureIsPassedOn) {
 // Without a handler the desktop's own opener is asked; a fake one on PATH stands in for it.
 // The window does not wait for it: its verdict comes later, from the event loop.
 TEST(DesktopOpener, AnOpenerThatFailsIsReportedAsAFailure) {
-    QTemporaryDir bin;
-    ASSERT_TRUE(bin.isValid());
-    const QByteArray old_path = qgetenv("PATH");
-    // Every fake opener exits at once; a busy machine must not turn its failure into success.
-    platform::set_opener_patience(60000);
-    struct Restore {
-        ~Restore() { platform::set_opener_patience(2000); }
-    } restore;
+    const testing_support::FakeOpener opener;
     struct Case { const char* script; bool opened; };
     for (const Case& c : {Case{"#!/bin/sh\nexit 3\n", false}, Case{"#!/bin/sh\nexit 0\n", true},
                           Case{"#!/bin/sh\necho \"$1\" > \"${0%/*}/seen\"\n", true}}) {
-        QFile f(bin.filePath("xdg-open"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(c.script);
-        f.close();
-        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("PATH", bin.path().toUtf8());
+        ASSERT_TRUE(opener.runs(c.script));
         std::optional<std::int32_t> verdict;
         QEventLoop loop;
         QTimer::singleShot(60000, &loop, &QEventLoop::quit);  // a lost verdict fails, not hangs
@@ -206,13 +195,12 @@ TEST(DesktopOpener, AnOpenerThatFailsIsReportedAsAFailure) {
             verdict = r;
             loop.quit();
         });
-        qputenv("PATH", old_path);
         EXPECT_FALSE(verdict) << "the window waited for the opener";
         if (!verdict) loop.exec();
         ASSERT_TRUE(verdict) << c.script;
         EXPECT_EQ(*verdict > 32, c.opened) << c.script;
     }
-    QFile seen(bin.filePath("seen"));
+    QFile seen(opener.folder() + "/seen");
     ASSERT_TRUE(seen.open(QIODevice::ReadOnly));
     EXPECT_EQ(seen.readAll().trimmed(), "https://example.org/page?a=1");
 }

@@ -2,14 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/pieces.h"
 #include "core/startup.h"
 #include "modes/mode_state.h"
+#include "support/fake_opener.h"
 #include "support/round_fixture.h"
 #include "ui/background.h"
 #include "ui/form_about.h"
@@ -157,38 +156,21 @@ TEST_F(Menu, AFailingWebsiteSaysSo) {
 // The desktop's opener can fail seconds after the click. By then the player may be in a round,
 // whose clock would run on behind the box, or may have closed the window they clicked in.
 TEST_F(Menu, ALateOpenerFailureIsToldOnlyWhereThePlayerStillIs) {
-    QTemporaryDir bin;
-    QFile opener(bin.filePath("xdg-open"));
-    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
-    opener.write("#!/bin/sh\nPATH=/usr/bin:/bin\nsleep 0.3\nexit 3\n");
-    opener.close();
-    opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    struct Restore {
-        QByteArray path = qgetenv("PATH");
-        ~Restore() { qputenv("PATH", path), platform::set_opener_patience(2000); }
-    } restore;
-    qputenv("PATH", bin.path().toUtf8());
-    platform::set_opener_patience(60000);  // a slow machine must not take the failure for success
+    const testing_support::FakeOpener opener;
+    ASSERT_TRUE(opener.runs("#!/bin/sh\nsleep 0.3\nexit 3\n"));
     auto verdict_told = [] {  // the opener's process goes once its verdict is told
         for (int i = 0; i < 2000 && !QCoreApplication::instance()->findChildren<QProcess*>().isEmpty(); ++i)
             QTest::qWait(10);
     };
     form().show();
-    QTest::mouseClick(form().Label_bt[3]->widget(), Qt::LeftButton);
-    ui::start_linear();
-    ui::select_linear_diff(4);
-    ui::Label_bt_Click(2);
+    for (platform::Label* click : {form().Label_bt[3], form().Label_mi[0], form().Label_bt[2]})  // website, Linear, play
+        QTest::mouseClick(click->widget(), Qt::LeftButton);
     finish_half();
     finish_half();
     verdict_told();
+    ASSERT_EQ(core::core_state().game_state, core::StateWord::PlayPuzzle);
     EXPECT_TRUE(boxes.calls.empty()) << "a box over the round";
     EXPECT_TRUE(form().Timer_timer.enabled());
-
-    ui::goto_mainmenu();
-    QTest::mouseClick(form().Label_bt[3]->widget(), Qt::LeftButton);
-    verdict_told();
-    ASSERT_EQ(boxes.calls.size(), 1u) << "still on the title: the failure is told";
-    EXPECT_EQ(boxes.calls[0].text, "Sorry! link failed to be loaded");
 
     platform::Form::set_modal_runner([](platform::Form& f) {
         QTest::mouseClick(dynamic_cast<ui::FormAbout&>(f).Label10->widget(), Qt::LeftButton);
@@ -196,7 +178,7 @@ TEST_F(Menu, ALateOpenerFailureIsToldOnlyWhereThePlayerStillIs) {
     });
     ui::show_form_about();
     verdict_told();
-    EXPECT_EQ(boxes.calls.size(), 1u) << "a box about a closed window";
+    EXPECT_TRUE(boxes.calls.empty()) << "a box about a closed window";
     form().hide();
 }
 
