@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <limits>
 #include <string>
 
@@ -56,13 +59,58 @@ bool read_table(const platform::SettingsEntry& stored, HofTable& table) {
     return true;
 }
 
-// Places what this run has added into the stored table and writes that; with no table stored
-// yet, this run's whole table. `written` is the table the file will hold.
+// A value exactly as the game writes it: a width letter, then printable characters. Anything
+// else was written by someone else, or cut or garbled on its way.
+bool written_by_us(const std::string& raw) {
+    if (raw.empty() || raw[0] < 'C' || raw[0] > 'O') return false;
+    return std::all_of(raw.begin() + 1, raw.end(), [](char c) { return c >= 32 && c <= 126; });
+}
+
+// A score exactly as the game writes it (number_text), and within a score's range.
+bool whole_score(std::string raw, std::int32_t& score) {
+    if (!written_by_us(raw)) return false;
+    const std::string t = unscramble_value(raw);
+    std::size_t i = t.rfind(' ', 0) == 0 ? 1 : 0;
+    const bool negative = i < t.size() && t[i] == '-';
+    if (negative == (i == 1)) return false;  // a blank before a positive number, a minus otherwise
+    if (negative) ++i;
+    if (i == t.size() || t.size() - i > 10) return false;
+    if (!std::all_of(t.begin() + static_cast<std::ptrdiff_t>(i), t.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    const long long n = std::stoll(t);
+    if (n < std::numeric_limits<std::int32_t>::min() || n > std::numeric_limits<std::int32_t>::max()) return false;
+    score = static_cast<std::int32_t>(n);
+    return true;
+}
+
+// The stored table only when it is whole: all ten rows there, every value readable, the scores
+// in order. Another writer may have cut the file short or garbled a value; start-up makes do
+// with such a table, but a save must not put it in place of the rows this run holds.
+bool read_whole_table(const platform::SettingsEntry& stored, HofTable& table) {
+    HofTable read;
+    for (int i = 1; i <= 10; ++i) {
+        const std::string n = std::to_string(i);
+        std::string name = stored.get(kTable, "NAME" + n, "");
+        std::string mode = stored.get(kTable, "MODE" + n, "");
+        HofRec& e = read[static_cast<std::size_t>(i)];
+        if (!written_by_us(name) || !written_by_us(mode) || !whole_score(stored.get(kTable, "SCORE" + n, ""), e.score))
+            return false;
+        if (i > 1 && e.score > read[static_cast<std::size_t>(i - 1)].score) return false;
+        e.name = unscramble_value(name);
+        e.mode = unscramble_value(mode);
+    }
+    table = read;
+    return true;
+}
+
+// Places what this run has added into the stored table and writes that; with no whole table
+// stored, this run's own table, which already holds them. `written` is the table the file will
+// hold.
 void write_table(platform::SettingsEntry& stored, HofTable& written) {
     const CoreState& s = core_state();
     written = s.hof_table;
     HofTable on_disk;
-    if (read_table(stored, on_disk)) {
+    if (read_whole_table(stored, on_disk)) {
         for (const HofRec& e : s.hof_unsaved) hof_place(on_disk, e);
         on_disk[0] = s.hof_table[0];
         written = on_disk;
@@ -80,19 +128,23 @@ void write_background(platform::SettingsEntry& stored) {
     stored.set(kGeneral, "BG", scramble_number(core_state().bg_index));
 }
 
-// Saves the Hall of Fame, and `also` in the same write. This run goes on with the table that
-// reached the disk; when the write fails, its own table and its new entries stay, so that the
-// next save places them again.
-void save_table(void (*also)(platform::SettingsEntry&)) {
+// Every write of the file carries the entries an earlier save could not write, whatever else it
+// is for: each value reaches the disk when it changes, and a waiting row is such a value. The
+// Hall of Fame's own saves write the table always. This run goes on with the table that reached
+// the disk; when the write fails, its own table and its new entries stay for the next save.
+bool save_with(bool table, const std::function<void(platform::SettingsEntry&)>& change) {
     CoreState& s = core_state();
+    const bool with_table = table || !s.hof_unsaved.empty();
     HofTable written;
     const bool saved = platform::update_settings(app(), [&](platform::SettingsEntry& stored) {
-        write_table(stored, written);
-        if (also) also(stored);
+        if (with_table) write_table(stored, written);
+        if (change) change(stored);
     });
-    if (!saved) return;
-    s.hof_table = written;
-    s.hof_unsaved.clear();
+    if (saved && with_table) {
+        s.hof_table = written;
+        s.hof_unsaved.clear();
+    }
+    return saved;
 }
 
 }  // namespace
@@ -117,18 +169,18 @@ void load_settings() {
     if (!read_table(stored, s.hof_table)) default_hall_of_fame();
 }
 
-void save_settings() { save_table(write_background); }
+void save_settings() { save_with(true, write_background); }
 
-void save_hall_of_fame() { save_table(nullptr); }
+void save_hall_of_fame() { save_with(true, nullptr); }
 
-void save_background() { platform::update_settings(app(), write_background); }
+void save_background() { save_with(false, write_background); }
 
 void count_won_story() {
     CoreState& s = core_state();
     // At the top the count stays there.
     auto one_more = [](long long n) { return static_cast<std::int16_t>(std::min(n + 1, kMostStoriesWon)); };
     bool counted = false;
-    platform::update_settings(app(), [&](platform::SettingsEntry& stored) {
+    save_with(false, [&](platform::SettingsEntry& stored) {
         // Another copy may have won a story since this one read the count: one more than the
         // count on disk, so that neither win is lost. With none on disk yet, this run's own
         // count goes on.

@@ -3,12 +3,14 @@
 #include <QStringList>
 #include <QStandardPaths>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 #include "platform/regular_file.h"
@@ -175,13 +177,24 @@ void remove_leftovers(const std::string& file) {
 }
 
 // Holds the settings folder for one read-change-write, so that two copies of the game saving
-// at once take turns instead of each writing over what the other just added.
+// at once take turns instead of each writing over what the other just added. A copy stopped in
+// the middle of a save (suspended, or stuck on a slow disk) would hold it for as long as it
+// stays stopped, and this window would freeze with it: after a short wait the save counts as
+// failed instead, and what it carried waits for the next one.
 class FolderLock {
 public:
     explicit FolderLock(const std::string& folder)
         : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        // A folder that cannot be opened or locked at all is saved unlocked, as it always was.
         if (fd_ < 0) return;
-        while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+        const auto give_up = std::chrono::steady_clock::now() + kPatience;
+        while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) return;
+            if (std::chrono::steady_clock::now() >= give_up) {
+                timed_out_ = true;
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
     }
     ~FolderLock() {
@@ -189,9 +202,12 @@ public:
     }
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
+    bool timed_out() const { return timed_out_; }
 
 private:
+    static constexpr std::chrono::milliseconds kPatience{2000};
     int fd_;
+    bool timed_out_ = false;
 };
 
 }  // namespace
@@ -234,7 +250,9 @@ bool update_settings(const std::string& app, const std::function<void(SettingsEn
         FolderLock lock(folder);
         const Place place = inspect(path);
         std::string text;
-        if (place.kind == Place::kOdd) {
+        if (lock.timed_out()) {
+            why = "another copy of Quorvel was saving there and did not finish in time";
+        } else if (place.kind == Place::kOdd) {
             unusable = true;
             why = place.why;
         } else if (place.kind == Place::kFile && !read_regular_file(place.target, kMaxFileBytes, text, why)) {

@@ -5,10 +5,14 @@
 //   settings_child FOLDER run     loads, prints what it loaded, saves three ways (a won
 //                                 story among them)
 //   settings_child FOLDER win     loads, wins a story and prints the count
+//   settings_child FOLDER table   loads and prints the Hall of Fame, one "name|score|mode" a row
+//   settings_child FOLDER stall   stops in the middle of a save, holding the settings folder,
+//                                 prints "holding" and goes on when its input closes
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <unistd.h>
 
 #include "core/game_state.h"
 #include "core/hall_of_fame.h"
@@ -71,6 +75,26 @@ int win() {
     return 0;
 }
 
+int table() {
+    core::load_settings();
+    for (int i = 1; i <= 10; ++i) {
+        const core::HofRec& e = core::core_state().hof_table[static_cast<std::size_t>(i)];
+        std::printf("%s|%d|%s\n", e.name.c_str(), e.score, e.mode.c_str());
+    }
+    return 0;
+}
+
+int stall() {
+    // A parent that never lets go must not leave this copy, and the lock, behind for good.
+    ::alarm(10);
+    platform::update_settings("quorvel", [](platform::SettingsEntry&) {
+        say("holding");
+        while (std::getchar() != EOF) {
+        }
+    });
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -83,5 +107,7 @@ int main(int argc, char** argv) {
     if (mode == "term") return term(app);
     if (mode == "run") return run();
     if (mode == "win") return win();
+    if (mode == "table") return table();
+    if (mode == "stall") return stall();
     return 2;
 }
