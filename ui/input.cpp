@@ -82,9 +82,9 @@ void puzzle_words() {
         empty_buffer();
     }
     if (has("cadgetally") && core::core_state().game_mode == core::GameMode::Linear && s.level < 13) {
-        platform::msgbox("You have won " + std::to_string(s.linear_wins) + " rounds. You need to win at least\r" +
-                             std::to_string(s.linear_quota) + " rounds to proceed to the next level.",
-                         platform::kMsgInfo, "A tiny bit of info you might be interested to know. =)");
+        msgbox_over_round("You have won " + std::to_string(s.linear_wins) + " rounds. You need to win at least\r" +
+                              std::to_string(s.linear_quota) + " rounds to proceed to the next level.",
+                          platform::kMsgInfo, "A tiny bit of info you might be interested to know. =)");
         empty_buffer();
     }
 }

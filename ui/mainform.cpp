@@ -550,9 +550,20 @@ void MainForm::Command4_Click() {
 
 int confirm_exit() {
     if (core::core_state().debugmode) return 0;
-    const int answer = platform::msgbox("Are you sure you want to exit Quorvel?",
-                                        platform::kMsgYesNoQuestion, "Exit Game");
+    const int answer = msgbox_over_round("Are you sure you want to exit Quorvel?", platform::kMsgYesNoQuestion,
+                                         "Exit Game");
     return answer == platform::kMsgResultNo ? 1 : 0;
+}
+
+int msgbox_over_round(const std::string& text, int style, const std::string& title) {
+    platform::Timer& clock = mainform().Timer_timer;
+    const bool clock_was_on = clock.enabled();
+    clock.set_enabled(false);
+    const int answer = platform::msgbox(text, style, title);
+    // The box runs events: only a clock this box stopped is started again, and only on a window
+    // that is still there.
+    if (clock_was_on && mainform_exists()) mainform().Timer_timer.set_enabled(true);
+    return answer;
 }
 
 MainForm& mainform() { return *instance(); }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/controls.h"
@@ -151,5 +152,9 @@ void destroy_mainform();  // tests only: the next create_mainform starts afresh
 
 // Asks whether the player really wants to leave: 1 when they refuse, 0 otherwise.
 int confirm_exit();
+
+// A message box that may come up over a running round: the round clock stands still while it is
+// up and runs on as it was once it is answered, so that the round cannot run out behind it.
+int msgbox_over_round(const std::string& text, int style, const std::string& title = "");
 
 }  // namespace ui

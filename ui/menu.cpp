@@ -173,11 +173,7 @@ void pause_game() {
     cursor.set_height(320);
     cursor.move(0, 0);
     cursor.set_visible(true);
-    // The round must not run out behind the pause box: hold the clock while it is open.
-    const bool clock_was_on = f.Timer_timer.enabled();
-    f.Timer_timer.set_enabled(false);
-    platform::msgbox("GAME PAUSED. CLICK ON OK TO RESUME", platform::kMsgInfo);
-    if (clock_was_on) f.Timer_timer.set_enabled(true);
+    msgbox_over_round("GAME PAUSED. CLICK ON OK TO RESUME", platform::kMsgInfo);
     cursor.set_fill_style(platform::Shape::kFillTransparent);
     cursor.set_width(w);
     cursor.set_height(h);

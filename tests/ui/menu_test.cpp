@@ -12,6 +12,7 @@
 #include "support/round_fixture.h"
 #include "ui/background.h"
 #include "ui/form_about.h"
+#include "ui/form_inst.h"
 #include "ui/label_buttons.h"
 #include "ui/menu.h"
 #include "ui/picture_store.h"
@@ -172,13 +173,63 @@ TEST_F(Menu, ALateOpenerFailureIsToldOnlyWhereThePlayerStillIs) {
     EXPECT_TRUE(boxes.calls.empty()) << "a box over the round";
     EXPECT_TRUE(form().Timer_timer.enabled());
 
+    // About's link and help's "view readme", each window closed before the verdict.
     platform::Form::set_modal_runner([](platform::Form& f) {
         QTest::mouseClick(dynamic_cast<ui::FormAbout&>(f).Label10->widget(), Qt::LeftButton);
         f.close();
     });
     ui::show_form_about();
     verdict_told();
-    EXPECT_TRUE(boxes.calls.empty()) << "a box about a closed window";
+    EXPECT_TRUE(boxes.calls.empty()) << "a box about a closed About window";
+    platform::Form::set_modal_runner([](platform::Form& f) {
+        QTest::mouseClick(dynamic_cast<ui::FormInst&>(f).bt[1].label->widget(), Qt::LeftButton);
+        f.close();
+    });
+    ui::show_form_inst();
+    verdict_told();
+    EXPECT_TRUE(boxes.calls.empty()) << "a box about a closed help window";
+    form().hide();
+}
+
+// The window's close question and the tally word's info can come up over a running round, the
+// way a window manager's close button or typed keys arrive. The round must not run out behind
+// either box; once it is answered, the round runs on.
+TEST_F(Menu, ABoxOverARunningRoundHoldsItsClock) {
+    struct RealTicks {
+        RealTicks() { platform::Timer::set_manual_mode(false); }
+        ~RealTicks() { platform::Timer::set_manual_mode(true); }
+    } real_ticks;
+    core::core_state().game_mode = core::GameMode::Linear;  // the tally word is Linear's
+    form().show();
+    for (const bool closing : {true, false}) {
+        SCOPED_TRACE(closing ? "the close question" : "the tally word");
+        start_round();
+        ASSERT_TRUE(form().Timer_timer.enabled());
+        form().Timer_timer.set_interval(20);
+        core::core_state().round_time_left = 1;  // two ticks from running out
+        boxes.calls.clear();
+        std::int16_t left_while_up = -1;
+        boxes.while_up = [&] {
+            if (boxes.calls.size() != 1) return;  // a box stacked over the first
+            QTest::qWait(300);
+            left_while_up = core::core_state().round_time_left;
+        };
+        // A second No for a box that stacks over the first, so that the question still gets its No.
+        boxes.answers = {platform::kMsgResultNo, platform::kMsgResultNo};
+        if (closing) {
+            form().widget()->close();
+        } else {
+            QTest::keyClicks(form().widget(), "cadgetally");
+        }
+        boxes.while_up = nullptr;
+        boxes.answers.clear();
+        ASSERT_EQ(boxes.calls.size(), 1u) << "a box stacked over the first, or none came";
+        EXPECT_EQ(left_while_up, 1);
+        EXPECT_TRUE(form().widget()->isVisible());
+        core::core_state().round_time_left = 100;
+        EXPECT_TRUE(QTest::qWaitFor([] { return core::core_state().round_time_left < 100; }, 2000));
+        EXPECT_EQ(core::core_state().game_state, core::StateWord::PlayPuzzle);
+    }
     form().hide();
 }
 
