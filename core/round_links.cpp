@@ -52,8 +52,10 @@ Screens& screens() { return *lent_screens(); }
 
 void lend_screens(Screens& lent) { lent_screens() = &lent; }
 
-void take_back_screens(const Screens& lent) {
-    if (lent_screens() == &lent) lent_screens() = &no_screens();
+bool take_back_screens(const Screens& lent) {
+    if (lent_screens() != &lent) return false;
+    lent_screens() = &no_screens();
+    return true;
 }
 
 void register_mode_steps(GameMode game_mode, const ModeSteps& steps) {

@@ -51,8 +51,8 @@ public:
 // The screens lent now.
 Screens& screens();
 void lend_screens(Screens& lent);
-// Back to doing nothing, unless another has been lent since.
-void take_back_screens(const Screens& lent);
+// Back to doing nothing, unless another has been lent since; true when these were the lent ones.
+bool take_back_screens(const Screens& lent);
 
 // A game mode's own steps in a puzzle round, registered by the mode; an empty step is skipped.
 struct ModeSteps {

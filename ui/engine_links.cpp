@@ -3,7 +3,6 @@
 
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "core/board.h"
 #include "core/round_links.h"
@@ -69,15 +68,11 @@ private:
     MainForm& f_;
 };
 
-// The screens of the window that lent them last.
-std::unique_ptr<WindowScreens>& lent() {
-    static std::unique_ptr<WindowScreens> screens;
-    return screens;
-}
-
 }  // namespace
 
-void lend_round_engine(MainForm& f) {
+std::unique_ptr<core::Screens> make_window_screens(MainForm& f) { return std::make_unique<WindowScreens>(f); }
+
+void lend_round_engine(MainForm& f, core::Screens& screens) {
     core::BoardControls& b = core::board();
     b.pbox_main = f.pbox_main;
     b.pbox_temp = f.pbox_temp;
@@ -87,20 +82,15 @@ void lend_round_engine(MainForm& f) {
     b.pbox_cell = f.pbox_cell;
     b.icons = &form_clip().pclip_iconpic;
 
-    auto screens = std::make_unique<WindowScreens>(f);
-    core::lend_screens(*screens);
-    lent() = std::move(screens);
+    core::lend_screens(screens);
 
     modes::register_linear_steps();
     modes::register_story_steps();
 }
 
-void take_back_round_engine(const MainForm& f) {
-    // A window made before this one went has lent its own controls since.
-    if (core::board().pbox_main != f.pbox_main) return;
-    core::board() = core::BoardControls{};
-    if (lent()) core::take_back_screens(*lent());
-    lent().reset();
+void take_back_round_engine(const core::Screens& screens) {
+    // The board goes with the screens it was lent with.
+    if (core::take_back_screens(screens)) core::board() = core::BoardControls{};
 }
 
 }  // namespace ui

@@ -8,6 +8,7 @@
 #include "core/game_state.h"
 #include "core/grid.h"
 #include "core/hall_of_fame.h"
+#include "core/round_links.h"
 #include "core/settings.h"
 #include "modes/dice.h"
 #include "modes/pawn.h"
@@ -88,11 +89,12 @@ MainForm::MainForm() : platform::Form("Quorvel Infinite", kClientW, kClientH, rg
     building = nullptr;
     wire_events();
 
-    lend_round_engine(*this);
+    screens_ = make_window_screens(*this);
+    lend_round_engine(*this, *screens_);
 }
 
 MainForm::~MainForm() {
-    take_back_round_engine(*this);
+    take_back_round_engine(*screens_);
     // Controls go before the window they lie on.
     while (!owned_.empty()) owned_.pop_back();
 }

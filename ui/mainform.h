@@ -11,6 +11,10 @@
 #include "platform/picture_box.h"
 #include "platform/timer.h"
 
+namespace core {
+class Screens;
+}
+
 namespace ui {
 
 // Controls keep the game's names so that the handlers read like the game they implement.
@@ -138,6 +142,8 @@ public:
 
 private:
     std::vector<std::unique_ptr<platform::Control>> owned_;
+    // What the round engine reaches of this window, lent while the window lives.
+    std::unique_ptr<core::Screens> screens_;
     void create_controls();
     void create_board_controls();
     void create_panels();

@@ -3,6 +3,9 @@
 
 #include <QRect>
 
+#include "core/hall_of_fame.h"
+#include "core/hud.h"
+#include "core/settings.h"
 #include "core/utility.h"
 #include "platform/random.h"
 #include "support/game_fixture.h"
@@ -149,6 +152,20 @@ TEST_F(MainWindow, DebugModeLeavesWithoutAsking) {
     EXPECT_THROW(form().Form_Unload(cancel), platform::ProgramEnded);
     EXPECT_TRUE(boxes.calls.empty());
     EXPECT_EQ(program_ends, 1);
+}
+
+// A window that replaces another keeps the engine's screens when the old one goes; once the
+// last window goes, what the engine calls reaches nothing of it (the sanitizer build reads any
+// touch of a window that is gone).
+TEST_F(MainWindow, TheEngineReachesOnlyAWindowThatIsThere) {
+    ui::MainForm& replacing = ui::create_mainform();
+    core::add_score(1234);
+    EXPECT_EQ(replacing.Label_score->caption(), "1,234") << "the old window took back the new one's screens";
+    ui::destroy_mainform();
+    core::add_score(100000);
+    core::core_state().hof_table[0] = {"Nobody", 0, ""};
+    core::check_highscore();
+    EXPECT_EQ(core::core_state().hof_table[1].name, "Player A") << "an entry without a window to ask";
 }
 
 TEST_F(MainWindow, CloseRequestGoesThroughTheQuestion) {
