@@ -130,6 +130,11 @@ constexpr std::int16_t kRevealed = 1;
 constexpr std::int16_t kWon = 2;
 }  // namespace secret_state
 
+// The castle's column and row (secret_col and secret_row at story_round::kCastle) while it is
+// not on the map: until the final level, and from its unveiling until the next stop places it.
+// The square lies far off the map, so the castle's icon drawn there clips to nothing.
+constexpr std::uint8_t kCastleNotPlaced = 99;
+
 // How the last round ended, for the steps that follow it: a Linear bonus earned, a Story secret
 // won, the hint offered. Not saved.
 enum class RoundResult : std::int16_t {

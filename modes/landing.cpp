@@ -18,8 +18,6 @@ namespace modes {
 
 namespace {
 
-constexpr std::uint8_t kNotPlaced = 99;
-
 enum class Outcome { Play, Reveal, Nothing };
 
 bool on_pawn(const ModeState& m, int slot) {
@@ -157,8 +155,8 @@ void final_level_reached() {
             break;
         }
     }
-    m.secret_col[core::story_round::kCastle] = kNotPlaced;
-    m.secret_row[core::story_round::kCastle] = kNotPlaced;
+    m.secret_col[core::story_round::kCastle] = core::kCastleNotPlaced;
+    m.secret_row[core::story_round::kCastle] = core::kCastleNotPlaced;
 }
 
 void place_castle() {

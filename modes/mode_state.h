@@ -6,6 +6,9 @@
 
 namespace modes {
 
+// pawn_lastx and pawn_lasty while the pawn is not drawn in this game: nothing under it to put back.
+constexpr std::int16_t kPawnNowhere = -99;
+
 struct ModeState {
     // The message panel's last written line; -1 after clearing. A line written before the
     // first clearing goes to line 1.
@@ -48,10 +51,10 @@ struct ModeState {
     std::int16_t walk_offx = 0;
     std::int16_t walk_offy = 0;
 
-    // The pawn sprite: where it was last drawn (-99: nowhere, nothing to put back), its idle
+    // The pawn sprite: where it was last drawn (kPawnNowhere: nothing to put back), its idle
     // bounce frame (below 0 skips a tick's drawing) and the hint icon's frame (-1: no hint).
-    std::int16_t pawn_lastx = -99;
-    std::int16_t pawn_lasty = -99;
+    std::int16_t pawn_lastx = kPawnNowhere;
+    std::int16_t pawn_lasty = kPawnNowhere;
     std::int16_t pawn_frame = 0;
     std::int16_t hint_frame = -1;
 };

@@ -76,8 +76,8 @@ void init_story() {
     f.pbox_temp->set_width(428);
     f.pbox_temp->set_auto_redraw(true);
     for (int i = 1; i <= core::story_round::kLastSecret; ++i) place_secret(i);
-    s.secret_col[core::story_round::kCastle] = 99;
-    s.secret_row[core::story_round::kCastle] = 99;
+    s.secret_col[core::story_round::kCastle] = core::kCastleNotPlaced;
+    s.secret_row[core::story_round::kCastle] = core::kCastleNotPlaced;
     for (int i = 1; i <= core::story_round::kCastle; ++i) draw_secret(i, core::secret_state::kHidden, 0);
     for (std::size_t i = 0; i <= 5; ++i) s.dice_cell[i] = static_cast<std::uint8_t>(i);
 
@@ -90,8 +90,8 @@ void init_story() {
     c.miss_limit = c.cur_story_diff.max_misses;
     s.pawn_col = 11;
     s.pawn_row = 8;
-    s.pawn_lastx = -99;
-    s.pawn_lasty = -99;
+    s.pawn_lastx = kPawnNowhere;
+    s.pawn_lasty = kPawnNowhere;
 
     c.score = 0;
     core::add_score(0);
@@ -115,7 +115,7 @@ void draw_secret(int index, int state, int onscreen) {
     ui::MainForm& f = ui::mainform();
     platform::PictureBox* target = onscreen != 0 ? f.pbox_main : f.pbox_temp;
     // The 26-pixel icon overlaps its 20-pixel square by 3 pixels on every side; the castle's
-    // "not placed" square 99 lands far outside, where the copy clips to nothing.
+    // square while not placed (core::kCastleNotPlaced) lands far outside, where the copy clips to nothing.
     target->blit((s.secret_col[slot] - 1) * 20 - 3, (s.secret_row[slot] - 1) * 20 - 3, 26, 26,
                  *f.pbox_icosecret, (index - 1) * 26, s.secret_state[slot] * 26);
 }

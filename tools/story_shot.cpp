@@ -11,6 +11,7 @@
 
 #include "core/game_state.h"
 #include "core/pieces.h"
+#include "core/state_words.h"
 #include "modes/bonus_hints.h"
 #include "modes/dice.h"
 #include "modes/landing.h"
@@ -51,7 +52,7 @@ void set_up_story(ui::MainForm& f) {
         m.secret_col[i] = static_cast<std::uint8_t>(c);
         m.secret_row[i] = static_cast<std::uint8_t>(r);
     }
-    m.secret_col[core::story_round::kCastle] = m.secret_row[core::story_round::kCastle] = 99;
+    m.secret_col[core::story_round::kCastle] = m.secret_row[core::story_round::kCastle] = core::kCastleNotPlaced;
     modes::clear_msg();
     modes::show_msg("You are now in the realm of PuzzleLand.");
     ui::show_mainmenu(0);

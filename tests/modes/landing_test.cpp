@@ -155,7 +155,7 @@ TEST_F(Landing, TheTenthWinOpensTheChooserAndUnveilsTheCastle) {
     EXPECT_EQ(s.game_state, core::StateWord::ChooseBonus);
     EXPECT_TRUE(s.castle_on);
     EXPECT_EQ(modes::mode_state().final_secret, 10);
-    EXPECT_EQ(modes::mode_state().secret_col[11], 99);
+    EXPECT_EQ(modes::mode_state().secret_col[11], core::kCastleNotPlaced);
     EXPECT_TRUE(said("FINAL LEVEL REACHED!"));
     EXPECT_TRUE(said("Click to unveil the secret castle..."));
     EXPECT_FALSE(form().Pbox_hint->visible()) << "no hint once the castle is unveiled";
@@ -168,7 +168,7 @@ TEST_F(Landing, TheCastleIsNeverPlacedOnTheSecretJustWon) {
         win_secrets(10);
         core::core_state().castle_on = true;
         modes::mode_state().final_secret = static_cast<std::uint8_t>(k);
-        modes::mode_state().secret_col[11] = modes::mode_state().secret_row[11] = 99;
+        modes::mode_state().secret_col[11] = modes::mode_state().secret_row[11] = core::kCastleNotPlaced;
         const float gives_k = static_cast<float>(k - 1) / 9.0f;
         const int next = k % 10 + 1;
         const float gives_next = static_cast<float>(next - 1) / 9.0f;
@@ -182,10 +182,10 @@ TEST_F(Landing, TheCastleIsNeverPlacedOnTheSecretJustWon) {
         EXPECT_EQ(modes::mode_state().secret_state[11], core::secret_state::kRevealed);
         EXPECT_TRUE(said("GOOD LUCK!"));
         // A sequence stuck on the same number still places the castle elsewhere.
-        modes::mode_state().secret_col[11] = 99;
+        modes::mode_state().secret_col[11] = core::kCastleNotPlaced;
         platform::ScriptedRandom stuck({gives_k});
         modes::place_castle();
-        EXPECT_NE(modes::mode_state().secret_col[11], 99);
+        EXPECT_NE(modes::mode_state().secret_col[11], core::kCastleNotPlaced);
         EXPECT_FALSE(modes::mode_state().secret_col[11] == modes::mode_state().secret_col[static_cast<std::size_t>(k)] &&
                      modes::mode_state().secret_row[11] == modes::mode_state().secret_row[static_cast<std::size_t>(k)]);
     }

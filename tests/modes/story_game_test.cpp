@@ -169,7 +169,7 @@ protected:
             for (int i = 1; i <= 4; ++i) ASSERT_FALSE(f.bt_arrow[static_cast<std::size_t>(i)]->visible()) << i;
         }
         // The castle stands on one of the secrets, never the one whose win unveiled it.
-        if (s.castle_on && m.secret_col[11] != 99) {
+        if (s.castle_on && m.secret_col[11] != core::kCastleNotPlaced) {
             int secret_under = 0;
             for (std::size_t i = 1; i <= 10; ++i) {
                 if (m.secret_col[i] == m.secret_col[11] && m.secret_row[i] == m.secret_row[11]) secret_under = static_cast<int>(i);
@@ -269,7 +269,7 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     ASSERT_NO_FATAL_FAILURE(check("a second story"));
     const modes::ModeState& m = modes::mode_state();
     for (std::size_t i = 1; i <= 10; ++i) EXPECT_EQ(m.secret_state[i], core::secret_state::kHidden) << i;
-    EXPECT_EQ(m.secret_col[11], 99) << "no castle on the new map";
+    EXPECT_EQ(m.secret_col[11], core::kCastleNotPlaced) << "no castle on the new map";
     EXPECT_FALSE(core::core_state().castle_on);
     EXPECT_EQ(core::core_state().level, 1);
 }

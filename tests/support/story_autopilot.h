@@ -136,7 +136,9 @@ private:
         }
         return 0;
     }
-    static bool castle_placed() { return core::core_state().castle_on && modes::mode_state().secret_col[11] != 99; }
+    static bool castle_placed() {
+        return core::core_state().castle_on && modes::mode_state().secret_col[11] != core::kCastleNotPlaced;
+    }
     // A square whose landing only rolls again: plain, a won secret, or a hidden one (revealed).
     static bool quiet(Square s) {
         if (castle_placed() && s == secret(11)) return false;

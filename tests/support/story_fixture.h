@@ -97,7 +97,7 @@ protected:
             m.secret_row[k] = static_cast<std::uint8_t>(r);
             m.secret_state[k] = core::secret_state::kHidden;
         }
-        m.secret_col[11] = m.secret_row[11] = 99;
+        m.secret_col[11] = m.secret_row[11] = core::kCastleNotPlaced;
         m.secret_state[11] = core::secret_state::kHidden;
         m.pawn_col = 11;
         m.pawn_row = 8;
