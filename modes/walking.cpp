@@ -5,6 +5,7 @@
 
 #include "core/game_state.h"
 #include "core/grid.h"
+#include "core/map_file.h"
 #include "modes/landing.h"
 #include "modes/message_panel.h"
 #include "modes/mode_state.h"
@@ -23,7 +24,8 @@ const std::string kBackDirs = "2143";
 // name any cell.
 bool path_square(int col, int row) {
     if (col < 0 || col > 22 || row < 0 || row > 17) return false;
-    return core::core_state().map_grid[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)] != 0;
+    const auto code = core::core_state().map_grid[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
+    return code != core::map_square::kBlank;
 }
 
 int neighbour_col(int dir) { return mode_state().pawn_col + core::core_state().dir_dx[static_cast<std::size_t>(dir)]; }

@@ -47,7 +47,7 @@ TEST_F(Landing, WhatEachSquareGives) {
         all.push_back({8, kNone, castle_on, false, Then::Nothing, core::story_round::kLanding, core::RoundResult::Won});
     }
     // A secret's square is a round square whatever the map says; the castle wins over all.
-    for (int code : {1, 2, 3, 8}) {
+    for (int code : {core::map_square::kPath, core::map_square::kRound, core::map_square::kStar, core::map_square::kOther}) {
         for (bool castle_on : {false, true}) {
             all.push_back({code, core::secret_state::kHidden, castle_on, false, Then::Reveal, core::story_round::kLevelPuzzle, core::RoundResult::Won});
             all.push_back({code, core::secret_state::kRevealed, castle_on, false, Then::Round, 1, core::RoundResult::Won});
@@ -57,7 +57,7 @@ TEST_F(Landing, WhatEachSquareGives) {
         all.push_back({code, core::secret_state::kHidden, true, true, Then::Round, core::story_round::kCastle, core::RoundResult::Won});
         all.push_back({code, kNone, true, true, Then::Round, core::story_round::kCastle, core::RoundResult::Won});
     }
-    const auto [col, row] = free_square(1);
+    const auto [col, row] = free_square(core::map_square::kPath);
     for (const LandingCase& c : all) {
         SCOPED_TRACE("code " + std::to_string(c.code) + " secret " + std::to_string(c.secret) + " castle " +
                      std::to_string(c.castle_on) + std::to_string(c.castle_here));
@@ -130,7 +130,7 @@ TEST_F(Landing, ARevealedSecretPlaysItsRoundOnTheNextLandingAndIsWonOnce) {
 }
 
 TEST_F(Landing, ALostRoundComesBackToARollingDiceWithoutAHint) {
-    const auto [col, row] = free_square(2);
+    const auto [col, row] = free_square(core::map_square::kRound);
     put_pawn(col, row);
     modes::land_square();
     open_round();

@@ -148,14 +148,16 @@ protected:
         ASSERT_LT(s.misses, s.miss_limit) << "the game must never be lost";
         if (on_map) {
             ASSERT_EQ(s.level, 1 + won());
-            ASSERT_NE(core::core_state().map_grid[static_cast<std::size_t>(m.pawn_col)][static_cast<std::size_t>(m.pawn_row)], 0)
+            ASSERT_NE(core::core_state().map_grid[static_cast<std::size_t>(m.pawn_col)][static_cast<std::size_t>(m.pawn_row)],
+                      core::map_square::kBlank)
                 << "the pawn left the road at " << m.pawn_col << "," << m.pawn_row;
             // Arrows only while the pawn may step, and then exactly the road next to it less the way back.
             const int dc[5] = {0, -1, 1, 0, 0}, dr[5] = {0, 0, 0, -1, 1};
             for (int d = 1; d <= 4; ++d) {
                 const int c = m.pawn_col + dc[d], r = m.pawn_row + dr[d];
-                const bool road = c >= 1 && c <= 21 && r >= 1 && r <= 16 &&
-                                  s.map_grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] != 0;
+                const bool road =
+                    c >= 1 && c <= 21 && r >= 1 && r <= 16 &&
+                    s.map_grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] != core::map_square::kBlank;
                 ASSERT_EQ(f.bt_arrow[static_cast<std::size_t>(d)]->visible(),
                           st == core::StateWord::WalkMap && road && d != m.back_dir)
                     << "arrow " << d << " at " << m.pawn_col << "," << m.pawn_row;

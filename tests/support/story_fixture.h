@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "core/map_file.h"
 #include "core/pieces.h"
 #include "modes/dice.h"
 #include "modes/landing.h"
