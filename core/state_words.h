@@ -135,6 +135,17 @@ constexpr std::int16_t kWon = 2;
 // The square lies far off the map, so the castle's icon drawn there clips to nothing.
 constexpr std::uint8_t kCastleNotPlaced = 99;
 
+// The ways the pawn steps on the Story map, numbered as the arrow buttons (bt_arrow), the step
+// tables (dir_dx, dir_dy, dir_letters "LRUD") and the walk (walk_dir, back_dir) number them;
+// the four run from kLeft to kDown.
+namespace direction {
+constexpr std::int16_t kNone = 0;  // no step chosen; as the way back, every way is open
+constexpr std::int16_t kLeft = 1;
+constexpr std::int16_t kRight = 2;
+constexpr std::int16_t kUp = 3;
+constexpr std::int16_t kDown = 4;
+}  // namespace direction
+
 // How the last round ended, for the steps that follow it: a Linear bonus earned, a Story secret
 // won, the hint offered. Not saved.
 enum class RoundResult : std::int16_t {

@@ -85,9 +85,10 @@ void land_square() {
     for (int i = 1; i <= core::story_round::kCastle; ++i) {
         if (on_pawn(m, i)) code = core::map_square::kRound;
     }
-    for (int i = 1; i <= 4; ++i) {
-        f.bt_arrow[static_cast<std::size_t>(i)]->set_visible(false);
-        f.bt_arrow[static_cast<std::size_t>(i)]->set_enabled(true);
+    disable_arrows();
+    // The step that brought the pawn here left them disabled.
+    for (int d = core::direction::kLeft; d <= core::direction::kDown; ++d) {
+        f.bt_arrow[static_cast<std::size_t>(d)]->set_enabled(true);
     }
 
     bool started = false;

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/state_words.h"
+
 namespace modes {
 
 // pawn_lastx and pawn_lasty while the pawn is not drawn in this game: nothing under it to put back.
@@ -43,10 +45,10 @@ struct ModeState {
     std::int16_t secret_icon_frame = 0;
     std::uint8_t final_secret = 0;
 
-    // Walking: the step being walked (1 left, 2 right, 3 up, 4 down; 0 none), the way back to
-    // the square just left (0: any way allowed), and the slide's frame and pixel offset.
-    std::int16_t walk_dir = 0;
-    std::int16_t back_dir = 0;
+    // Walking: the step being walked (a core::direction, kNone before one is chosen), the way
+    // back to the square just left (kNone: any way allowed), and the slide's frame and pixel offset.
+    std::int16_t walk_dir = core::direction::kNone;
+    std::int16_t back_dir = core::direction::kNone;
     std::int16_t walk_tick = 0;
     std::int16_t walk_offx = 0;
     std::int16_t walk_offy = 0;

@@ -9,6 +9,7 @@
 #include "modes/landing.h"
 #include "modes/message_panel.h"
 #include "modes/mode_state.h"
+#include "modes/walking.h"
 #include "ui/mainform.h"
 #include "ui/menu.h"
 #include "ui/picture_store.h"
@@ -84,7 +85,7 @@ void init_story() {
     c.game_state = core::StateWord::Starting;
     c.misses = 0;
     s.walk_tick = 0;
-    s.back_dir = 0;
+    s.back_dir = core::direction::kNone;
     s.pawn_frame = 0;
     c.time_limit = c.cur_story_diff.secs;
     c.miss_limit = c.cur_story_diff.max_misses;
@@ -137,11 +138,11 @@ void start_map(int flag) {
     ModeState& s = mode_state();
     core::CoreState& c = core::core_state();
     ui::MainForm& f = ui::mainform();
-    s.back_dir = 0;
+    s.back_dir = core::direction::kNone;
     c.level = static_cast<std::int16_t>(story_level());
     core::show_level();
     ui::show_bt(5, 0);
-    for (int i = 1; i <= 4; ++i) f.bt_arrow[static_cast<std::size_t>(i)]->set_visible(false);
+    disable_arrows();
     f.Timer_timer.set_enabled(false);
     f.pbox_dice->set_visible(true);
     f.Shape_cursor->set_visible(false);
