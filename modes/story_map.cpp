@@ -5,6 +5,7 @@
 #include "core/state_words.h"
 #include "core/grid.h"
 #include "core/hud.h"
+#include "core/round_links.h"
 #include "core/utility.h"
 #include "modes/landing.h"
 #include "modes/message_panel.h"
@@ -141,7 +142,7 @@ void start_map(int flag) {
     s.back_dir = core::direction::kNone;
     c.level = static_cast<std::int16_t>(story_level());
     core::show_level();
-    ui::show_bt(5, 0);
+    ui::show_bt(core::kPauseButton, 0);
     disable_arrows();
     f.Timer_timer.set_enabled(false);
     f.pbox_dice->set_visible(true);
