@@ -255,7 +255,9 @@ TEST_F(DiceWalk, EndGameFromEveryStoryStateLeavesNothingBehind) {
         finish_half();
         EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
         for (platform::Timer* t : form().timers()) EXPECT_FALSE(t->enabled());
-        for (int i = 1; i <= 4; ++i) EXPECT_FALSE(form().bt_arrow[static_cast<std::size_t>(i)]->visible()) << i;
+        for (int d = core::direction::kLeft; d <= core::direction::kDown; ++d) {
+            EXPECT_FALSE(form().bt_arrow[static_cast<std::size_t>(d)]->visible()) << d;
+        }
         EXPECT_FALSE(form().pbox_dice->visible());
         EXPECT_FALSE(form().Img_hotspot[0]->visible());
         EXPECT_EQ(form().pbox_main->snapshot(), title.convertToFormat(QImage::Format_RGB32)) << "no pawn, no map";

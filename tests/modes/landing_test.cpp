@@ -77,14 +77,14 @@ TEST_F(Landing, WhatEachSquareGives) {
         }
         s.last_round_result = core::RoundResult::Won;
         form().Pbox_hint->set_visible(true);
-        form().bt_arrow[2]->set_visible(true);
+        form().bt_arrow[core::direction::kRight]->set_visible(true);
         put_pawn(col, row);
 
         modes::land_square();
 
         EXPECT_EQ(s.round_kind, c.kind);
         EXPECT_EQ(s.last_round_result, c.result_after);
-        EXPECT_FALSE(form().bt_arrow[2]->visible());
+        EXPECT_FALSE(form().bt_arrow[core::direction::kRight]->visible());
         EXPECT_EQ(said("Secret round revealed! You can play this"), c.then == Then::Reveal);
         if (c.then == Then::Round) {
             EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GenPuzzle);

@@ -168,7 +168,9 @@ protected:
             ASSERT_FALSE(f.Pbox_hint->visible());
             ASSERT_FALSE(f.Shape_rad->visible());
             ASSERT_FALSE(f.Label_msgbox->visible());
-            for (int i = 1; i <= 4; ++i) ASSERT_FALSE(f.bt_arrow[static_cast<std::size_t>(i)]->visible()) << i;
+            for (int d = core::direction::kLeft; d <= core::direction::kDown; ++d) {
+                ASSERT_FALSE(f.bt_arrow[static_cast<std::size_t>(d)]->visible()) << d;
+            }
         }
         // The castle stands on one of the secrets, never the one whose win unveiled it.
         if (s.castle_on && m.secret_col[11] != core::kCastleNotPlaced) {
