@@ -32,14 +32,13 @@ std::string text_of(Square s) {
     return "(" + std::to_string(s.col) + ", " + std::to_string(s.row) + ")";
 }
 
-// A character's position in " *X@" less one; anything else is a walkable square without effect.
 std::uint8_t square_code(char ch) {
     switch (ch) {
-        case ' ': return 0;
-        case '*': return 1;
-        case 'X': return 2;
-        case '@': return 3;
-        default: return 8;
+        case ' ': return map_square::kBlank;
+        case '*': return map_square::kPath;
+        case 'X': return map_square::kRound;
+        case '@': return map_square::kStar;
+        default: return map_square::kOther;
     }
 }
 
@@ -127,7 +126,7 @@ private:
             return kFileName + ": the anchor of record " + std::to_string(i) + ", square " +
                    text_of({col, row}) + ", lies outside the map (columns 1 to 21, rows 1 to 16).";
         }
-        s_.map_grid[col][row] = 1;
+        s_.map_grid[col][row] = map_square::kPath;
         if (i <= kSecretRecords && dirs.empty()) {
             return kFileName + ": record " + std::to_string(i) + " has no direction letters.";
         }
@@ -165,7 +164,8 @@ private:
 };
 
 bool walkable(const CoreState& s, Square q) {
-    return on_map(q) && s.map_grid[static_cast<std::size_t>(q.col)][static_cast<std::size_t>(q.row)] != 0;
+    return on_map(q) &&
+           s.map_grid[static_cast<std::size_t>(q.col)][static_cast<std::size_t>(q.row)] != map_square::kBlank;
 }
 
 // Every square each secret may take must be a path square, and no two secrets may be able to

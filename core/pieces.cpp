@@ -96,7 +96,7 @@ void check_answer() {
             // replace the game-over transition and let the game go on past its limit.
             Screens& up = screens();
             up.run_round_clock(false);
-            up.show_bt(5, 0);
+            up.show_bt(kPauseButton, 0);
             up.pane_close(core::PaneWord::GameLost);
         }
     }

@@ -44,7 +44,7 @@ void play_puzzle() {
 void start_puzzle_round() {
     CoreState& s = core_state();
     Screens& up = screens();
-    up.show_bt(5, 1);
+    up.show_bt(kPauseButton, 1);
     board().shape_cursor->set_visible(true);
     std::int16_t cols = s.round_cols, rows = s.round_rows;
     set_grid(cols, rows);
@@ -64,8 +64,8 @@ void win_round() {
     Screens& up = screens();
     up.run_round_clock(false);
     s.last_round_result = core::RoundResult::Won;
-    up.show_bt(5, 0);
-    up.show_pmsg(0, "", 0);
+    up.show_bt(kPauseButton, 0);
+    up.show_pmsg(kPmsgHide, "", 0);
     add_score(s.round_time_left);
     up.show_msg("Congratulations! You won the previous round");
     // Past the round limit the game has gone back to the main menu: the mode takes no next step.
@@ -76,11 +76,11 @@ void win_round() {
 void round_time_up() {
     CoreState& s = core_state();
     Screens& up = screens();
-    up.show_bt(5, 0);
+    up.show_bt(kPauseButton, 0);
     s.round_time_left = 0;
     up.run_round_clock(false);
     s.last_round_result = core::RoundResult::LostOnTime;
-    up.show_pmsg(0, "", 0);
+    up.show_pmsg(kPmsgHide, "", 0);
     if (const auto step = mode_steps().after_time_up) step();
     // Tested after the mode's step: leaving the game replaces the transition it started.
     check_round_limit();

@@ -14,6 +14,11 @@ namespace core {
 // a black twin; the misses and their limit once.
 enum class HudValue : std::uint8_t { Level, Round, Score, Timer, Misses, MissLimit };
 
+// show_bt's index of the pause button, the bottom button a round in play shows.
+constexpr int kPauseButton = 5;
+// show_pmsg's first argument that takes the pop-up message down; its text and blinks go unused.
+constexpr int kPmsgHide = 0;
+
 // What the screens and the modes above the engine do for it. The main window lends its own
 // when it makes its controls (ui/engine_links.cpp); until then, and in runs without a window
 // (the settings alone, the tools), one that does nothing stands in, so that no caller asks

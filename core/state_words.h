@@ -130,6 +130,22 @@ constexpr std::int16_t kRevealed = 1;
 constexpr std::int16_t kWon = 2;
 }  // namespace secret_state
 
+// The castle's column and row (secret_col and secret_row at story_round::kCastle) while it is
+// not on the map: until the final level, and from its unveiling until the next stop places it.
+// The square lies far off the map, so the castle's icon drawn there clips to nothing.
+constexpr std::uint8_t kCastleNotPlaced = 99;
+
+// The ways the pawn steps on the Story map, numbered as the arrow buttons (bt_arrow), the step
+// tables (dir_dx, dir_dy, dir_letters "LRUD") and the walk (walk_dir, back_dir) number them;
+// the four run from kLeft to kDown.
+namespace direction {
+constexpr std::int16_t kNone = 0;  // no step chosen; as the way back, every way is open
+constexpr std::int16_t kLeft = 1;
+constexpr std::int16_t kRight = 2;
+constexpr std::int16_t kUp = 3;
+constexpr std::int16_t kDown = 4;
+}  // namespace direction
+
 // How the last round ended, for the steps that follow it: a Linear bonus earned, a Story secret
 // won, the hint offered. Not saved.
 enum class RoundResult : std::int16_t {

@@ -6,6 +6,7 @@
 
 #include "core/game_state.h"
 #include "core/grid.h"
+#include "core/state_words.h"
 #include "modes/landing.h"
 #include "modes/message_panel.h"
 #include "modes/mode_state.h"
@@ -22,7 +23,8 @@ namespace {
 bool castle_waiting() {
     const ModeState& s = mode_state();
     const auto castle = static_cast<std::size_t>(core::story_round::kCastle);
-    return s.secret_col[castle] == 99 && s.secret_row[castle] == 99 && core::core_state().castle_on;
+    return s.secret_col[castle] == core::kCastleNotPlaced && s.secret_row[castle] == core::kCastleNotPlaced &&
+           core::core_state().castle_on;
 }
 
 }  // namespace

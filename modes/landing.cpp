@@ -2,6 +2,7 @@
 #include "modes/landing.h"
 
 #include "core/game_state.h"
+#include "core/map_file.h"
 #include "core/state_words.h"
 #include "core/round_flow.h"
 #include "core/utility.h"
@@ -18,8 +19,6 @@ namespace modes {
 
 namespace {
 
-constexpr std::uint8_t kNotPlaced = 99;
-
 enum class Outcome { Play, Reveal, Nothing };
 
 bool on_pawn(const ModeState& m, int slot) {
@@ -29,9 +28,9 @@ bool on_pawn(const ModeState& m, int slot) {
 
 std::uint8_t square_code(const core::CoreState& s, const ModeState& m) {
     const auto& grid = s.map_grid;
-    if (m.pawn_col < 0 || static_cast<std::size_t>(m.pawn_col) >= grid.size()) return 0;
+    if (m.pawn_col < 0 || static_cast<std::size_t>(m.pawn_col) >= grid.size()) return core::map_square::kBlank;
     const auto& column = grid[static_cast<std::size_t>(m.pawn_col)];
-    if (m.pawn_row < 0 || static_cast<std::size_t>(m.pawn_row) >= column.size()) return 0;
+    if (m.pawn_row < 0 || static_cast<std::size_t>(m.pawn_row) >= column.size()) return core::map_square::kBlank;
     return column[static_cast<std::size_t>(m.pawn_row)];
 }
 
@@ -84,18 +83,19 @@ void land_square() {
 
     std::uint8_t code = square_code(s, m);
     for (int i = 1; i <= core::story_round::kCastle; ++i) {
-        if (on_pawn(m, i)) code = 2;
+        if (on_pawn(m, i)) code = core::map_square::kRound;
     }
-    for (int i = 1; i <= 4; ++i) {
-        f.bt_arrow[static_cast<std::size_t>(i)]->set_visible(false);
-        f.bt_arrow[static_cast<std::size_t>(i)]->set_enabled(true);
+    disable_arrows();
+    // The step that brought the pawn here left them disabled.
+    for (int d = core::direction::kLeft; d <= core::direction::kDown; ++d) {
+        f.bt_arrow[static_cast<std::size_t>(d)]->set_enabled(true);
     }
 
     bool started = false;
     switch (code) {
-        case 1: s.last_round_result = core::RoundResult::None; break;
-        case 2: started = land_on_round_square(s, m); break;
-        case 3:
+        case core::map_square::kPath: s.last_round_result = core::RoundResult::None; break;
+        case core::map_square::kRound: started = land_on_round_square(s, m); break;
+        case core::map_square::kStar:
             s.round_kind = core::story_round::kStar;
             core::new_puzzle();
             started = true;
@@ -157,8 +157,8 @@ void final_level_reached() {
             break;
         }
     }
-    m.secret_col[core::story_round::kCastle] = kNotPlaced;
-    m.secret_row[core::story_round::kCastle] = kNotPlaced;
+    m.secret_col[core::story_round::kCastle] = core::kCastleNotPlaced;
+    m.secret_row[core::story_round::kCastle] = core::kCastleNotPlaced;
 }
 
 void place_castle() {

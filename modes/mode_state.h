@@ -4,7 +4,12 @@
 #include <array>
 #include <cstdint>
 
+#include "core/state_words.h"
+
 namespace modes {
+
+// pawn_lastx and pawn_lasty while the pawn is not drawn in this game: nothing under it to put back.
+constexpr std::int16_t kPawnNowhere = -99;
 
 struct ModeState {
     // The message panel's last written line; -1 after clearing. A line written before the
@@ -40,18 +45,18 @@ struct ModeState {
     std::int16_t secret_icon_frame = 0;
     std::uint8_t final_secret = 0;
 
-    // Walking: the step being walked (1 left, 2 right, 3 up, 4 down; 0 none), the way back to
-    // the square just left (0: any way allowed), and the slide's frame and pixel offset.
-    std::int16_t walk_dir = 0;
-    std::int16_t back_dir = 0;
+    // Walking: the step being walked (a core::direction, kNone before one is chosen), the way
+    // back to the square just left (kNone: any way allowed), and the slide's frame and pixel offset.
+    std::int16_t walk_dir = core::direction::kNone;
+    std::int16_t back_dir = core::direction::kNone;
     std::int16_t walk_tick = 0;
     std::int16_t walk_offx = 0;
     std::int16_t walk_offy = 0;
 
-    // The pawn sprite: where it was last drawn (-99: nowhere, nothing to put back), its idle
+    // The pawn sprite: where it was last drawn (kPawnNowhere: nothing to put back), its idle
     // bounce frame (below 0 skips a tick's drawing) and the hint icon's frame (-1: no hint).
-    std::int16_t pawn_lastx = -99;
-    std::int16_t pawn_lasty = -99;
+    std::int16_t pawn_lastx = kPawnNowhere;
+    std::int16_t pawn_lasty = kPawnNowhere;
     std::int16_t pawn_frame = 0;
     std::int16_t hint_frame = -1;
 };

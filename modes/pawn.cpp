@@ -30,7 +30,7 @@ void draw_pawn(int x, int y) {
     const platform::Canvas& sheet = ui::form_clip().pbox_pawn;
     platform::Canvas& slot = saved_background();
     const int row = s.pawn_char * kSprite;
-    if (s.pawn_lastx != -99) board.blit(s.pawn_lastx, s.pawn_lasty, kSprite, kSprite, slot, 0, 0);
+    if (s.pawn_lastx != kPawnNowhere) board.blit(s.pawn_lastx, s.pawn_lasty, kSprite, kSprite, slot, 0, 0);
     slot.blit(0, 0, kSprite, kSprite, board, x, y);
     board.blit(x, y, kSprite, kSprite, sheet, kSprite, row, platform::RasterOp::And);
     board.blit(x, y, kSprite, kSprite, sheet, 0, row, platform::RasterOp::Paint);

@@ -5,10 +5,12 @@
 #include "core/state_words.h"
 #include "core/grid.h"
 #include "core/hud.h"
+#include "core/round_links.h"
 #include "core/utility.h"
 #include "modes/landing.h"
 #include "modes/message_panel.h"
 #include "modes/mode_state.h"
+#include "modes/walking.h"
 #include "ui/mainform.h"
 #include "ui/menu.h"
 #include "ui/picture_store.h"
@@ -76,22 +78,22 @@ void init_story() {
     f.pbox_temp->set_width(428);
     f.pbox_temp->set_auto_redraw(true);
     for (int i = 1; i <= core::story_round::kLastSecret; ++i) place_secret(i);
-    s.secret_col[core::story_round::kCastle] = 99;
-    s.secret_row[core::story_round::kCastle] = 99;
+    s.secret_col[core::story_round::kCastle] = core::kCastleNotPlaced;
+    s.secret_row[core::story_round::kCastle] = core::kCastleNotPlaced;
     for (int i = 1; i <= core::story_round::kCastle; ++i) draw_secret(i, core::secret_state::kHidden, 0);
     for (std::size_t i = 0; i <= 5; ++i) s.dice_cell[i] = static_cast<std::uint8_t>(i);
 
     c.game_state = core::StateWord::Starting;
     c.misses = 0;
     s.walk_tick = 0;
-    s.back_dir = 0;
+    s.back_dir = core::direction::kNone;
     s.pawn_frame = 0;
     c.time_limit = c.cur_story_diff.secs;
     c.miss_limit = c.cur_story_diff.max_misses;
     s.pawn_col = 11;
     s.pawn_row = 8;
-    s.pawn_lastx = -99;
-    s.pawn_lasty = -99;
+    s.pawn_lastx = kPawnNowhere;
+    s.pawn_lasty = kPawnNowhere;
 
     c.score = 0;
     core::add_score(0);
@@ -115,7 +117,7 @@ void draw_secret(int index, int state, int onscreen) {
     ui::MainForm& f = ui::mainform();
     platform::PictureBox* target = onscreen != 0 ? f.pbox_main : f.pbox_temp;
     // The 26-pixel icon overlaps its 20-pixel square by 3 pixels on every side; the castle's
-    // "not placed" square 99 lands far outside, where the copy clips to nothing.
+    // square while not placed (core::kCastleNotPlaced) lands far outside, where the copy clips to nothing.
     target->blit((s.secret_col[slot] - 1) * 20 - 3, (s.secret_row[slot] - 1) * 20 - 3, 26, 26,
                  *f.pbox_icosecret, (index - 1) * 26, s.secret_state[slot] * 26);
 }
@@ -137,11 +139,11 @@ void start_map(int flag) {
     ModeState& s = mode_state();
     core::CoreState& c = core::core_state();
     ui::MainForm& f = ui::mainform();
-    s.back_dir = 0;
+    s.back_dir = core::direction::kNone;
     c.level = static_cast<std::int16_t>(story_level());
     core::show_level();
-    ui::show_bt(5, 0);
-    for (int i = 1; i <= 4; ++i) f.bt_arrow[static_cast<std::size_t>(i)]->set_visible(false);
+    ui::show_bt(core::kPauseButton, 0);
+    disable_arrows();
     f.Timer_timer.set_enabled(false);
     f.pbox_dice->set_visible(true);
     f.Shape_cursor->set_visible(false);

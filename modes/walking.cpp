@@ -1,10 +1,13 @@
 // Walking the pawn across the map, and the direction buttons.
 #include "modes/walking.h"
 
+#include <array>
 #include <string>
 
 #include "core/game_state.h"
 #include "core/grid.h"
+#include "core/map_file.h"
+#include "core/state_words.h"
 #include "modes/landing.h"
 #include "modes/message_panel.h"
 #include "modes/mode_state.h"
@@ -16,14 +19,18 @@ namespace modes {
 
 namespace {
 
+namespace direction = core::direction;
+
 // The way back from each direction: left <-> right, up <-> down.
-const std::string kBackDirs = "2143";
+constexpr std::array<std::int16_t, 5> kWayBack = {direction::kNone, direction::kRight, direction::kLeft,
+                                                  direction::kDown, direction::kUp};
 
 // Square codes outside the map array count as no path: a pointer dragged off the board can
 // name any cell.
 bool path_square(int col, int row) {
     if (col < 0 || col > 22 || row < 0 || row > 17) return false;
-    return core::core_state().map_grid[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)] != 0;
+    const auto code = core::core_state().map_grid[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
+    return code != core::map_square::kBlank;
 }
 
 int neighbour_col(int dir) { return mode_state().pawn_col + core::core_state().dir_dx[static_cast<std::size_t>(dir)]; }
@@ -34,7 +41,8 @@ int neighbour_row(int dir) { return mode_state().pawn_row + core::core_state().d
 void bt_arrow_Click(int index) {
     // Only a waiting pawn takes a step: during a slide the buttons would restart it from the
     // old square.
-    if (index < 1 || index > 4 || core::core_state().game_state != core::StateWord::WalkMap) return;
+    const bool arrow = index >= direction::kLeft && index <= direction::kDown;
+    if (!arrow || core::core_state().game_state != core::StateWord::WalkMap) return;
     ui::MainForm& f = ui::mainform();
     for (auto* b : f.bt_arrow) b->set_enabled(false);
     core::CoreState& c = core::core_state();
@@ -48,22 +56,22 @@ void choose_path() {
     const core::CoreState& c = core::core_state();
     ui::MainForm& f = ui::mainform();
     f.pbox_main->set_enabled(false);
-    s.walk_dir = 0;
+    s.walk_dir = direction::kNone;
     bool turned_back = false;
     const bool own_square = c.cur_col == s.pawn_col && c.cur_row == s.pawn_row;
     if (path_square(c.cur_col, c.cur_row) && !own_square) {
-        for (int i = 1; i <= 4; ++i) {
-            if (c.cur_col == neighbour_col(i) && c.cur_row == neighbour_row(i)) {
-                if (i == s.back_dir) {
+        for (int d = direction::kLeft; d <= direction::kDown; ++d) {
+            if (c.cur_col == neighbour_col(d) && c.cur_row == neighbour_row(d)) {
+                if (d == s.back_dir) {
                     turned_back = true;
                 } else {
-                    s.walk_dir = static_cast<std::int16_t>(i);
+                    s.walk_dir = static_cast<std::int16_t>(d);
                 }
             }
         }
     }
     f.pbox_main->set_enabled(true);
-    if (s.walk_dir >= 1) {
+    if (s.walk_dir != direction::kNone) {
         start_walk();
     } else if (turned_back) {
         show_msg("You are not allowed to turn back!");
@@ -88,7 +96,7 @@ void start_walk() {
 void Timer_walk_Timer() {
     ModeState& s = mode_state();
     const core::CoreState& c = core::core_state();
-    if (s.walk_dir < 1 || s.walk_dir > 4) {  // no step chosen: nothing to slide
+    if (s.walk_dir < direction::kLeft || s.walk_dir > direction::kDown) {  // no step chosen: nothing to slide
         ui::mainform().Timer_walk.set_enabled(false);
         return;
     }
@@ -110,7 +118,7 @@ void walk_step() {
     f.Timer_walk.set_enabled(false);
     f.Shape_rad->set_visible(false);
     move_pawn(neighbour_col(s.walk_dir), neighbour_row(s.walk_dir));
-    s.back_dir = static_cast<std::int16_t>(kBackDirs[static_cast<std::size_t>(s.walk_dir - 1)] - '0');
+    s.back_dir = kWayBack[static_cast<std::size_t>(s.walk_dir)];
     s.moves_left = static_cast<std::int16_t>(s.moves_left - 1);
     if (s.moves_left >= 1 && s.moves_left <= 9) {
         if (s.moves_left < 6) f.pbox_dice->set_picture(ui::form_clip().pclip_dice.cell(s.moves_left - 1));
@@ -133,9 +141,9 @@ void move_pawn(int col, int row) {
 
 void update_arrows() {
     ui::MainForm& f = ui::mainform();
-    for (int i = 1; i <= 4; ++i) {
-        platform::Button* b = f.bt_arrow[static_cast<std::size_t>(i)];
-        if (!path_square(neighbour_col(i), neighbour_row(i)) || i == mode_state().back_dir) {
+    for (int d = direction::kLeft; d <= direction::kDown; ++d) {
+        platform::Button* b = f.bt_arrow[static_cast<std::size_t>(d)];
+        if (!path_square(neighbour_col(d), neighbour_row(d)) || d == mode_state().back_dir) {
             b->set_visible(false);
         } else {
             b->set_visible(true);
@@ -145,7 +153,9 @@ void update_arrows() {
 }
 
 void disable_arrows() {
-    for (int i = 1; i <= 4; ++i) ui::mainform().bt_arrow[static_cast<std::size_t>(i)]->set_visible(false);
+    for (int d = direction::kLeft; d <= direction::kDown; ++d) {
+        ui::mainform().bt_arrow[static_cast<std::size_t>(d)]->set_visible(false);
+    }
 }
 
 }  // namespace modes

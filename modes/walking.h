@@ -3,7 +3,7 @@
 
 namespace modes {
 
-// A direction button (1 left, 2 right, 3 up, 4 down); acts only while a step is awaited.
+// A direction button, by its core::direction; acts only while a step is awaited.
 void bt_arrow_Click(int index);
 // The player chose the cursor cell as the next square: a step there, or a message why not.
 void choose_path();

@@ -11,6 +11,7 @@
 
 #include "core/game_state.h"
 #include "core/pieces.h"
+#include "core/state_words.h"
 #include "modes/bonus_hints.h"
 #include "modes/dice.h"
 #include "modes/landing.h"
@@ -22,9 +23,7 @@
 #include "platform/timer.h"
 #include "ui/mainform.h"
 #include "ui/menu.h"
-#include "ui/picture_store.h"
 #include "ui/screen_state.h"
-#include "ui/transition.h"
 
 namespace {
 
@@ -51,18 +50,19 @@ void set_up_story(ui::MainForm& f) {
         m.secret_col[i] = static_cast<std::uint8_t>(c);
         m.secret_row[i] = static_cast<std::uint8_t>(r);
     }
-    m.secret_col[core::story_round::kCastle] = m.secret_row[core::story_round::kCastle] = 99;
+    m.secret_col[core::story_round::kCastle] = m.secret_row[core::story_round::kCastle] = core::kCastleNotPlaced;
     modes::clear_msg();
     modes::show_msg("You are now in the realm of PuzzleLand.");
+    // The title's menu and buttons go, as when the game leaves the title.
     ui::show_mainmenu(0);
     ui::show_bt12(0);
+    ui::show_bt_3_4(0);
     f.Img_changebg->set_visible(false);
     f.Img_bgcastle->set_visible(false);
     f.Label_ver->set_visible(false);
     modes::start_map(1);
-    // The map itself, drawn here until the map's own drawing lands.
-    f.pbox_temp->set_picture(ui::form_clip().pclip_storymap.cell(0));
-    for (int i = 1; i <= core::story_round::kCastle; ++i) modes::draw_secret(i, modes::kDrawStored, 0);
+    // start_map draws the map into the work picture; the game's transition would then uncover
+    // it strip by strip, the shot shows it at once.
     f.pbox_main->set_picture(f.pbox_temp->snapshot());
 }
 
@@ -74,12 +74,7 @@ void land_and_open(ui::MainForm& f) {
 
 void back_on_map(ui::MainForm& f) {
     finish_half(f);
-    if (!f.Timer_pane.enabled()) {
-        modes::start_map(1);
-        f.pbox_temp->set_picture(ui::form_clip().pclip_storymap.cell(0));
-        for (int i = 1; i <= core::story_round::kCastle; ++i) modes::draw_secret(i, modes::kDrawStored, 0);
-        ui::pane_open(core::PaneWord::StartMap2);
-    }
+    if (!f.Timer_pane.enabled()) modes::startmap2();
     finish_half(f);
 }
 

@@ -95,10 +95,11 @@ void Form_KeyDown(int key_code, int) {
     core::CoreState& s = core::core_state();
     MainForm& f = mainform();
     if (s.game_state == core::StateWord::WalkMap) {
-        if (key_code == kLeft && f.bt_arrow[1]->visible()) choose_towards(-1, 0);
-        if (key_code == kRight && f.bt_arrow[2]->visible()) choose_towards(1, 0);
-        if (key_code == kUp && f.bt_arrow[3]->visible()) choose_towards(0, -1);
-        if (key_code == kDown && f.bt_arrow[4]->visible()) choose_towards(0, 1);
+        namespace direction = core::direction;
+        if (key_code == kLeft && f.bt_arrow[direction::kLeft]->visible()) choose_towards(-1, 0);
+        if (key_code == kRight && f.bt_arrow[direction::kRight]->visible()) choose_towards(1, 0);
+        if (key_code == kUp && f.bt_arrow[direction::kUp]->visible()) choose_towards(0, -1);
+        if (key_code == kDown && f.bt_arrow[direction::kDown]->visible()) choose_towards(0, 1);
     }
     if (s.game_state == core::StateWord::PlayPuzzle) {
         if (key_code == kLeft) --s.cur_col;

@@ -4,6 +4,7 @@
 #include "core/game_state.h"
 #include "core/hud.h"
 #include "core/round_flow.h"
+#include "core/round_links.h"
 #include "ui/mainform.h"
 #include "ui/screen_state.h"
 
@@ -39,7 +40,7 @@ void Timer_pmsg_Timer() {
     } else {
         f.Label_pmsg->set_visible(false);
     }
-    if (f.Label_pmsg->caption().size() < 3) show_pmsg(0, "", 0);
+    if (f.Label_pmsg->caption().size() < 3) show_pmsg(core::kPmsgHide, "", 0);
 }
 
 void Timer_timer_Timer() {

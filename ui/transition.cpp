@@ -4,6 +4,7 @@
 #include "core/game_state.h"
 #include "core/grid.h"
 #include "core/round_flow.h"
+#include "core/round_links.h"
 #include "modes/landing.h"
 #include "modes/pawn.h"
 #include "modes/story_ending.h"
@@ -116,9 +117,9 @@ void end_game() {
     f.Timer_walk.set_enabled(false);
     f.Timer_dice.set_enabled(false);
 
-    show_pmsg(0, "", 0);
+    show_pmsg(core::kPmsgHide, "", 0);
     show_bt(0, 0);
-    show_bt(5, 0);
+    show_bt(core::kPauseButton, 0);
     f.Pbox_hint->set_visible(false);
     f.Shape_rad->set_visible(false);  // the hint's radar would stay over every later screen
     f.Timer_pawn.set_enabled(false);
@@ -137,7 +138,7 @@ void game_over() {
     core::core_state().game_state = core::StateWord::GameOver;
     f.Shape_cursor->set_visible(false);
     show_bt(0, 0);
-    show_bt(5, 0);
+    show_bt(core::kPauseButton, 0);
     screen().gameover_frame = 0;
     f.Timer_timer.set_enabled(false);
     f.pbox_temp->clear();

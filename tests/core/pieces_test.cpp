@@ -5,6 +5,7 @@
 
 #include "core/grid.h"
 #include "core/pieces.h"
+#include "core/round_links.h"
 #include "platform/random.h"
 #include "support/round_fixture.h"
 
@@ -120,7 +121,7 @@ TEST_F(Pieces, TheLosingMissStopsTheClockAndStillShowsItsPopUp) {
     core::check_answer();
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GameLost);
     EXPECT_FALSE(form().Timer_timer.enabled());
-    EXPECT_FALSE(form().Label_bt[5]->visible());
+    EXPECT_FALSE(form().Label_bt[core::kPauseButton]->visible());
     EXPECT_TRUE(form().Timer_pmsg.enabled());
     EXPECT_EQ(form().Label_pmsg->caption(), "Opps! Wrong answer!");
 }

@@ -5,6 +5,7 @@
 
 #include "core/hud.h"
 #include "core/pieces.h"
+#include "core/round_links.h"
 #include "pictures/colour_ramps.h"
 #include "pictures/picture_state.h"
 #include "platform/random.h"
@@ -26,7 +27,7 @@ TEST_F(RoundFlow, ARoundStartsWithGridPiecesAndClock) {
     EXPECT_EQ(s.grid_rows, 4);
     EXPECT_EQ(s.round_time_left, 20);
     EXPECT_EQ(form().Label_round->caption(), "1");
-    EXPECT_TRUE(form().Label_bt[5]->visible());
+    EXPECT_TRUE(form().Label_bt[core::kPauseButton]->visible());
     EXPECT_TRUE(form().Shape_cursor->visible());
     EXPECT_TRUE(form().gridline[0]->visible());
     EXPECT_TRUE(form().pbox_main->enabled());

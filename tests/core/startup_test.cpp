@@ -74,11 +74,10 @@ TEST_F(StartUp, SmallTablesAndCharacters) {
     const int arc[] = {0, 8, 15, 21, 26, 29, 30, 29, 26, 21, 15, 8};
     for (std::size_t i = 0; i < 12; ++i) EXPECT_EQ(s.jump_arc[i], arc[i]);
     EXPECT_EQ(s.dir_letters, "LRUD");
-    // Left, right, up, down.
-    EXPECT_EQ(s.dir_dx[1], -1);
-    EXPECT_EQ(s.dir_dx[2], 1);
-    EXPECT_EQ(s.dir_dy[3], -1);
-    EXPECT_EQ(s.dir_dy[4], 1);
+    EXPECT_EQ(s.dir_dx[core::direction::kLeft], -1);
+    EXPECT_EQ(s.dir_dx[core::direction::kRight], 1);
+    EXPECT_EQ(s.dir_dy[core::direction::kUp], -1);
+    EXPECT_EQ(s.dir_dy[core::direction::kDown], 1);
     EXPECT_EQ(s.char_name[0], "?");
     EXPECT_EQ(s.char_name[1], "turtle");
     EXPECT_EQ(s.char_saying[2], "Woof woof!");

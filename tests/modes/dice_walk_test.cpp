@@ -23,7 +23,7 @@ protected:
         form().pbox_main->on_click();
     }
     int first_open_way() {
-        for (int dir = 1; dir <= 4; ++dir) {
+        for (int dir = core::direction::kLeft; dir <= core::direction::kDown; ++dir) {
             if (form().bt_arrow[static_cast<std::size_t>(dir)]->visible()) return dir;
         }
         return 0;
@@ -45,7 +45,9 @@ TEST_F(DiceWalk, FacesCycleAtTheDifficultysPaceAndTheStopGivesTheFace) {
     EXPECT_EQ(lines()[2], "You got a 2");
     EXPECT_EQ(lines()[3], "please click on your desired path.");
     // From the start square: left, right and up.
-    for (int dir = 1; dir <= 4; ++dir) EXPECT_EQ(form().bt_arrow[static_cast<std::size_t>(dir)]->visible(), dir != 4) << dir;
+    for (int dir = core::direction::kLeft; dir <= core::direction::kDown; ++dir) {
+        EXPECT_EQ(form().bt_arrow[static_cast<std::size_t>(dir)]->visible(), dir != core::direction::kDown) << dir;
+    }
 }
 
 TEST_F(DiceWalk, EnterStopsTheDiceAndAStopBeforeTheFirstFaceGivesNothing) {
@@ -97,9 +99,9 @@ TEST_F(DiceWalk, TheDebugChooserSetsTheTripLength) {
 TEST_F(DiceWalk, StepsCountDownOnTheDiceAndTheLastOneLands) {
     enter_map();
     roll(3);
-    modes::bt_arrow_Click(2);
+    modes::bt_arrow_Click(core::direction::kRight);
     EXPECT_EQ(last_line(), "Moving...");
-    EXPECT_FALSE(form().bt_arrow[1]->enabled());
+    EXPECT_FALSE(form().bt_arrow[core::direction::kLeft]->enabled());
     EXPECT_EQ(finish_walk(), 3);
     EXPECT_EQ(m().pawn_col, 12);
     EXPECT_EQ(m().pawn_row, 8);
@@ -108,7 +110,7 @@ TEST_F(DiceWalk, StepsCountDownOnTheDiceAndTheLastOneLands) {
     EXPECT_EQ(last_line(), "2 move(s) to go.");
 
     // Straight back is refused, with the arrow hidden and the moves kept.
-    EXPECT_FALSE(form().bt_arrow[1]->visible());
+    EXPECT_FALSE(form().bt_arrow[core::direction::kLeft]->visible());
     click_square(11, 8);
     EXPECT_EQ(last_line(), "You are not allowed to turn back!");
     EXPECT_EQ(m().moves_left, 2);
@@ -126,7 +128,7 @@ TEST_F(DiceWalk, StepsCountDownOnTheDiceAndTheLastOneLands) {
 
     // The first step of the next trip may go any way, the way just come included.
     roll(1);
-    EXPECT_TRUE(form().bt_arrow[1]->visible());
+    EXPECT_TRUE(form().bt_arrow[core::direction::kLeft]->visible());
     click_square(13, 8);
     EXPECT_EQ(core::core_state().game_state, core::StateWord::Walking);
 }
@@ -154,8 +156,8 @@ TEST_F(DiceWalk, ArrowButtonsDoNothingDuringASlide) {
     ui::Form_KeyDown(37, 0);  // a key starts the step: the buttons stay enabled
     ASSERT_EQ(core::core_state().game_state, core::StateWord::Walking);
     form().Timer_walk.fire();
-    form().bt_arrow[3]->on_click();
-    EXPECT_EQ(m().walk_dir, 1);
+    form().bt_arrow[core::direction::kUp]->on_click();
+    EXPECT_EQ(m().walk_dir, core::direction::kLeft);
     EXPECT_EQ(m().walk_tick, 1);
     finish_walk();
     EXPECT_EQ(m().pawn_col, 10);
@@ -240,7 +242,7 @@ TEST_F(DiceWalk, EndGameFromEveryStoryStateLeavesNothingBehind) {
         [&] { modes::start_story(); ui::Label_bt_Click(2); finish_half(); },  // during the transition
         [&] { enter_map(); },
         [&] { enter_map(); roll(3); },
-        [&] { enter_map(); roll(3); modes::bt_arrow_Click(2); form().Timer_walk.fire(); },
+        [&] { enter_map(); roll(3); modes::bt_arrow_Click(core::direction::kRight); form().Timer_walk.fire(); },
     };
     const platform::Picture title = ui::form_clip().pclip_main.cell(0);
     for (std::size_t k = 0; k < std::size(reach); ++k) {
@@ -253,7 +255,9 @@ TEST_F(DiceWalk, EndGameFromEveryStoryStateLeavesNothingBehind) {
         finish_half();
         EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);
         for (platform::Timer* t : form().timers()) EXPECT_FALSE(t->enabled());
-        for (int i = 1; i <= 4; ++i) EXPECT_FALSE(form().bt_arrow[static_cast<std::size_t>(i)]->visible()) << i;
+        for (int d = core::direction::kLeft; d <= core::direction::kDown; ++d) {
+            EXPECT_FALSE(form().bt_arrow[static_cast<std::size_t>(d)]->visible()) << d;
+        }
         EXPECT_FALSE(form().pbox_dice->visible());
         EXPECT_FALSE(form().Img_hotspot[0]->visible());
         EXPECT_EQ(form().pbox_main->snapshot(), title.convertToFormat(QImage::Format_RGB32)) << "no pawn, no map";

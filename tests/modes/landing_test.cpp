@@ -47,7 +47,7 @@ TEST_F(Landing, WhatEachSquareGives) {
         all.push_back({8, kNone, castle_on, false, Then::Nothing, core::story_round::kLanding, core::RoundResult::Won});
     }
     // A secret's square is a round square whatever the map says; the castle wins over all.
-    for (int code : {1, 2, 3, 8}) {
+    for (int code : {core::map_square::kPath, core::map_square::kRound, core::map_square::kStar, core::map_square::kOther}) {
         for (bool castle_on : {false, true}) {
             all.push_back({code, core::secret_state::kHidden, castle_on, false, Then::Reveal, core::story_round::kLevelPuzzle, core::RoundResult::Won});
             all.push_back({code, core::secret_state::kRevealed, castle_on, false, Then::Round, 1, core::RoundResult::Won});
@@ -57,7 +57,7 @@ TEST_F(Landing, WhatEachSquareGives) {
         all.push_back({code, core::secret_state::kHidden, true, true, Then::Round, core::story_round::kCastle, core::RoundResult::Won});
         all.push_back({code, kNone, true, true, Then::Round, core::story_round::kCastle, core::RoundResult::Won});
     }
-    const auto [col, row] = free_square(1);
+    const auto [col, row] = free_square(core::map_square::kPath);
     for (const LandingCase& c : all) {
         SCOPED_TRACE("code " + std::to_string(c.code) + " secret " + std::to_string(c.secret) + " castle " +
                      std::to_string(c.castle_on) + std::to_string(c.castle_here));
@@ -77,14 +77,14 @@ TEST_F(Landing, WhatEachSquareGives) {
         }
         s.last_round_result = core::RoundResult::Won;
         form().Pbox_hint->set_visible(true);
-        form().bt_arrow[2]->set_visible(true);
+        form().bt_arrow[core::direction::kRight]->set_visible(true);
         put_pawn(col, row);
 
         modes::land_square();
 
         EXPECT_EQ(s.round_kind, c.kind);
         EXPECT_EQ(s.last_round_result, c.result_after);
-        EXPECT_FALSE(form().bt_arrow[2]->visible());
+        EXPECT_FALSE(form().bt_arrow[core::direction::kRight]->visible());
         EXPECT_EQ(said("Secret round revealed! You can play this"), c.then == Then::Reveal);
         if (c.then == Then::Round) {
             EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GenPuzzle);
@@ -130,7 +130,7 @@ TEST_F(Landing, ARevealedSecretPlaysItsRoundOnTheNextLandingAndIsWonOnce) {
 }
 
 TEST_F(Landing, ALostRoundComesBackToARollingDiceWithoutAHint) {
-    const auto [col, row] = free_square(2);
+    const auto [col, row] = free_square(core::map_square::kRound);
     put_pawn(col, row);
     modes::land_square();
     open_round();
@@ -155,7 +155,7 @@ TEST_F(Landing, TheTenthWinOpensTheChooserAndUnveilsTheCastle) {
     EXPECT_EQ(s.game_state, core::StateWord::ChooseBonus);
     EXPECT_TRUE(s.castle_on);
     EXPECT_EQ(modes::mode_state().final_secret, 10);
-    EXPECT_EQ(modes::mode_state().secret_col[11], 99);
+    EXPECT_EQ(modes::mode_state().secret_col[11], core::kCastleNotPlaced);
     EXPECT_TRUE(said("FINAL LEVEL REACHED!"));
     EXPECT_TRUE(said("Click to unveil the secret castle..."));
     EXPECT_FALSE(form().Pbox_hint->visible()) << "no hint once the castle is unveiled";
@@ -168,7 +168,7 @@ TEST_F(Landing, TheCastleIsNeverPlacedOnTheSecretJustWon) {
         win_secrets(10);
         core::core_state().castle_on = true;
         modes::mode_state().final_secret = static_cast<std::uint8_t>(k);
-        modes::mode_state().secret_col[11] = modes::mode_state().secret_row[11] = 99;
+        modes::mode_state().secret_col[11] = modes::mode_state().secret_row[11] = core::kCastleNotPlaced;
         const float gives_k = static_cast<float>(k - 1) / 9.0f;
         const int next = k % 10 + 1;
         const float gives_next = static_cast<float>(next - 1) / 9.0f;
@@ -182,10 +182,10 @@ TEST_F(Landing, TheCastleIsNeverPlacedOnTheSecretJustWon) {
         EXPECT_EQ(modes::mode_state().secret_state[11], core::secret_state::kRevealed);
         EXPECT_TRUE(said("GOOD LUCK!"));
         // A sequence stuck on the same number still places the castle elsewhere.
-        modes::mode_state().secret_col[11] = 99;
+        modes::mode_state().secret_col[11] = core::kCastleNotPlaced;
         platform::ScriptedRandom stuck({gives_k});
         modes::place_castle();
-        EXPECT_NE(modes::mode_state().secret_col[11], 99);
+        EXPECT_NE(modes::mode_state().secret_col[11], core::kCastleNotPlaced);
         EXPECT_FALSE(modes::mode_state().secret_col[11] == modes::mode_state().secret_col[static_cast<std::size_t>(k)] &&
                      modes::mode_state().secret_row[11] == modes::mode_state().secret_row[static_cast<std::size_t>(k)]);
     }

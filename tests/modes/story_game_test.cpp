@@ -148,14 +148,16 @@ protected:
         ASSERT_LT(s.misses, s.miss_limit) << "the game must never be lost";
         if (on_map) {
             ASSERT_EQ(s.level, 1 + won());
-            ASSERT_NE(core::core_state().map_grid[static_cast<std::size_t>(m.pawn_col)][static_cast<std::size_t>(m.pawn_row)], 0)
+            ASSERT_NE(core::core_state().map_grid[static_cast<std::size_t>(m.pawn_col)][static_cast<std::size_t>(m.pawn_row)],
+                      core::map_square::kBlank)
                 << "the pawn left the road at " << m.pawn_col << "," << m.pawn_row;
             // Arrows only while the pawn may step, and then exactly the road next to it less the way back.
             const int dc[5] = {0, -1, 1, 0, 0}, dr[5] = {0, 0, 0, -1, 1};
             for (int d = 1; d <= 4; ++d) {
                 const int c = m.pawn_col + dc[d], r = m.pawn_row + dr[d];
-                const bool road = c >= 1 && c <= 21 && r >= 1 && r <= 16 &&
-                                  s.map_grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] != 0;
+                const bool road =
+                    c >= 1 && c <= 21 && r >= 1 && r <= 16 &&
+                    s.map_grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] != core::map_square::kBlank;
                 ASSERT_EQ(f.bt_arrow[static_cast<std::size_t>(d)]->visible(),
                           st == core::StateWord::WalkMap && road && d != m.back_dir)
                     << "arrow " << d << " at " << m.pawn_col << "," << m.pawn_row;
@@ -166,10 +168,12 @@ protected:
             ASSERT_FALSE(f.Pbox_hint->visible());
             ASSERT_FALSE(f.Shape_rad->visible());
             ASSERT_FALSE(f.Label_msgbox->visible());
-            for (int i = 1; i <= 4; ++i) ASSERT_FALSE(f.bt_arrow[static_cast<std::size_t>(i)]->visible()) << i;
+            for (int d = core::direction::kLeft; d <= core::direction::kDown; ++d) {
+                ASSERT_FALSE(f.bt_arrow[static_cast<std::size_t>(d)]->visible()) << d;
+            }
         }
         // The castle stands on one of the secrets, never the one whose win unveiled it.
-        if (s.castle_on && m.secret_col[11] != 99) {
+        if (s.castle_on && m.secret_col[11] != core::kCastleNotPlaced) {
             int secret_under = 0;
             for (std::size_t i = 1; i <= 10; ++i) {
                 if (m.secret_col[i] == m.secret_col[11] && m.secret_row[i] == m.secret_row[11]) secret_under = static_cast<int>(i);
@@ -269,7 +273,7 @@ TEST_F(StoryGame, FromTheTitleThroughTenSecretsAndTheCastleToTheFireworksAndBack
     ASSERT_NO_FATAL_FAILURE(check("a second story"));
     const modes::ModeState& m = modes::mode_state();
     for (std::size_t i = 1; i <= 10; ++i) EXPECT_EQ(m.secret_state[i], core::secret_state::kHidden) << i;
-    EXPECT_EQ(m.secret_col[11], 99) << "no castle on the new map";
+    EXPECT_EQ(m.secret_col[11], core::kCastleNotPlaced) << "no castle on the new map";
     EXPECT_FALSE(core::core_state().castle_on);
     EXPECT_EQ(core::core_state().level, 1);
 }

@@ -69,7 +69,7 @@ TEST_F(StoryMap, SecretsLieOnTheRoadNextToTheirAnchorsAndStartHidden) {
             EXPECT_NE(code_at(m.secret_col[k], m.secret_row[k]), 0) << i;
             EXPECT_EQ(m.secret_state[k], core::secret_state::kHidden);
         }
-        EXPECT_EQ(m.secret_col[11], 99);
+        EXPECT_EQ(m.secret_col[11], core::kCastleNotPlaced);
     }
 }
 

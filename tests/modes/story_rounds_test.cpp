@@ -98,7 +98,7 @@ TEST_F(StoryRounds, PictureRoundsTakeTheDifficultysGridAndTheSecretsOwnPicture) 
 
 TEST_F(StoryRounds, TheStarRoundGivesAHundredSecondsAndOneMissBack) {
     set_difficulty(2);
-    const auto [col, row] = free_square(3);
+    const auto [col, row] = free_square(core::map_square::kStar);
     for (int misses : {2, 0}) {
         SCOPED_TRACE(misses);
         core::core_state().misses = static_cast<std::uint8_t>(misses);

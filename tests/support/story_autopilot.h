@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "core/map_file.h"
 #include "modes/mode_state.h"
 #include "ui/form_entername.h"
 #include "ui/form_topten.h"
@@ -122,7 +123,8 @@ private:
         return now_ - it->second >= ms;
     }
     static std::uint8_t code(Square s) {
-        if (s.first < 1 || s.first > 21 || s.second < 1 || s.second > 16) return 0;
+        const bool on_map = s.first >= 1 && s.first <= 21 && s.second >= 1 && s.second <= 16;
+        if (!on_map) return core::map_square::kBlank;
         return core::core_state().map_grid[static_cast<std::size_t>(s.first)][static_cast<std::size_t>(s.second)];
     }
     static Square pawn() { return {modes::mode_state().pawn_col, modes::mode_state().pawn_row}; }
@@ -136,13 +138,15 @@ private:
         }
         return 0;
     }
-    static bool castle_placed() { return core::core_state().castle_on && modes::mode_state().secret_col[11] != 99; }
+    static bool castle_placed() {
+        return core::core_state().castle_on && modes::mode_state().secret_col[11] != core::kCastleNotPlaced;
+    }
     // A square whose landing only rolls again: plain, a won secret, or a hidden one (revealed).
     static bool quiet(Square s) {
         if (castle_placed() && s == secret(11)) return false;
         const int i = secret_at(s);
         if (i != 0) return modes::mode_state().secret_state[static_cast<std::size_t>(i)] != core::secret_state::kRevealed;
-        return code(s) == 1;
+        return code(s) == core::map_square::kPath;
     }
     // The shortest road from the pawn to `goal`, without the pawn's square.
     static std::vector<Square> road_to(Square goal) {
@@ -157,7 +161,7 @@ private:
             if (s == goal) break;
             for (const Square& d : {Square{-1, 0}, Square{1, 0}, Square{0, -1}, Square{0, 1}}) {
                 const Square n{s.first + d.first, s.second + d.second};
-                if (code(n) == 0) continue;
+                if (code(n) == core::map_square::kBlank) continue;
                 Square& seen = from[static_cast<std::size_t>(n.first)][static_cast<std::size_t>(n.second)];
                 if (seen.first != -1) continue;
                 seen = s;
@@ -222,10 +226,14 @@ private:
     Square goal() {
         const modes::ModeState& m = modes::mode_state();
         if (castle_placed()) return secret(11);
-        if (!level_done_) return nearest([](Square s) { return code(s) == 2 && secret_at(s) == 0; });
+        if (!level_done_) {
+            return nearest([](Square s) { return code(s) == core::map_square::kRound && secret_at(s) == 0; });
+        }
         int won = 0;
         for (int i = 1; i <= 10; ++i) won += m.secret_state[static_cast<std::size_t>(i)] == core::secret_state::kWon;
-        if (!star_done_ && won >= 5) return nearest([](Square s) { return code(s) == 3 && secret_at(s) == 0; });
+        if (!star_done_ && won >= 5) {
+            return nearest([](Square s) { return code(s) == core::map_square::kStar && secret_at(s) == 0; });
+        }
         if (target_ == 0 || m.secret_state[static_cast<std::size_t>(target_)] == core::secret_state::kWon) {
             target_ = 0;
             std::size_t best = 999;
@@ -262,7 +270,7 @@ private:
         Square fallback = pawn();
         for (const Square& d : {Square{-1, 0}, Square{1, 0}, Square{0, -1}, Square{0, 1}}) {
             const Square n{pawn().first + d.first, pawn().second + d.second};
-            if (code(n) == 0) continue;
+            if (code(n) == core::map_square::kBlank) continue;
             if (quiet(n)) return n;
             fallback = n;
         }

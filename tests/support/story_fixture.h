@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "core/map_file.h"
 #include "core/pieces.h"
 #include "modes/dice.h"
 #include "modes/landing.h"
@@ -97,7 +98,7 @@ protected:
             m.secret_row[k] = static_cast<std::uint8_t>(r);
             m.secret_state[k] = core::secret_state::kHidden;
         }
-        m.secret_col[11] = m.secret_row[11] = 99;
+        m.secret_col[11] = m.secret_row[11] = core::kCastleNotPlaced;
         m.secret_state[11] = core::secret_state::kHidden;
         m.pawn_col = 11;
         m.pawn_row = 8;

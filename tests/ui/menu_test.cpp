@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "core/pieces.h"
+#include "core/round_links.h"
 #include "core/startup.h"
 #include "modes/mode_state.h"
 #include "support/fake_opener.h"
@@ -244,7 +245,7 @@ TEST_F(Menu, PauseHatchesTheBoardAndHoldsTheClock) {
         clock_during_box = form().Timer_timer.enabled();
         return 1;
     });
-    ui::Label_bt_Click(5);
+    ui::Label_bt_Click(core::kPauseButton);
     EXPECT_FALSE(clock_during_box);
     EXPECT_TRUE(form().Timer_timer.enabled());
     EXPECT_EQ(form().Shape_cursor->fill_style(), platform::Shape::kFillTransparent);

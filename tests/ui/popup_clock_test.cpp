@@ -1,6 +1,7 @@
 // The pop-up banner's blinking and wiping, and the round clock.
 #include <gtest/gtest.h>
 
+#include "core/round_links.h"
 #include "support/round_fixture.h"
 #include "ui/popup_clock.h"
 
@@ -52,7 +53,7 @@ TEST_F(PopUp, ClearingStopsAtOnce) {
     ui::show_pmsg(1, "Bonus Round!", 6);
     form().Timer_pmsg.fire();
     EXPECT_TRUE(form().Label_pmsg->visible());
-    ui::show_pmsg(0, "", 0);
+    ui::show_pmsg(core::kPmsgHide, "", 0);
     EXPECT_FALSE(form().Label_pmsg->visible());
     EXPECT_FALSE(form().Timer_pmsg.enabled());
 }

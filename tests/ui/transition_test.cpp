@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/grid.h"
+#include "core/round_links.h"
 #include "support/round_fixture.h"
 #include "ui/picture_store.h"
 #include "ui/transition.h"
@@ -86,7 +87,7 @@ TEST_F(Transition, EndGameStopsTheTimersThatCouldReplaceIt) {
     EXPECT_FALSE(form().Timer_timer.enabled());
     EXPECT_FALSE(form().Timer_walk.enabled());
     EXPECT_FALSE(form().Timer_dice.enabled());
-    EXPECT_FALSE(form().Label_bt[5]->visible());
+    EXPECT_FALSE(form().Label_bt[core::kPauseButton]->visible());
     for (auto* cell : form().pbox_cell) EXPECT_FALSE(cell->visible());
     // Even a tick that slipped through leaves the closing half alone.
     form().Timer_timer.set_enabled(true);
