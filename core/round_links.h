@@ -19,10 +19,10 @@ constexpr int kPauseButton = 5;
 // show_pmsg's first argument that takes the pop-up message down; its text and blinks go unused.
 constexpr int kPmsgHide = 0;
 
-// What the screens and the modes above the engine do for it. The main window lends its own
-// when it makes its controls (ui/engine_links.cpp); until then, and in runs without a window
-// (the settings alone, the tools), one that does nothing stands in, so that no caller asks
-// whether there is one.
+// What the screens and the modes above the engine do for it. The main window owns its own
+// (ui/engine_links.cpp), lends it when it is made and takes it back when it goes; until then,
+// after it, and in runs without a window (the settings alone, the tools), one that does nothing
+// stands in, so that no caller asks whether there is one.
 class Screens {
 public:
     virtual ~Screens() = default;
