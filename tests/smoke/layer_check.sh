@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The layer check on small made-up trees: it passes what the layers allow and names what they
-# do not, so a check that has gone blind fails here rather than letting an upward include in.
+# The layer checks on small made-up trees: the text pass, and the check of the headers a compile
+# opened, on made-up dependency files. Each passes what the layers allow and names what they do
+# not, so a check that has gone blind fails here rather than letting an upward include in.
 set -euo pipefail
 check="$1"
+compiled="$(realpath "$2")"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 
@@ -37,10 +39,55 @@ expect fail "$(tree relative 'core/a.cpp:#include "platform/x.h"\n#include "../u
 expect fail "$(tree ui_elsewhere 'ui/side_panel.cpp:#include "modes/dice.h"')" ui/side_panel.cpp:1
 # Angle brackets search the same include folders, so they are held to the same table.
 expect fail "$(tree angle_up 'core/a.cpp:#include <platform/x.h>\n#include<ui/mainform.h>')" core/a.cpp:2
-expect fail "$(tree angle_elsewhere 'ui/side_panel.cpp:#include <sys/stat.h>\n# include <./modes/pawn.h>')" \
+expect fail "$(tree angle_elsewhere 'ui/side_panel.cpp:#include <sys/stat.h>\n# include <.//modes/pawn.h>')" \
   ui/side_panel.cpp:2
 expect fail "$(tree angle_relative 'pictures/b.cpp:#include <../modes/linear.h>')" pictures/b.cpp:1
 # An include the check cannot read is refused, not passed unread.
 expect fail "$(tree unread 'ui/side_panel.cpp:#include "core/grid.h"\n#include /**/ <modes/pawn.h>')" ui/side_panel.cpp:2
 expect fail "$(tree macro 'ui/side_panel.cpp:#define PAWN <modes/pawn.h>\n#include PAWN')" ui/side_panel.cpp:2
-echo "layer check holds"
+
+# The compiled check. A made-up tree whose build folder links the layers' include folders into
+# it, as the build does, and a stand-in for the compiler that leaves the dependency file as made.
+top="$(tree compiled 'core/grid.h:' 'core/grid.cpp:' 'ui/menu.h:' 'ui/input.cpp:' 'ui/side_panel.cpp:' \
+  'modes/pawn.h:' 'pictures/shapes.h:' 'platform/random.cpp:')"
+mkdir -p "$top/build/layers/screens" "$top/build/moc"
+ln -s "$top/ui" "$top/modes" "$top/build/layers/screens/"
+# opened WANT SOURCE "FOLDER..." HEADER... [-- MESSAGE]: the compile of SOURCE (from the build
+# folder) opened the headers; the check passes it, or refuses it naming MESSAGE and removes the
+# object so that the next build compiles it again.
+opened() {
+  local want="$1" source="$2" folders="$3" got=0; shift 3
+  local headers=() message=""
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do headers+=("$1"); shift; done
+  [ $# -eq 0 ] || message="$2"
+  (cd "$top/build" && printf 'x.o: %s \\\n %s\n' "$source" "${headers[*]}" > x.d && touch x.o &&
+   "$compiled" "$top" "$folders" true -MD -MT x.o -MF x.d -o x.o -c "$source") > "$top.out" 2>&1 || got=$?
+  if [ "$want" = pass ] && [ "$got" -ne 0 ]; then echo "refused $source: $(cat "$top.out")"; exit 1; fi
+  if [ "$want" = fail ] && [ "$got" -eq 0 ]; then echo "let $source open ${headers[*]}"; exit 1; fi
+  if [ "$want" = fail ] && ! grep -qxF "$message" "$top.out"; then
+    echo "refused $source without saying \"$message\": $(cat "$top.out")"; exit 1
+  fi
+  if [ "$want" = fail ] && [ -e "$top/build/x.o" ]; then echo "left the refused object of $source"; exit 1; fi
+  return 0
+}
+opened pass ../ui/input.cpp "ui modes" layers/screens/modes/pawn.h ../core/grid.h /usr/include/stdio.h moc/ui_menu.h
+opened pass moc/mocs.cpp "ui modes" layers/screens/ui/menu.h layers/screens/modes/pawn.h
+# The links lead into modes/ off the meeting points; "../ui/menu.h" from core/ climbs into ui/.
+opened fail ../ui/side_panel.cpp "ui modes" layers/screens/modes/pawn.h \
+  -- "ui/side_panel.cpp: ui/ may not include from modes/ (opened modes/pawn.h)"
+opened fail ../core/grid.cpp core ../core/grid.h ../core/../ui/menu.h \
+  -- "core/grid.cpp: core/ may not include from ui/ (opened ui/menu.h)"
+opened fail ../platform/random.cpp platform /usr/include/stdio.h ../core/grid.h \
+  -- "platform/random.cpp: platform/ may not include from core/ (opened core/grid.h)"
+# A generated source is held to its library's layer.
+opened fail moc/mocs.cpp core ../core/grid.h ../pictures/shapes.h \
+  -- "moc/mocs.cpp: core/ may not include from pictures/ (opened pictures/shapes.h)"
+# A failed compile keeps its own status and says nothing of the layers; a compile that left no
+# dependency file is refused, not passed unread.
+got=0
+(cd "$top/build" && "$compiled" "$top" core sh -c 'exit 3' -MF x.d -o x.o -c ../core/grid.cpp) > "$top.out" 2>&1 || got=$?
+[ "$got" -eq 3 ] && [ ! -s "$top.out" ] || { echo "a failed compile gave $got: $(cat "$top.out")"; exit 1; }
+(cd "$top/build" && rm -f x.d && "$compiled" "$top" core true -MF x.d -o x.o -c ../core/grid.cpp) > "$top.out" 2>&1 &&
+  { echo "passed a compile without its dependency file"; exit 1; }
+grep -qF "wrote no dependency file" "$top.out" || { echo "refused without saying why: $(cat "$top.out")"; exit 1; }
+echo "layer checks hold"
