@@ -10,6 +10,7 @@
 #include "core/hall_of_fame.h"
 #include "core/round_links.h"
 #include "core/settings.h"
+#include "core/state_words.h"
 #include "modes/dice.h"
 #include "modes/pawn.h"
 #include "modes/story_map.h"
@@ -413,7 +414,8 @@ void MainForm::wire_events() {
     Timer_pawn.on_tick = [] { modes::Timer_pawn_Timer(); };
     for (int i = 0; i <= 4; ++i) Img_hotspot[i]->on_click = [i] { modes::Img_hotspot_Click(i); };
     pbox_dice->on_click = [] { modes::pbox_dice_Click(); };
-    for (int i = 1; i <= 4; ++i) bt_arrow[i]->on_click = [i] { modes::bt_arrow_Click(i); };
+    for (int d = core::direction::kLeft; d <= core::direction::kDown; ++d)
+        bt_arrow[d]->on_click = [d] { modes::bt_arrow_Click(d); };
 }
 
 std::array<platform::Timer*, 12> MainForm::timers() {
@@ -501,9 +503,9 @@ void MainForm::arrange_controls() {
     Label_story->set_width(360);
     Label_story->set_height(250);
 
-    for (int i = 1; i <= 4; ++i) {
-        bt_arrow[i]->set_picture(clip.pclip_arrow.cell(i - 1));
-        bt_arrow[i]->set_caption("");
+    for (int d = core::direction::kLeft; d <= core::direction::kDown; ++d) {
+        bt_arrow[d]->set_picture(clip.pclip_arrow.cell(d - core::direction::kLeft));
+        bt_arrow[d]->set_caption("");
     }
 
     for (int i = 0; i <= 9; ++i) {

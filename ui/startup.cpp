@@ -29,6 +29,7 @@ void init_game() {
     const std::string arc = "00|08|15|21|26|29|30|29|26|21|15|08|";
     for (std::size_t i = 0; i <= 11; ++i) s.jump_arc[i] = static_cast<std::uint8_t>(std::stoi(arc.substr(3 * i, 2)));
 
+    // By core::direction: the letter of kLeft..kDown, and each one's step (kNone stands still).
     s.dir_letters = "LRUD";
     s.dir_dx = {0, -1, 1, 0, 0};
     s.dir_dy = {0, 0, 0, -1, 1};
