@@ -101,6 +101,9 @@ struct CoreState {
     // Entries this run has placed that are not on disk yet: a save places them in the table as
     // the file holds it then, so that another copy's entries, equal ones included, stay.
     std::vector<HofRec> hof_unsaved;
+    // Stories this run has won that are not on disk yet: a save adds them to the count the file
+    // holds then, so that another copy's wins stay too.
+    int stories_won_unsaved = 0;
 
     // Remembered between runs.
     std::int16_t bg_index = 0;     // background scheme 0..9

@@ -36,6 +36,11 @@ long long stored_whole(std::string raw, long long lo, long long hi) {
 // The count is 16-bit: past the top it would wrap negative, darken the castle and read back as 0.
 constexpr long long kMostStoriesWon = std::numeric_limits<std::int16_t>::max();
 
+// n stories and `more` besides; at the top the count stays there.
+std::int16_t won_more(long long n, long long more) {
+    return static_cast<std::int16_t>(std::min(n + more, kMostStoriesWon));
+}
+
 // The stored count of stories won, or `none` when no count is stored yet.
 long long stored_stories_won(const platform::SettingsEntry& stored, long long none) {
     const std::string raw = stored.get(kGeneral, "STORYWON", "-");
@@ -103,6 +108,13 @@ bool read_whole_table(const platform::SettingsEntry& stored, HofTable& table) {
     return true;
 }
 
+// Whether the file holds any of a table, whole or not.
+bool table_stored(const platform::SettingsEntry& stored) {
+    const auto& sections = stored.sections();
+    return std::any_of(sections.begin(), sections.end(),
+                       [](const platform::SettingsEntry::Section& t) { return t.name == kTable && !t.values.empty(); });
+}
+
 // Places what this run has added into the stored table and writes that; with no whole table
 // stored, this run's own table, which already holds them. `written` is the table the file will
 // hold.
@@ -114,6 +126,12 @@ void write_table(platform::SettingsEntry& stored, HofTable& written) {
         for (const HofRec& e : s.hof_unsaved) hof_place(on_disk, e);
         on_disk[0] = s.hof_table[0];
         written = on_disk;
+    } else if (table_stored(stored)) {
+        // The file's table is damaged, and this run's may have been read from it, a garbled
+        // score read as 0 among the others: written in order, the next save, this copy's or
+        // another's, finds it whole and places its entries into it again.
+        std::stable_sort(written.begin() + 1, written.end(),
+                         [](const HofRec& a, const HofRec& b) { return a.score > b.score; });
     }
     for (int i = 1; i <= 10; ++i) {
         const std::string n = std::to_string(i);
@@ -128,21 +146,36 @@ void write_background(platform::SettingsEntry& stored) {
     stored.set(kGeneral, "BG", scramble_number(core_state().bg_index));
 }
 
-// Every write of the file carries the entries an earlier save could not write, whatever else it
-// is for: each value reaches the disk when it changes, and a waiting row is such a value. The
-// Hall of Fame's own saves write the table always. This run goes on with the table that reached
-// the disk; when the write fails, its own table and its new entries stay for the next save.
+// Every write of the file carries the entries and the won stories an earlier save could not
+// write, whatever else it is for: each value reaches the disk when it changes, and a waiting one
+// is such a value. The Hall of Fame's own saves write the table always. This run goes on with
+// the table and the count that reached the disk; when the write fails, its own and what waits
+// stay for the next save.
 bool save_with(bool table, const std::function<void(platform::SettingsEntry&)>& change) {
     CoreState& s = core_state();
     const bool with_table = table || !s.hof_unsaved.empty();
+    const int wins = s.stories_won_unsaved;
     HofTable written;
+    std::int16_t won_written = s.stories_won;
     const bool saved = platform::update_settings(app(), [&](platform::SettingsEntry& stored) {
         if (with_table) write_table(stored, written);
+        if (wins > 0) {
+            // Another copy may have won a story since this one read the count: the wins go on
+            // top of the count on disk, so that none is lost. With none on disk yet, this run's
+            // own count, which holds them, goes on.
+            const long long on_disk = stored_stories_won(stored, -1);
+            won_written = on_disk < 0 ? s.stories_won : won_more(on_disk, wins);
+            stored.set(kGeneral, "STORYWON", scramble_number(won_written));
+        }
         if (change) change(stored);
     });
     if (saved && with_table) {
         s.hof_table = written;
         s.hof_unsaved.clear();
+    }
+    if (saved && wins > 0) {
+        s.stories_won = won_written;
+        s.stories_won_unsaved = 0;
     }
     return saved;
 }
@@ -177,20 +210,11 @@ void save_background() { save_with(false, write_background); }
 
 void count_won_story() {
     CoreState& s = core_state();
-    // At the top the count stays there.
-    auto one_more = [](long long n) { return static_cast<std::int16_t>(std::min(n + 1, kMostStoriesWon)); };
-    bool counted = false;
-    save_with(false, [&](platform::SettingsEntry& stored) {
-        // Another copy may have won a story since this one read the count: one more than the
-        // count on disk, so that neither win is lost. With none on disk yet, this run's own
-        // count goes on.
-        s.stories_won = one_more(stored_stories_won(stored, s.stories_won));
-        stored.set(kGeneral, "STORYWON", scramble_number(s.stories_won));
-        counted = true;
-    });
-    // A settings file that cannot be used is never read or written: the win still counts for
-    // this run, so the castle turns golden.
-    if (!counted) s.stories_won = one_more(s.stories_won);
+    // The win counts for this run at once, so the castle turns golden whatever the file does;
+    // the disk gets it with this save, or with the next one that works.
+    s.stories_won = won_more(s.stories_won, 1);
+    ++s.stories_won_unsaved;
+    save_with(false, nullptr);
 }
 
 void save_and_quit() {

@@ -20,7 +20,8 @@ void clear_all_settings();
 void save_hall_of_fame();
 // The background scheme.
 void save_background();
-// A story is won: the count on disk now goes up by one, and this run's count becomes it.
+// A story is won: this run's count goes up by one at once, the count on disk with this save or
+// the next one that works, and this run's count becomes the disk's once it is written.
 void count_won_story();
 
 // The built-in Hall of Fame.

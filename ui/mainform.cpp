@@ -560,14 +560,14 @@ int confirm_exit() {
 }
 
 int msgbox_over_round(const std::string& text, int style, const std::string& title) {
-    platform::Timer& clock = mainform().Timer_timer;
-    const bool clock_was_on = clock.enabled();
-    clock.set_enabled(false);
-    const int answer = platform::msgbox(text, style, title);
-    // The box runs events: only a clock this box stopped is started again, and only on a window
-    // that is still there.
-    if (clock_was_on && mainform_exists()) mainform().Timer_timer.set_enabled(true);
-    return answer;
+    // The box runs events: a transition behind it may start a round, or a round may end. So the
+    // clock is not stopped and started again here, which would undo what happened behind the box;
+    // its ticks count for nothing while the box is up.
+    struct Hold {
+        Hold() { ++screen().round_clock_holds; }
+        ~Hold() { --screen().round_clock_holds; }
+    } hold;
+    return platform::msgbox(text, style, title);
 }
 
 MainForm& mainform() { return *instance(); }

@@ -160,7 +160,8 @@ void destroy_mainform();  // tests only: the next create_mainform starts afresh
 int confirm_exit();
 
 // A message box that may come up over a running round: the round clock stands still while it is
-// up and runs on as it was once it is answered, so that the round cannot run out behind it.
+// up (a round started behind it too) and runs on once it is answered, so that no round can run
+// out behind it.
 int msgbox_over_round(const std::string& text, int style, const std::string& title = "");
 
 }  // namespace ui

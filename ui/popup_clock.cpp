@@ -47,6 +47,7 @@ void Timer_timer_Timer() {
     core::CoreState& s = core::core_state();
     // Only a round in play runs out: a tick during a transition must not replace its word.
     if (s.game_state != core::StateWord::PlayPuzzle) return;
+    if (screen().round_clock_holds > 0) return;
     s.round_time_left = static_cast<std::int16_t>(s.round_time_left - 1);
     if (s.round_time_left < 0) {
         mainform().Timer_timer.set_interval(1000);

@@ -23,6 +23,10 @@ struct ScreenState {
     // The game-over scene's tick counter.
     std::int16_t gameover_frame = 0;
 
+    // Message boxes up over the game that hold the round clock: while any is, its ticks pass
+    // without counting, whatever starts or stops it behind them.
+    int round_clock_holds = 0;
+
     // Every character typed in the main window, where the hidden words are looked for.
     std::string typed;
     // Where the help window opens (-1: its first question) and the Hall of Fame row to mark.

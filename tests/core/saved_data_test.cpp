@@ -346,8 +346,8 @@ TEST_F(SavedData, EntriesASaveCouldNotWriteGoWithTheNextSave) {
 }
 
 // Another copy stopped in the middle of a save holds the folder for as long as it stays
-// stopped: this copy's save gives up after a moment, tells the player, and its entry goes with
-// the next save once the folder is free.
+// stopped: this copy's saves give up after a moment, tell the player once, and its entry and its
+// won story go with the next save once the folder is free.
 TEST_F(SavedData, ACopyStoppedMidSaveNeitherFreezesThisOneNorCostsItsEntry) {
     core::load_settings();
     QProcess other;
@@ -358,6 +358,8 @@ TEST_F(SavedData, ACopyStoppedMidSaveNeitherFreezesThisOneNorCostsItsEntry) {
     ASSERT_TRUE(core::hof_insert());
     // The other copy gives up its lock by itself after 10 s: a save that waited for it takes that long.
     EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(5));
+    core::count_won_story();
+    EXPECT_EQ(core::core_state().stories_won, 1) << "the castle turns golden all the same";
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_NE(boxes.calls[0].text.find("could not be saved"), std::string::npos) << boxes.calls[0].text;
     other.closeWriteChannel();
@@ -366,7 +368,7 @@ TEST_F(SavedData, ACopyStoppedMidSaveNeitherFreezesThisOneNorCostsItsEntry) {
     core::save_settings();
     QProcess reader;
     ASSERT_TRUE(start_child(reader, folder_, "run"));
-    EXPECT_EQ(finish(reader).out, "first=Patient bg=0 won=0\n");
+    EXPECT_EQ(finish(reader).out, "first=Patient bg=0 won=1\n");
 }
 
 // Another writer cuts the file inside the table or garbles a score while this copy runs. A save
@@ -404,6 +406,20 @@ TEST_F(SavedData, ADamagedTableOnDiskNeverReplacesThisRunsRows) {
                   "Player B|5000|Story\nPlayer C|3333|Story\nPlayer D|2500|Story\nPlayer E|2000|Story\n"
                   "Player F|1667|Story\nPlayer G|1429|Story\n");
     }
+
+    // A run that starts from the garbled file reads Ben's score as 0 among the others. What it
+    // writes must be whole again, so that two copies saving in turn keep each other's entries.
+    damage(false);
+    restart();
+    core::CoreState copy_b = core::core_state();
+    core::core_state().hof_table[0] = {"Alice", 7000, "Linear - Easy"};
+    ASSERT_TRUE(core::hof_insert());
+    core::core_state() = copy_b;
+    core::core_state().hof_table[0] = {"Bob", 6000, "Story - Hard"};
+    ASSERT_TRUE(core::hof_insert());
+    restart();
+    EXPECT_EQ(core::core_state().hof_table[4].name, "Alice");
+    EXPECT_EQ(core::core_state().hof_table[5].name, "Bob");
 }
 
 // Two games that end with the same name, score and mode are two entries, whichever saves first.

@@ -193,8 +193,9 @@ TEST_F(Menu, ALateOpenerFailureIsToldOnlyWhereThePlayerStillIs) {
 }
 
 // The window's close question and the tally word's info can come up over a running round, the
-// way a window manager's close button or typed keys arrive. The round must not run out behind
-// either box; once it is answered, the round runs on.
+// way a window manager's close button or typed keys arrive; the close question also during the
+// transition into a round, which then starts behind it. No round may run out behind either box;
+// once it is answered, the round runs on.
 TEST_F(Menu, ABoxOverARunningRoundHoldsItsClock) {
     struct RealTicks {
         RealTicks() { platform::Timer::set_manual_mode(false); }
@@ -202,25 +203,31 @@ TEST_F(Menu, ABoxOverARunningRoundHoldsItsClock) {
     } real_ticks;
     core::core_state().game_mode = core::GameMode::Linear;  // the tally word is Linear's
     form().show();
-    for (const bool closing : {true, false}) {
-        SCOPED_TRACE(closing ? "the close question" : "the tally word");
-        start_round();
-        ASSERT_TRUE(form().Timer_timer.enabled());
-        form().Timer_timer.set_interval(20);
-        core::core_state().round_time_left = 1;  // two ticks from running out
+    enum Case { kCloseInRound, kTallyInRound, kCloseIntoRound };
+    for (const Case c : {kCloseInRound, kTallyInRound, kCloseIntoRound}) {
+        SCOPED_TRACE(c == kCloseInRound ? "closing in a round" : c == kTallyInRound ? "the tally word" : "closing into a round");
+        if (c == kCloseIntoRound) {
+            modes::genpuzzle_pane();
+            finish_half();
+        } else {
+            start_round();
+        }
         boxes.calls.clear();
         std::int16_t left_while_up = -1;
         boxes.while_up = [&] {
             if (boxes.calls.size() != 1) return;  // a box stacked over the first
+            if (c == kCloseIntoRound) finish_half();
+            form().Timer_timer.set_interval(20);
+            core::core_state().round_time_left = 1;  // two ticks from running out
             QTest::qWait(300);
             left_while_up = core::core_state().round_time_left;
         };
         // A second No for a box that stacks over the first, so that the question still gets its No.
         boxes.answers = {platform::kMsgResultNo, platform::kMsgResultNo};
-        if (closing) {
-            form().widget()->close();
-        } else {
+        if (c == kTallyInRound) {
             QTest::keyClicks(form().widget(), "cadgetally");
+        } else {
+            form().widget()->close();
         }
         boxes.while_up = nullptr;
         boxes.answers.clear();
@@ -237,17 +244,20 @@ TEST_F(Menu, ABoxOverARunningRoundHoldsItsClock) {
 TEST_F(Menu, PauseHatchesTheBoardAndHoldsTheClock) {
     start_round();
     form().Shape_cursor->move(84, 80);
-    bool clock_during_box = true;
+    core::core_state().round_time_left = 5;
+    std::int16_t left_during_box = -1;
     platform::set_msgbox_handler([&](const platform::MsgBoxCall& call) {
         EXPECT_EQ(call.text, "GAME PAUSED. CLICK ON OK TO RESUME");
         EXPECT_EQ(form().Shape_cursor->fill_style(), platform::Shape::kFillDiagonalCross);
         EXPECT_EQ(form().Shape_cursor->width(), 420);
-        clock_during_box = form().Timer_timer.enabled();
+        form().Timer_timer.fire();
+        left_during_box = core::core_state().round_time_left;
         return 1;
     });
     ui::Label_bt_Click(core::kPauseButton);
-    EXPECT_FALSE(clock_during_box);
-    EXPECT_TRUE(form().Timer_timer.enabled());
+    EXPECT_EQ(left_during_box, 5);
+    form().Timer_timer.fire();
+    EXPECT_EQ(core::core_state().round_time_left, 4);
     EXPECT_EQ(form().Shape_cursor->fill_style(), platform::Shape::kFillTransparent);
     EXPECT_EQ(form().Shape_cursor->left(), 84);
     EXPECT_EQ(form().Shape_cursor->width(), 84);
