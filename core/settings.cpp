@@ -71,21 +71,13 @@ bool written_by_us(const std::string& raw) {
     return std::all_of(raw.begin() + 1, raw.end(), [](char c) { return c >= 32 && c <= 126; });
 }
 
-// A score exactly as the game writes it (number_text), and within a score's range.
+// A score exactly as the game writes it: the number_text of a score, scrambled.
 bool whole_score(std::string raw, std::int32_t& score) {
     if (!written_by_us(raw)) return false;
-    const std::string t = unscramble_value(raw);
-    std::size_t i = t.rfind(' ', 0) == 0 ? 1 : 0;
-    const bool negative = i < t.size() && t[i] == '-';
-    if (negative == (i == 1)) return false;  // a blank before a positive number, a minus otherwise
-    if (negative) ++i;
-    if (i == t.size() || t.size() - i > 10) return false;
-    if (!std::all_of(t.begin() + static_cast<std::ptrdiff_t>(i), t.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    const long long n = std::stoll(t);
-    if (n < std::numeric_limits<std::int32_t>::min() || n > std::numeric_limits<std::int32_t>::max()) return false;
-    score = static_cast<std::int32_t>(n);
-    return true;
+    const double v = unscramble_number(raw);
+    if (!(v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max())) return false;
+    score = static_cast<std::int32_t>(v);
+    return number_text(score) == unscramble_value(raw);
 }
 
 // The stored table only when it is whole: all ten rows there, every value readable, the scores

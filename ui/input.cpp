@@ -81,7 +81,7 @@ void puzzle_words() {
         s.round_time_left = static_cast<std::int16_t>(std::min(more, static_cast<int>(std::numeric_limits<std::int16_t>::max())));
         empty_buffer();
     }
-    if (has("cadgetally") && core::core_state().game_mode == core::GameMode::Linear && s.level < 13) {
+    if (has("cadgetally") && s.game_mode == core::GameMode::Linear && s.level < 13) {
         msgbox_over_round("You have won " + std::to_string(s.linear_wins) + " rounds. You need to win at least\r" +
                               std::to_string(s.linear_quota) + " rounds to proceed to the next level.",
                           platform::kMsgInfo, "A tiny bit of info you might be interested to know. =)");
@@ -123,7 +123,7 @@ void Form_KeyPress(int key_ascii) {
     }
     if (s.game_state == core::StateWord::ChooseBonus && key_ascii >= '1' && key_ascii <= '3') modes::apply_bonus(key_ascii - '1');
     if (has("zebracove")) {
-        core::core_state().debugmode = !core::core_state().debugmode;
+        s.debugmode = !s.debugmode;
         mainform().update_debugmode();
         empty_buffer();
     }
@@ -193,7 +193,7 @@ void Label_misses_Click() {
 
 void Label_score_DblClick() {
     core::CoreState& s = core::core_state();
-    if (!core::core_state().debugmode || core::core_state().game_mode != core::GameMode::Linear) return;
+    if (!s.debugmode || s.game_mode != core::GameMode::Linear) return;
     s.linear_wins = s.linear_quota - 1;
     modes::show_quota_debug();
 }
@@ -209,7 +209,7 @@ void Label_btype_Click(int index) { modes::apply_bonus(index); }
 
 void Label_LEVEL_Click() {
     core::CoreState& s = core::core_state();
-    if (!core::core_state().debugmode || s.level >= 13) return;
+    if (!s.debugmode || s.level >= 13) return;
     s.level = static_cast<std::int16_t>(s.level + 1);
     core::show_level();
 }

@@ -16,7 +16,7 @@ namespace ui {
 
 std::string hof_mode_text() {
     const core::CoreState& s = core::core_state();
-    if (core::core_state().game_mode == core::GameMode::Linear) return "Linear - " + s.cur_diff.name;
+    if (s.game_mode == core::GameMode::Linear) return "Linear - " + s.cur_diff.name;
     return "Story - " + s.cur_story_diff.name;
 }
 
