@@ -71,13 +71,31 @@ bool written_by_us(const std::string& raw) {
     return std::all_of(raw.begin() + 1, raw.end(), [](char c) { return c >= 32 && c <= 126; });
 }
 
-// A score exactly as the game writes it: the number_text of a score, scrambled.
-bool whole_score(std::string raw, std::int32_t& score) {
+// A number exactly as the game writes it: the number_text of a whole number in lo..hi, scrambled.
+bool whole_number(std::string raw, long long lo, long long hi, long long& n) {
     if (!written_by_us(raw)) return false;
     const double v = unscramble_number(raw);
-    if (!(v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max())) return false;
-    score = static_cast<std::int32_t>(v);
-    return number_text(score) == unscramble_value(raw);
+    if (!(v >= static_cast<double>(lo) && v <= static_cast<double>(hi))) return false;
+    n = static_cast<long long>(v);
+    return number_text(n) == unscramble_value(raw);
+}
+
+bool whole_score(const std::string& raw, std::int32_t& score) {
+    long long n = 0;
+    if (!whole_number(raw, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(), n))
+        return false;
+    score = static_cast<std::int32_t>(n);
+    return true;
+}
+
+// For a save: the count on disk, or -1 when the file holds none that it finished as the game
+// writes it. Cut short, a count can read as a leading part of its digits.
+long long count_on_disk(const platform::SettingsEntry& stored) {
+    long long n = -1;
+    if (!stored.finished(kGeneral, "STORYWON") ||
+        !whole_number(stored.get(kGeneral, "STORYWON", ""), 0, kMostStoriesWon, n))
+        return -1;
+    return n;
 }
 
 // The stored table only when it is whole: all ten rows there, every value readable, the scores
@@ -92,6 +110,10 @@ bool read_whole_table(const platform::SettingsEntry& stored, HofTable& table) {
         HofRec& e = read[static_cast<std::size_t>(i)];
         if (!written_by_us(name) || !written_by_us(mode) || !whole_score(stored.get(kTable, "SCORE" + n, ""), e.score))
             return false;
+        // A value the file did not finish may still read as one of ours: the leading digits of
+        // a score are the game's own text of a smaller number.
+        for (const char* key : {"NAME", "MODE", "SCORE"})
+            if (!stored.finished(kTable, key + n)) return false;
         if (i > 1 && e.score > read[static_cast<std::size_t>(i - 1)].score) return false;
         e.name = unscramble_value(name);
         e.mode = unscramble_value(mode);
@@ -107,17 +129,16 @@ bool table_stored(const platform::SettingsEntry& stored) {
                        [](const platform::SettingsEntry::Section& t) { return t.name == kTable && !t.values.empty(); });
 }
 
-// Places what this run has added into the stored table and writes that; with no whole table
-// stored, this run's own table, which already holds them. `written` is the table the file will
-// hold.
-void write_table(platform::SettingsEntry& stored, HofTable& written) {
+// Places what this run has added into the stored table, `on_disk` when it is whole, and writes
+// that; with no whole table stored, this run's own table, which already holds them. `written` is
+// the table the file will hold.
+void write_table(platform::SettingsEntry& stored, const HofTable* on_disk, HofTable& written) {
     const CoreState& s = core_state();
     written = s.hof_table;
-    HofTable on_disk;
-    if (read_whole_table(stored, on_disk)) {
-        for (const HofRec& e : s.hof_unsaved) hof_place(on_disk, e);
-        on_disk[0] = s.hof_table[0];
-        written = on_disk;
+    if (on_disk) {
+        written = *on_disk;
+        for (const HofRec& e : s.hof_unsaved) hof_place(written, e);
+        written[0] = s.hof_table[0];
     } else if (table_stored(stored)) {
         // The file's table is damaged, and this run's may have been read from it, a garbled
         // score read as 0 among the others: written in order, the next save, this copy's or
@@ -140,25 +161,31 @@ void write_background(platform::SettingsEntry& stored) {
 
 // Every write of the file carries the entries and the won stories an earlier save could not
 // write, whatever else it is for: each value reaches the disk when it changes, and a waiting one
-// is such a value. The Hall of Fame's own saves write the table always. This run goes on with
-// the table and the count that reached the disk; when the write fails, its own and what waits
-// stay for the next save.
+// is such a value. So does what the file lost since this run read it (another writer cut it
+// short, emptied or garbled it): this run's table when the one on disk is not whole, its count
+// and its background when the file holds none of its own. The Hall of Fame's own saves write
+// the table always. This run goes on with the table and the count that reached the disk; when
+// the write fails, its own and what waits stay for the next save.
 bool save_with(bool table, const std::function<void(platform::SettingsEntry&)>& change) {
     CoreState& s = core_state();
-    const bool with_table = table || !s.hof_unsaved.empty();
     const int wins = s.stories_won_unsaved;
+    bool with_table = table || !s.hof_unsaved.empty();
     HofTable written;
     std::int16_t won_written = s.stories_won;
     const bool saved = platform::update_settings(app(), [&](platform::SettingsEntry& stored) {
-        if (with_table) write_table(stored, written);
-        if (wins > 0) {
+        HofTable table_on_disk;
+        const bool whole = read_whole_table(stored, table_on_disk);
+        with_table = with_table || !whole;
+        if (with_table) write_table(stored, whole ? &table_on_disk : nullptr, written);
+        const long long on_disk = count_on_disk(stored);
+        if (wins > 0 || (on_disk < 0 && s.stories_won > 0)) {
             // Another copy may have won a story since this one read the count: the wins go on
-            // top of the count on disk, so that none is lost. With none on disk yet, this run's
-            // own count, which holds them, goes on.
-            const long long on_disk = stored_stories_won(stored, -1);
+            // top of the count on disk, so that none is lost. With none on disk, this run's own
+            // count, which holds them, goes on.
             won_written = on_disk < 0 ? s.stories_won : won_more(on_disk, wins);
             stored.set(kGeneral, "STORYWON", scramble_number(won_written));
         }
+        if (!stored.finished(kGeneral, "BG") && s.bg_index != 0) write_background(stored);
         if (change) change(stored);
     });
     if (saved && with_table) {

@@ -40,6 +40,9 @@ bool on_end_signals(std::function<void()> handler) {
         char buf[64];
         while (::read(wake_pipe[0], buf, sizeof buf) > 0) {
         }
+        // The ending's save is tried once and the program ends whatever it returns: a box
+        // telling that it failed would keep an ending session waiting for nobody.
+        stop_asking();
         if (end_handler()) end_handler()();
     });
     struct sigaction sa {};

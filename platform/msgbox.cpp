@@ -14,6 +14,7 @@ namespace {
 struct MsgBoxState {
     std::string title = "Quorvel Infinite";
     std::function<int(const MsgBoxCall&)> handler;
+    bool asking = true;
 };
 
 MsgBoxState& state() {
@@ -43,8 +44,8 @@ QMessageBox::Icon icon_for(int style) {
 
 int show_real_box(const MsgBoxCall& call) {
     const bool yes_no = is_yes_no(call.style);
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        // No window system to ask: say it on the console and take the cautious answer.
+    if (!state().asking || !qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        // Nobody to ask: say it on the console and take the cautious answer.
         std::fprintf(stderr, "%s: %s\n", call.title.c_str(), call.text.c_str());
         return yes_no ? kMsgResultNo : kMsgResultOk;
     }
@@ -82,5 +83,7 @@ const std::string& program_title() { return state().title; }
 void set_msgbox_handler(std::function<int(const MsgBoxCall&)> handler) {
     state().handler = std::move(handler);
 }
+
+void stop_asking() { state().asking = false; }
 
 }  // namespace platform

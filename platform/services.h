@@ -31,6 +31,9 @@ void set_program_title(const std::string& title);
 const std::string& program_title();
 // Replaces the real boxes (tests script answers and look at the calls); empty restores them.
 void set_msgbox_handler(std::function<int(const MsgBoxCall&)> handler);
+// From now on no real box waits for an answer: its text goes to the error output and it takes
+// the cautious answer (No, or OK). A session that is ending has nobody to answer it.
+void stop_asking();
 
 // ---- Opening documents ---------------------------------------------------------------------
 // Opens a file or web address with the user's default program. The verdict comes as the old
@@ -56,14 +59,20 @@ public:
     // The value stored under section/key, or default_value when there is none.
     std::string get(const std::string& section, const std::string& key,
                     const std::string& default_value) const;
-    // Sets a value in this copy; update_settings writes it.
-    void set(const std::string& section, const std::string& key, const std::string& value);
+    // Sets a value in this copy; update_settings writes it. Only the file's reader sets a value
+    // the file did not finish.
+    void set(const std::string& section, const std::string& key, const std::string& value, bool finished = true);
+    // Whether the file finished the value stored under section/key: false for none, and for one
+    // cut short (a last line without its line break, a quote never closed). A value cut after a
+    // leading part of its text can read as a value of its own; a save must not take it for one.
+    bool finished(const std::string& section, const std::string& key) const;
     bool empty() const { return sections_.empty(); }
 
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> values;  // key, text, in file order
         std::unordered_map<std::string, std::size_t> index;       // key -> place in values
+        std::vector<bool> finished;                                // by place in values
     };
     const std::vector<Section>& sections() const { return sections_; }
 

@@ -20,20 +20,31 @@ std::string SettingsEntry::get(const std::string& section, const std::string& ke
     return k == sec.index.end() ? default_value : sec.values[k->second].second;
 }
 
-void SettingsEntry::set(const std::string& section, const std::string& key, const std::string& value) {
+void SettingsEntry::set(const std::string& section, const std::string& key, const std::string& value,
+                        bool finished) {
     auto s = index_.find(section);
     if (s == index_.end()) {
         s = index_.emplace(section, sections_.size()).first;
-        sections_.push_back(Section{section, {}, {}});
+        sections_.push_back(Section{section, {}, {}, {}});
     }
     Section& sec = sections_[s->second];
     const auto k = sec.index.find(key);
     if (k != sec.index.end()) {
         sec.values[k->second].second = value;
+        sec.finished[k->second] = finished;
         return;
     }
     sec.index.emplace(key, sec.values.size());
     sec.values.emplace_back(key, value);
+    sec.finished.push_back(finished);
+}
+
+bool SettingsEntry::finished(const std::string& section, const std::string& key) const {
+    const auto s = index_.find(section);
+    if (s == index_.end()) return false;
+    const Section& sec = sections_[s->second];
+    const auto k = sec.index.find(key);
+    return k != sec.index.end() && sec.finished[k->second];
 }
 
 namespace {
@@ -234,6 +245,7 @@ std::optional<std::string> stored_text(std::string_view raw) {
 struct LineParts {
     std::size_t equals = std::string::npos;
     std::size_t end = 0;
+    bool open_quote = false;  // the value's quote is still open where the line ends
 };
 LineParts split_line(std::string_view line) {
     LineParts p;
@@ -252,6 +264,7 @@ LineParts split_line(std::string_view line) {
         }
     }
     p.end = std::min(i, line.size());
+    p.open_quote = in_quotes;
     return p;
 }
 
@@ -264,6 +277,9 @@ SettingsEntry parse_settings_ini(const std::string& text) {
     std::string section;
     while (!all.empty()) {
         const std::size_t stop = all.find_first_of("\r\n");
+        // Every line the game writes ends with a line break: one without it is where the file
+        // was cut.
+        const bool last_cut = stop == std::string_view::npos;
         std::string_view line = trimmed(all.substr(0, stop));
         all.remove_prefix(stop == std::string_view::npos ? all.size() : stop + 1);
         if (line.empty() || line.front() == ';') continue;
@@ -281,7 +297,7 @@ SettingsEntry parse_settings_ini(const std::string& text) {
         const std::string key = key_from_text(trimmed(line.substr(0, parts.equals)));
         if (key.empty()) continue;
         if (auto value = stored_text(line.substr(parts.equals + 1, parts.end - parts.equals - 1)))
-            entry.set(section, key, *value);
+            entry.set(section, key, *value, !last_cut && !parts.open_quote);
     }
     return entry;
 }

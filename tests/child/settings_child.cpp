@@ -1,17 +1,25 @@
 // A second copy of the game's saving, run by the settings tests to restart, kill or signal it.
 //   settings_child FOLDER churn   saves ever newer tables until killed; prints "saving" first
 //   settings_child FOLDER term    places an entry, sets background 6 in memory only, prints
-//                                 "ready" and waits for SIGTERM or SIGHUP
+//                                 "ready" and waits for SIGTERM or SIGHUP; with windows, as
+//                                 the game, so that a box would wait for an answer
 //   settings_child FOLDER run     loads, prints what it loaded, saves three ways (a won
 //                                 story among them)
 //   settings_child FOLDER win     loads, wins a story and prints the count
-//   settings_child FOLDER table   loads and prints the Hall of Fame, one "name|score|mode" a row
-//   settings_child FOLDER stall   stops in the middle of a save, holding the settings folder,
-//                                 prints "holding" and goes on when its input closes
+//   settings_child FOLDER table   loads and prints the Hall of Fame, one "name|score|mode" a row,
+//                                 then "bg=B won=W"
+//   settings_child FOLDER stall [MS]  stops in the middle of a save, holding the settings
+//                                 folder, prints "holding" and goes on when its input closes,
+//                                 or after MS milliseconds
+#include <QApplication>
 #include <QCoreApplication>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <thread>
 #include <unistd.h>
 
 #include "core/game_state.h"
@@ -47,14 +55,14 @@ void say(const char* line) {
     }
 }
 
-int term(QCoreApplication& app) {
+int term() {
     core::load_settings();
     core::core_state().hof_table[0] = {"Signalled", 99999, "Linear - Crazy!"};
     core::hof_insert();
     core::core_state().bg_index = 6;
     platform::on_end_signals([] { core::save_and_quit(); });
     say("ready");
-    return app.exec();
+    return QCoreApplication::exec();
 }
 
 int run() {
@@ -81,14 +89,19 @@ int table() {
         const core::HofRec& e = core::core_state().hof_table[static_cast<std::size_t>(i)];
         std::printf("%s|%d|%s\n", e.name.c_str(), e.score, e.mode.c_str());
     }
+    std::printf("bg=%d won=%d\n", core::core_state().bg_index, core::core_state().stories_won);
     return 0;
 }
 
-int stall() {
+int stall(int hold_ms) {
     // A parent that never lets go must not leave this copy, and the lock, behind for good.
     ::alarm(10);
-    platform::update_settings("quorvel", [](platform::SettingsEntry&) {
+    platform::update_settings("quorvel", [hold_ms](platform::SettingsEntry&) {
         say("holding");
+        if (hold_ms > 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(hold_ms));
+            return;
+        }
         while (std::getchar() != EOF) {
         }
     });
@@ -99,15 +112,17 @@ int stall() {
 
 int main(int argc, char** argv) {
     if (argc < 3) return 2;
-    QCoreApplication app(argc, argv);
+    const std::string mode = argv[2];
+    // Without windows a box only says its text on the error output.
+    const auto app = mode == "term" ? std::make_unique<QApplication>(argc, argv)
+                                    : std::make_unique<QCoreApplication>(argc, argv);
     platform::set_settings_folder(argv[1]);
     core::core_state().app_name = "quorvel";
-    const std::string mode = argv[2];
     if (mode == "churn") churn();
-    if (mode == "term") return term(app);
+    if (mode == "term") return term();
     if (mode == "run") return run();
     if (mode == "win") return win();
     if (mode == "table") return table();
-    if (mode == "stall") return stall();
+    if (mode == "stall") return stall(argc > 3 ? std::atoi(argv[3]) : 0);
     return 2;
 }

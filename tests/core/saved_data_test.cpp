@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <random>
 #include <sys/stat.h>
@@ -38,8 +39,8 @@ struct ChildRun {
     std::string out, err;
 };
 
-QProcess* start_child(QProcess& p, const QString& folder, const char* mode) {
-    p.start(QStringLiteral(QUORVEL_SETTINGS_CHILD), {folder, QString::fromLatin1(mode)});
+QProcess* start_child(QProcess& p, const QString& folder, const char* mode, const QStringList& more = {}) {
+    p.start(QStringLiteral(QUORVEL_SETTINGS_CHILD), QStringList{folder, QString::fromLatin1(mode)} + more);
     return p.waitForStarted(20000) ? &p : nullptr;
 }
 
@@ -210,6 +211,36 @@ TEST_P(EndSignals, EndTheGameThroughItsExitSave) {
 
 INSTANTIATE_TEST_SUITE_P(TermAndHangUp, EndSignals, ::testing::Values(SIGTERM, SIGHUP));
 
+// A logout while the exit save cannot work (a read-only folder, another copy holding it): the
+// save is tried once, the reason goes to the error output, and the game ends; a box would keep
+// an ending session waiting for nobody.
+TEST_F(SavedData, AnEndSignalWhileTheSaveFailsEndsWithoutAsking) {
+    for (const bool read_only : {true, false}) {
+        SCOPED_TRACE(read_only ? "read-only folder" : "another copy holding the folder");
+        QProcess p, other;
+        ASSERT_TRUE(start_child(p, folder_, "term"));
+        ASSERT_TRUE(wait_for_line(p, "ready"));
+        if (read_only) {
+            ASSERT_EQ(::chmod(folder_.toLocal8Bit().constData(), 0555), 0);
+        } else {
+            ASSERT_TRUE(start_child(other, folder_, "stall"));
+            ASSERT_TRUE(wait_for_line(other, "holding"));
+        }
+        ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
+        const bool ended = p.waitForFinished(8000);
+        if (!ended) p.kill();
+        ::chmod(folder_.toLocal8Bit().constData(), 0700);
+        if (!read_only) {
+            other.closeWriteChannel();
+            finish(other);
+        }
+        const ChildRun r = finish(p);
+        EXPECT_TRUE(ended) << "the game waited on a box";
+        EXPECT_TRUE(r.normal_exit && r.code == 0);
+        EXPECT_EQ(count_of(r.err, "could not be saved"), 1) << r.err;
+    }
+}
+
 // ---- Odd things in place of the file -------------------------------------------------------
 
 // The file's kind, its folder's listing and, unless it may be written, its text.
@@ -323,26 +354,45 @@ TEST_F(SavedData, TwoCopiesSavingInTurnKeepEachOthersEntries) {
     EXPECT_EQ(t[10].name, "Player H");
 }
 
-// Entries placed while the file cannot be replaced are not lost: the next write of the file
-// places them, whatever it is for (here a new background).
+// Entries and won stories placed while the file cannot be replaced are not lost: the next write
+// of the file places them, whatever it is for (here a new background), each win on top of the
+// count on disk.
 TEST_F(SavedData, EntriesASaveCouldNotWriteGoWithTheNextSave) {
     core::load_settings();
-    core::save_settings();
+    core::count_won_story();
     ASSERT_TRUE(QFile::setPermissions(file(), QFile::ReadOwner));
     for (const HofRec& e : {HofRec{"First", 90000, "Linear - Easy"}, HofRec{"Second", 80000, "Linear - Easy"}}) {
         core::core_state().hof_table[0] = e;
         ASSERT_TRUE(core::hof_insert());
+        core::count_won_story();
     }
     EXPECT_EQ(core::core_state().hof_table[1].name, "First") << "the run's own table goes on";
+    EXPECT_EQ(core::core_state().stories_won, 3);
     ASSERT_TRUE(QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner));
     for (int tries = 0; tries < 50 && core::core_state().bg_index == 0; ++tries) form().Img_changebg->on_click();
     const int bg = core::core_state().bg_index;
     ASSERT_NE(bg, 0);
     QProcess p;
     ASSERT_TRUE(start_child(p, folder_, "run"));
-    EXPECT_EQ(finish(p).out, "first=First bg=" + std::to_string(bg) + " won=0\n");
+    EXPECT_EQ(finish(p).out, "first=First bg=" + std::to_string(bg) + " won=3\n");
     restart();
     EXPECT_EQ(core::core_state().hof_table[2].name, "Second");
+}
+
+// Two copies saving at once take turns: a save that meets another copy's, half a second long,
+// waits it out and reaches the disk, without a word to the player.
+TEST_F(SavedData, ASaveWaitsOutAnotherCopysShortSave) {
+    core::load_settings();
+    QProcess other;
+    ASSERT_TRUE(start_child(other, folder_, "stall", {"500"}));
+    ASSERT_TRUE(wait_for_line(other, "holding"));
+    core::core_state().hof_table[0] = {"Overlapping", 70000, "Story - Hard"};
+    ASSERT_TRUE(core::hof_insert());
+    EXPECT_TRUE(boxes.calls.empty()) << boxes.calls[0].text;
+    EXPECT_TRUE(finish(other).finished);
+    QProcess reader;
+    ASSERT_TRUE(start_child(reader, folder_, "table"));
+    EXPECT_EQ(finish(reader).out.substr(0, 33), "Overlapping|70000|Story - Hard\nPl");
 }
 
 // Another copy stopped in the middle of a save holds the folder for as long as it stays
@@ -371,41 +421,96 @@ TEST_F(SavedData, ACopyStoppedMidSaveNeitherFreezesThisOneNorCostsItsEntry) {
     EXPECT_EQ(finish(reader).out, "first=Patient bg=0 won=1\n");
 }
 
-// Another writer cuts the file inside the table or garbles a score while this copy runs. A save
-// must write this copy's own rows, in order, not adopt what is left: a second process then reads
-// every row this copy placed.
+// Another writer damages the file while this copy runs: cuts it short (between rows, or inside
+// the last score, where the leading digits still read as a score), garbles a value, swaps two
+// rows or empties it. Whatever the next save is for, it must write this copy's own rows, in
+// order, and its count and background where the file lost them: a second process then reads
+// them all.
 TEST_F(SavedData, ADamagedTableOnDiskNeverReplacesThisRunsRows) {
-    const auto damage = [this](bool cut) {  // cut after row 4, or garble row 3's score
-        QFile f(file());
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        QByteArray text = f.readAll();
-        const qsizetype at = text.indexOf(cut ? "SCORE4=" : "SCORE3=") + 7, end = text.indexOf('\n', at);
-        cut ? text.truncate(end + 1) : void(text.replace(at, end - at, "zz!!"));
-        ASSERT_TRUE(f.resize(0));
-        f.write(text);
+    using Text = QByteArray;
+    const auto value_at = [](const Text& text, const char* key) {
+        const qsizetype at = text.indexOf(QByteArray("\n") + key + "=") + qsizetype(std::strlen(key)) + 2;
+        return std::pair{at, text.indexOf('\n', at)};
     };
-    for (const bool cut : {true, false}) {
-        SCOPED_TRACE(cut ? "cut after row 4" : "row 3's score garbled");
+    const auto set_value = [&](Text& text, const char* key, const Text& value) {
+        const auto [at, end] = value_at(text, key);
+        text.replace(at, end - at, value);
+    };
+    const auto cut_into = [&](Text& text, const char* key, qsizetype n) { text.truncate(value_at(text, key).first + n); };
+    const std::vector<std::pair<const char*, std::function<void(Text&)>>> damages = {
+        {"cut after row 4", [&](Text& t) { t.truncate(value_at(t, "SCORE4").second + 1); }},
+        {"cut 3 into the last score", [&](Text& t) { cut_into(t, "SCORE10", 3); }},
+        {"cut 4 into the last score", [&](Text& t) { cut_into(t, "SCORE10", 4); }},
+        {"cut 5 into the last score", [&](Text& t) { cut_into(t, "SCORE10", 5); }},
+        {"row 3's score garbled", [&](Text& t) { set_value(t, "SCORE3", "zz!!"); }},
+        {"a score not as the game writes it", [&](Text& t) { set_value(t, "SCORE10", "Kabc"); }},
+        {"a name not as the game writes it", [&](Text& t) { set_value(t, "NAME2", "~bc"); }},
+        {"rows 3 and 4 swapped",
+         [&](Text& t) {
+             for (const auto& [a, b] : {std::pair{"NAME3", "NAME4"}, {"MODE3", "MODE4"}, {"SCORE3", "SCORE4"}}) {
+                 const auto [at_a, end_a] = value_at(t, a);
+                 const auto [at_b, end_b] = value_at(t, b);
+                 const Text va = t.mid(at_a, end_a - at_a), vb = t.mid(at_b, end_b - at_b);
+                 set_value(t, b, va);
+                 set_value(t, a, vb);
+             }
+         }},
+        {"emptied", [](Text& t) { t.clear(); }},
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> saves = {
+        {"exit", [] { core::save_settings(); }},
+        {"background",
+         [] {
+             core::core_state().bg_index = 7;
+             core::save_background();
+         }},
+        {"Hall of Fame", [] { core::save_hall_of_fame(); }},
+        {"won story", [] { core::count_won_story(); }},
+        {"new entry",
+         [] {
+             core::core_state().hof_table[0] = {"Cat", 8700, "Linear - Crazy!"};
+             ASSERT_TRUE(core::hof_insert());
+         }},
+    };
+    // This copy's run: two won stories, two entries, background 4, all saved; then the damage.
+    const auto run_then = [&](const std::function<void(Text&)>& damage) {
         QFile::remove(file());
         restart();
+        core::count_won_story();
+        core::count_won_story();
         for (const HofRec& e : {HofRec{"Ann", 9500, "Linear - Easy"}, HofRec{"Ben", 9400, "Story - Hard"}}) {
             core::core_state().hof_table[0] = e;
             ASSERT_TRUE(core::hof_insert());
         }
-        damage(cut);
-        core::core_state().hof_table[0] = {"Cat", 8700, "Linear - Crazy!"};
-        ASSERT_TRUE(core::hof_insert());
-        QProcess p;
-        ASSERT_TRUE(start_child(p, folder_, "table"));
-        EXPECT_EQ(finish(p).out,
-                  "Player A|10000|Story\nAnn|9500|Linear - Easy\nBen|9400|Story - Hard\nCat|8700|Linear - Crazy!\n"
-                  "Player B|5000|Story\nPlayer C|3333|Story\nPlayer D|2500|Story\nPlayer E|2000|Story\n"
-                  "Player F|1667|Story\nPlayer G|1429|Story\n");
+        core::core_state().bg_index = 4;
+        core::save_background();
+        QFile f(file());
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        Text text = f.readAll();
+        damage(text);
+        ASSERT_TRUE(f.resize(0));
+        f.write(text);
+    };
+    for (const auto& [damage_name, damage] : damages) {
+        for (std::size_t k = 0; k < saves.size(); ++k) {
+            SCOPED_TRACE(std::string(damage_name) + ", then a save: " + saves[k].first);
+            run_then(damage);
+            saves[k].second();
+            const bool bg = k == 1, won = k == 3, cat = k == 4;
+            QProcess p;
+            ASSERT_TRUE(start_child(p, folder_, "table"));
+            EXPECT_EQ(finish(p).out,
+                      std::string("Player A|10000|Story\nAnn|9500|Linear - Easy\nBen|9400|Story - Hard\n") +
+                          (cat ? "Cat|8700|Linear - Crazy!\n" : "") +
+                          "Player B|5000|Story\nPlayer C|3333|Story\nPlayer D|2500|Story\nPlayer E|2000|Story\n"
+                          "Player F|1667|Story\nPlayer G|1429|Story\n" + (cat ? "" : "Player H|1250|Story\n") +
+                          (bg ? "bg=7" : "bg=4") + (won ? " won=3\n" : " won=2\n"));
+        }
     }
 
     // A run that starts from the garbled file reads Ben's score as 0 among the others. What it
     // writes must be whole again, so that two copies saving in turn keep each other's entries.
-    damage(false);
+    run_then(damages[4].second);
     restart();
     core::CoreState copy_b = core::core_state();
     core::core_state().hof_table[0] = {"Alice", 7000, "Linear - Easy"};
@@ -414,8 +519,8 @@ TEST_F(SavedData, ADamagedTableOnDiskNeverReplacesThisRunsRows) {
     core::core_state().hof_table[0] = {"Bob", 6000, "Story - Hard"};
     ASSERT_TRUE(core::hof_insert());
     restart();
-    EXPECT_EQ(core::core_state().hof_table[4].name, "Alice");
-    EXPECT_EQ(core::core_state().hof_table[5].name, "Bob");
+    EXPECT_EQ(core::core_state().hof_table[3].name, "Alice");
+    EXPECT_EQ(core::core_state().hof_table[4].name, "Bob");
 }
 
 // Two games that end with the same name, score and mode are two entries, whichever saves first.

@@ -3,8 +3,12 @@
 
 #include <QFile>
 #include <QSettings>
+#include <functional>
+#include <iterator>
+#include <string>
 
 #include "core/game_state.h"
+#include "core/hall_of_fame.h"
 #include "core/scramble.h"
 #include "core/settings.h"
 #include "core/startup.h"
@@ -102,13 +106,52 @@ TEST_F(Settings, DamagedValuesReadAsTheirDefaults) {
 }
 
 TEST_F(Settings, AWonStoryIsWrittenOnItsOwn) {
+    core::load_settings();
     // With no count on disk yet, this run's own count goes on.
     core::core_state().stories_won = 3;
     core::count_won_story();
     restart();
     EXPECT_EQ(core::core_state().stories_won, 4);
-    // No table was written: the next run still gets the built-in one.
     EXPECT_EQ(core::core_state().hof_table[1].name, "Player A");
+}
+
+// Another writer may cut the file anywhere. Whatever the next save is for, the file then holds
+// this run's table, count and background again, none of them shortened.
+TEST_F(Settings, ASaveAfterACutAnywherePutsBackWhatTheFileLost) {
+    core::load_settings();
+    core::core_state().hof_table[0] = {"Ann", 8350, "Linear - Easy"};
+    ASSERT_TRUE(core::hof_insert());
+    // Two digits, so that a cut inside the count can leave a shorter one.
+    core::core_state().stories_won = 11;
+    core::count_won_story();
+    core::core_state().bg_index = 5;
+    core::save_background();
+    QFile f(file());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray whole = f.readAll();
+    f.close();
+    const std::function<void()> saves[] = {core::save_settings, core::save_background, core::save_hall_of_fame,
+                                           core::count_won_story};
+    for (qsizetype cut = 0; cut < whole.size(); ++cut) {
+        const std::size_t kind = static_cast<std::size_t>(cut) % std::size(saves);
+        SCOPED_TRACE("cut at " + std::to_string(cut) + ", save " + std::to_string(kind));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(whole);
+        f.close();
+        restart();
+        const core::HofTable table = core::core_state().hof_table;
+        ASSERT_TRUE(f.resize(cut));
+        saves[kind]();
+        restart();
+        const core::CoreState& s = core::core_state();
+        for (int i = 1; i <= 10; ++i) {
+            EXPECT_EQ(s.hof_table[i].name, table[i].name);
+            EXPECT_EQ(s.hof_table[i].score, table[i].score);
+            EXPECT_EQ(s.hof_table[i].mode, table[i].mode);
+        }
+        EXPECT_EQ(s.bg_index, 5);
+        EXPECT_EQ(s.stories_won, kind == 3 ? 13 : 12);
+    }
 }
 
 TEST_F(Settings, SaveAndQuitSavesBeforeTheEnd) {

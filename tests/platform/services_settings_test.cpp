@@ -146,6 +146,20 @@ TEST_F(SettingsTest, DamagedFilesReadAsDefaultsAndCanBeSavedOver) {
     }
 }
 
+// A value the file cut short still reads as what is left of it, but says it was not finished;
+// one written back is finished again.
+TEST_F(SettingsTest, ValuesTheFileDidNotFinishAreMarked) {
+    write_file("Cut", "[S]\nWhole=\"a, b\"\r\nOpen=\"a, b\nLast=12");
+    platform::SettingsEntry e = platform::read_settings("Cut");
+    EXPECT_TRUE(e.finished("S", "Whole"));
+    EXPECT_FALSE(e.finished("S", "Open"));
+    EXPECT_EQ(e.get("S", "Last", ""), "12");
+    EXPECT_FALSE(e.finished("S", "Last"));
+    EXPECT_FALSE(e.finished("S", "Missing"));
+    e.set("S", "Last", "123");
+    EXPECT_TRUE(e.finished("S", "Last"));
+}
+
 TEST_F(SettingsTest, RandomFileContentsNeverBreakReading) {
     std::mt19937 gen(77);
     const QByteArray alphabet("[]=\"\\@,;#%\r\nSK Vv()x\0\xff", 22);
