@@ -14,7 +14,9 @@ namespace core {
 // a black twin; the misses and their limit once.
 enum class HudValue : std::uint8_t { Level, Round, Score, Timer, Misses, MissLimit };
 
-// show_bt's index of the pause button, the bottom button a round in play shows.
+// show_bt's index of the "end game" button, shown through a whole game, and of the pause
+// button, shown while a round is in play.
+constexpr int kEndGameButton = 0;
 constexpr int kPauseButton = 5;
 // show_pmsg's first argument that takes the pop-up message down; its text and blinks go unused.
 constexpr int kPmsgHide = 0;

@@ -37,7 +37,7 @@ void win_story_round() {
     if (s.castle_won) {
         // An "end game" click during the closing half would replace "GAMEWON1": the won
         // story would never be counted or saved.
-        ui::show_bt(0, 0);
+        ui::show_bt(core::kEndGameButton, 0);
         ui::pane_close(core::PaneWord::GameWon1);
     } else {
         ui::pane_close(core::PaneWord::StartMap1);

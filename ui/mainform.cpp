@@ -145,7 +145,7 @@ void MainForm::create_controls() {
     const int bx[6] = {10, 210, 380, 210, 380, 10};
     const int by[6] = {380, 360, 360, 360, 360, 340};
     for (int i = 0; i <= 5; ++i) {
-        const int w = (i == 0 || i == 5) ? 115 : 120;
+        const int w = (i == core::kEndGameButton || i == core::kPauseButton) ? 115 : 120;
         Shape_bt[i] = own(new Shape(this, bx[i], by[i], w, 31, Shape::kRoundedRectangle));
         Shape_bt[i]->set_fill_style(Shape::kFillSolid);
         Shape_bt[i]->set_fill_colour(rgb(255, 255, 132));
