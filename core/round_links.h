@@ -18,7 +18,9 @@ enum class HudValue : std::uint8_t { Level, Round, Score, Timer, Misses, MissLim
 // button, shown while a round is in play.
 constexpr int kEndGameButton = 0;
 constexpr int kPauseButton = 5;
-// show_pmsg's first argument that takes the pop-up message down; its text and blinks go unused.
+// show_pmsg's first argument: put the pop-up message up with its text, blinking; or take it
+// down, its text and blinks unused.
+constexpr int kPmsgShow = 1;
 constexpr int kPmsgHide = 0;
 
 // What the screens and the modes above the engine do for it. The main window owns its own
