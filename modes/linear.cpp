@@ -44,7 +44,7 @@ void init_linear() {
     s.time_limit = s.cur_diff.secs;
     s.round_time_left = -1;
     core::show_timer();
-    core::add_misses(-99);
+    core::add_misses(core::kClearMisses);
     s.miss_limit = s.cur_diff.max_misses;
     core::show_misslimit();
 }
@@ -141,7 +141,7 @@ void level_up() {
     core::show_timer();
     s.level_rounds = 0;
     s.linear_wins = 0;
-    core::add_misses(-99);
+    core::add_misses(core::kClearMisses);
     s.level = static_cast<std::int16_t>(s.level + 1);
     if (s.level % 3 == 0) {
         s.miss_limit = static_cast<std::uint8_t>(s.miss_limit + 1);
