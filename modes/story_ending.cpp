@@ -71,7 +71,7 @@ void story_end_anim() {
     sc.jump_x = static_cast<std::int16_t>(core::rnd_range(20, 70));
     sc.jump_y = 260;
     sc.jump_step = 0;
-    draw_pawn(-30, -30);
+    hide_pawn();
 
     f.pbox_main->set_auto_redraw(false);
     f.Timer_gamewon.set_enabled(true);

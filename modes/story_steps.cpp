@@ -21,7 +21,7 @@ void clear_story_map() {
     ui::MainForm& f = ui::mainform();
     f.pbox_dice->set_visible(false);
     f.Timer_pawn.set_enabled(false);
-    draw_pawn(-30, -30);
+    hide_pawn();
 }
 
 // Secret, castle and special rounds show their picture without grid lines.

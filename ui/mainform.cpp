@@ -547,7 +547,7 @@ void MainForm::Form_Unload(std::int16_t& cancel) {
 void MainForm::Command2_Click() { core::check_highscore(); }
 void MainForm::Command3_Click() { modes::start_story(); }
 void MainForm::Command4_Click() {
-    modes::draw_pawn(-30, -30);
+    modes::hide_pawn();
     modes::draw_storymap();
     pbox_main->set_auto_redraw(false);
 }

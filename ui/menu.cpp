@@ -83,7 +83,7 @@ void goto_mainmenu() {
     f.Shape_menucs->set_visible(false);
     f.Shape_cursor->set_visible(false);
     f.pbox_dice->set_visible(false);
-    modes::draw_pawn(-30, -30);
+    modes::hide_pawn();
     f.Shape_pawn2->set_visible(false);
     f.Shape_rad->set_visible(false);  // the hint's radar must not stay over the title
     f.Shape_storymenu->move(280, 325);

@@ -128,7 +128,7 @@ void end_game() {
     for (int i = 1; i <= core::story_round::kCastle; ++i) modes::draw_secret(i, core::secret_state::kHidden, 0);
     f.Shape_storymenu->move(50, 423);
     f.pbox_storymenu->move(55, 428);
-    modes::draw_pawn(-30, -30);
+    modes::hide_pawn();
     if (core::core_state().game_state == core::StateWord::ChooseBonus) start_box_slide(0, 2);
     pane_close(core::PaneWord::EndGame);
 }
