@@ -9,6 +9,9 @@ void add_score(std::int32_t n);
 void show_round();
 void show_timer();
 void add_misses(int n);
+// add_misses's step that clears the count: the count stops at none, and no game's miss limit
+// comes near 99.
+constexpr int kClearMisses = -99;
 void show_misslimit();
 void show_level();
 

@@ -100,7 +100,7 @@ void check_answer() {
             up.pane_close(core::PaneWord::GameLost);
         }
     }
-    screens().show_pmsg(1, text, 6);
+    screens().show_pmsg(kPmsgShow, text, 6);
     bool all_found = true;
     for (int i = 1; i <= s.tgt_count; ++i) all_found = all_found && s.tgt_found[static_cast<std::size_t>(i)] == 1;
     if (all_found) win_round();

@@ -14,9 +14,13 @@ namespace core {
 // a black twin; the misses and their limit once.
 enum class HudValue : std::uint8_t { Level, Round, Score, Timer, Misses, MissLimit };
 
-// show_bt's index of the pause button, the bottom button a round in play shows.
+// show_bt's index of the "end game" button, shown through a whole game, and of the pause
+// button, shown while a round is in play.
+constexpr int kEndGameButton = 0;
 constexpr int kPauseButton = 5;
-// show_pmsg's first argument that takes the pop-up message down; its text and blinks go unused.
+// show_pmsg's first argument: put the pop-up message up with its text, blinking; or take it
+// down, its text and blinks unused.
+constexpr int kPmsgShow = 1;
 constexpr int kPmsgHide = 0;
 
 // What the screens and the modes above the engine do for it. The main window owns its own

@@ -37,7 +37,7 @@ void apply_bonus(int index) {
     // second roll in the middle of the trip.
     if (s.game_state != core::StateWord::ChooseBonus || index < 0 || index > 2) return;
     switch (index) {
-        case 0: core::add_misses(-99); break;
+        case 0: core::add_misses(core::kClearMisses); break;
         case 1:
             if (s.miss_limit < 255) s.miss_limit = static_cast<std::uint8_t>(s.miss_limit + 1);
             core::show_misslimit();

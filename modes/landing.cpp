@@ -36,7 +36,7 @@ std::uint8_t square_code(const core::CoreState& s, const ModeState& m) {
 
 void reveal(int i) {
     ui::mainform().Timer_pawn.set_enabled(false);
-    draw_pawn(-30, -30);
+    hide_pawn();
     draw_secret(i, core::secret_state::kRevealed, 0);
     draw_secret(i, kDrawStored, 1);
     mode_state().pawn_frame = -2;

@@ -44,7 +44,7 @@ void init_linear() {
     s.time_limit = s.cur_diff.secs;
     s.round_time_left = -1;
     core::show_timer();
-    core::add_misses(-99);
+    core::add_misses(core::kClearMisses);
     s.miss_limit = s.cur_diff.max_misses;
     core::show_misslimit();
 }
@@ -135,13 +135,13 @@ void show_quota_debug() {
 
 void level_up() {
     core::CoreState& s = core::core_state();
-    ui::show_pmsg(1, "LEVEL UP!!!", 10);
+    ui::show_pmsg(core::kPmsgShow, "LEVEL UP!!!", 10);
     s.round_time_left = -1;
     s.time_limit = static_cast<std::int16_t>(s.time_limit + 5);
     core::show_timer();
     s.level_rounds = 0;
     s.linear_wins = 0;
-    core::add_misses(-99);
+    core::add_misses(core::kClearMisses);
     s.level = static_cast<std::int16_t>(s.level + 1);
     if (s.level % 3 == 0) {
         s.miss_limit = static_cast<std::uint8_t>(s.miss_limit + 1);
@@ -156,16 +156,16 @@ void bonus_reward() {
     if (s.misses == 0) r = 2;
     if (r == 1) {
         core::add_misses(-1);
-        ui::show_pmsg(1, "1 MISS DEDUCTED!", 10);
+        ui::show_pmsg(core::kPmsgShow, "1 MISS DEDUCTED!", 10);
     } else {
         s.time_limit = static_cast<std::int16_t>(s.time_limit + 5);
         core::show_timer();
-        ui::show_pmsg(1, "TIMER +5 SECS!", 10);
+        ui::show_pmsg(core::kPmsgShow, "TIMER +5 SECS!", 10);
     }
 }
 
 void bonus_round() {
-    ui::show_pmsg(1, "Bonus Round!", 10);
+    ui::show_pmsg(core::kPmsgShow, "Bonus Round!", 10);
     double r = -1, g = 0, b = 0, spread = 80;
     pictures::gen_dot_picture(r, g, b, spread);
 }

@@ -5,6 +5,7 @@
 
 #include "core/game_state.h"
 #include "core/grid.h"
+#include "core/round_links.h"
 #include "core/settings.h"
 #include "core/utility.h"
 #include "modes/pawn.h"
@@ -53,7 +54,7 @@ void story_end_anim() {
     ui::ScreenState& sc = ui::screen();
     ui::MainForm& f = ui::mainform();
     f.Shape_cursor->set_visible(false);
-    ui::show_bt(0, 0);
+    ui::show_bt(core::kEndGameButton, 0);
     core::show_grid(0);
 
     f.pbox_main->set_auto_redraw(true);
@@ -70,7 +71,7 @@ void story_end_anim() {
     sc.jump_x = static_cast<std::int16_t>(core::rnd_range(20, 70));
     sc.jump_y = 260;
     sc.jump_step = 0;
-    draw_pawn(-30, -30);
+    hide_pawn();
 
     f.pbox_main->set_auto_redraw(false);
     f.Timer_gamewon.set_enabled(true);

@@ -101,7 +101,7 @@ void init_story() {
     core::show_round();
     c.round_time_left = -1;
     core::show_timer();
-    core::add_misses(-99);
+    core::add_misses(core::kClearMisses);
     core::show_misslimit();
     clear_msg();
 }

@@ -21,7 +21,7 @@ void clear_story_map() {
     ui::MainForm& f = ui::mainform();
     f.pbox_dice->set_visible(false);
     f.Timer_pawn.set_enabled(false);
-    draw_pawn(-30, -30);
+    hide_pawn();
 }
 
 // Secret, castle and special rounds show their picture without grid lines.
@@ -37,7 +37,7 @@ void win_story_round() {
     if (s.castle_won) {
         // An "end game" click during the closing half would replace "GAMEWON1": the won
         // story would never be counted or saved.
-        ui::show_bt(0, 0);
+        ui::show_bt(core::kEndGameButton, 0);
         ui::pane_close(core::PaneWord::GameWon1);
     } else {
         ui::pane_close(core::PaneWord::StartMap1);

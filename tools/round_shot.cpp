@@ -14,7 +14,6 @@
 #include "platform/timer.h"
 #include "ui/mainform.h"
 #include "ui/menu.h"
-#include "ui/screen_state.h"
 
 namespace {
 
@@ -25,6 +24,9 @@ void finish_half(ui::MainForm& f) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The shot is the window's own drawing, never the screen's: unless told otherwise it draws
+    // off screen, so it needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: round_shot <out.png>\n");

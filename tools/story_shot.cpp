@@ -15,15 +15,14 @@
 #include "modes/bonus_hints.h"
 #include "modes/dice.h"
 #include "modes/landing.h"
-#include "modes/message_panel.h"
 #include "modes/mode_state.h"
 #include "modes/story_map.h"
+#include "modes/story_start.h"
 #include "platform/random.h"
 #include "platform/services.h"
 #include "platform/timer.h"
 #include "ui/mainform.h"
 #include "ui/menu.h"
-#include "ui/screen_state.h"
 
 namespace {
 
@@ -31,39 +30,23 @@ void finish_half(ui::MainForm& f) {
     for (int i = 0; i < 6 && f.Timer_pane.enabled(); ++i) f.Timer_pane.fire();
 }
 
-// A Story game on the shipped map with every secret on its anchor's first neighbour.
-void set_up_story(ui::MainForm& f) {
-    core::CoreState& s = core::core_state();
-    modes::ModeState& m = modes::mode_state();
-    core::core_state().game_mode = core::GameMode::Story;
-    s.cur_story_diff = s.story_diff_table[0];
-    s.time_limit = s.cur_story_diff.secs;
-    s.miss_limit = s.cur_story_diff.max_misses;
-    s.level = 1;
-    for (std::size_t i = 1; i <= core::story_round::kLastSecret; ++i) {
-        int c = s.anchor_col[i], r = s.anchor_row[i];
-        const char d = s.secret_dirs[i].empty() ? ' ' : s.secret_dirs[i][0];
-        if (d == 'L') --c;
-        if (d == 'R') ++c;
-        if (d == 'U') --r;
-        if (d == 'D') ++r;
-        m.secret_col[i] = static_cast<std::uint8_t>(c);
-        m.secret_row[i] = static_cast<std::uint8_t>(r);
-    }
-    m.secret_col[core::story_round::kCastle] = m.secret_row[core::story_round::kCastle] = core::kCastleNotPlaced;
-    modes::clear_msg();
-    modes::show_msg("You are now in the realm of PuzzleLand.");
-    // The title's menu and buttons go, as when the game leaves the title.
-    ui::show_mainmenu(0);
-    ui::show_bt12(0);
-    ui::show_bt_3_4(0);
-    f.Img_changebg->set_visible(false);
-    f.Img_bgcastle->set_visible(false);
-    f.Label_ver->set_visible(false);
-    modes::start_map(1);
-    // start_map draws the map into the work picture; the game's transition would then uncover
-    // it strip by strip, the shot shows it at once.
-    f.pbox_main->set_picture(f.pbox_temp->snapshot());
+// A Story game begun as the player begins one: "Start Story Game", the first difficulty, "play
+// game" and the map uncovered. The game's own set-up places the secrets (from the seed), keeps the
+// piece of map each hidden one shows and numbers the dice's faces: set up by hand, the hidden
+// secrets were black squares.
+void enter_story(ui::MainForm& f) {
+    modes::start_story();
+    ui::select_story_difficulty(0);
+    ui::Label_bt_Click(2);
+    finish_half(f);
+    finish_half(f);
+}
+
+// The player lets the dice turn a few faces and stops it with a click; stopped before its first
+// face, it would say "You got a 0".
+void roll(ui::MainForm& f, int faces) {
+    for (int i = 0; i < faces; ++i) f.Timer_dice.fire();
+    modes::pbox_dice_Click();
 }
 
 void land_and_open(ui::MainForm& f) {
@@ -81,6 +64,9 @@ void back_on_map(ui::MainForm& f) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The shot is the window's own drawing, never the screen's: unless told otherwise it draws
+    // off screen, so it needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const std::string scene = argc >= 3 ? argv[1] : "";
     if (argc < 3 || (scene == "secret" && argc != 4)) {
@@ -99,7 +85,8 @@ int main(int argc, char** argv) {
     f.Form_Load();
     f.show();
     platform::seed_random(5);
-    set_up_story(f);
+    enter_story(f);
+    roll(f, 3);
     modes::ModeState& m = modes::mode_state();
 
     if (scene == "level") {
@@ -130,8 +117,7 @@ int main(int argc, char** argv) {
         } else {
             modes::apply_bonus(0);
             for (int i = 0; i < 7; ++i) f.Timer_box.fire();
-            modes::dice_stopped();
-            f.Timer_dice.set_enabled(false);
+            roll(f, 3);
             modes::use_hint();
         }
     }

@@ -62,7 +62,7 @@ void map_words() {
     if (v > 0) {
         empty_buffer();
         f.Timer_pawn.set_enabled(false);
-        modes::draw_pawn(-30, -30);
+        modes::hide_pawn();
         modes::mode_state().pawn_char = static_cast<std::uint8_t>(v);
         f.Timer_pawn.set_enabled(true);
         modes::show_msg(s.char_saying[static_cast<std::size_t>(v + 1)]);

@@ -145,7 +145,7 @@ void MainForm::create_controls() {
     const int bx[6] = {10, 210, 380, 210, 380, 10};
     const int by[6] = {380, 360, 360, 360, 360, 340};
     for (int i = 0; i <= 5; ++i) {
-        const int w = (i == 0 || i == 5) ? 115 : 120;
+        const int w = (i == core::kEndGameButton || i == core::kPauseButton) ? 115 : 120;
         Shape_bt[i] = own(new Shape(this, bx[i], by[i], w, 31, Shape::kRoundedRectangle));
         Shape_bt[i]->set_fill_style(Shape::kFillSolid);
         Shape_bt[i]->set_fill_colour(rgb(255, 255, 132));
@@ -547,7 +547,7 @@ void MainForm::Form_Unload(std::int16_t& cancel) {
 void MainForm::Command2_Click() { core::check_highscore(); }
 void MainForm::Command3_Click() { modes::start_story(); }
 void MainForm::Command4_Click() {
-    modes::draw_pawn(-30, -30);
+    modes::hide_pawn();
     modes::draw_storymap();
     pbox_main->set_auto_redraw(false);
 }

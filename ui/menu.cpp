@@ -6,6 +6,7 @@
 #include "core/game_state.h"
 #include "core/grid.h"
 #include "core/round_flow.h"
+#include "core/round_links.h"
 #include "core/settings.h"
 #include "modes/linear.h"
 #include "modes/message_panel.h"
@@ -82,7 +83,7 @@ void goto_mainmenu() {
     f.Shape_menucs->set_visible(false);
     f.Shape_cursor->set_visible(false);
     f.pbox_dice->set_visible(false);
-    modes::draw_pawn(-30, -30);
+    modes::hide_pawn();
     f.Shape_pawn2->set_visible(false);
     f.Shape_rad->set_visible(false);  // the hint's radar must not stay over the title
     f.Shape_storymenu->move(280, 325);
@@ -145,7 +146,7 @@ void select_story_difficulty(int index) {
 
 void leave_menu() {
     MainForm& f = mainform();
-    show_bt(0, 1);
+    show_bt(core::kEndGameButton, 1);
     show_bt_3_4(0);
     f.Label_ver->set_visible(false);
     f.Img_bgcastle->set_visible(false);
@@ -216,7 +217,7 @@ void Label_bt_Click(int index) {
     f.Timer_gamewon.set_enabled(false);
     f.Timer_gameover.set_enabled(false);
     switch (index) {
-        case 0:
+        case core::kEndGameButton:
         case 1: end_game(); break;
         case 2: leave_menu(); break;
         case 3:
@@ -226,7 +227,7 @@ void Label_bt_Click(int index) {
         case 4:
             if (confirm_exit() == 0) core::save_and_quit();
             break;
-        case 5: pause_game(); break;
+        case core::kPauseButton: pause_game(); break;
         default: break;
     }
 }

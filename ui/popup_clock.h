@@ -5,7 +5,7 @@
 
 namespace ui {
 
-// show != 0 starts the banner with text, blinking for blinks ticks; show 0 clears it.
+// core::kPmsgShow starts the banner with text, blinking for blinks ticks; core::kPmsgHide clears it.
 void show_pmsg(int show, const std::string& text, int blinks);
 void Timer_pmsg_Timer();
 void Timer_timer_Timer();

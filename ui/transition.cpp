@@ -118,7 +118,7 @@ void end_game() {
     f.Timer_dice.set_enabled(false);
 
     show_pmsg(core::kPmsgHide, "", 0);
-    show_bt(0, 0);
+    show_bt(core::kEndGameButton, 0);
     show_bt(core::kPauseButton, 0);
     f.Pbox_hint->set_visible(false);
     f.Shape_rad->set_visible(false);  // the hint's radar would stay over every later screen
@@ -128,7 +128,7 @@ void end_game() {
     for (int i = 1; i <= core::story_round::kCastle; ++i) modes::draw_secret(i, core::secret_state::kHidden, 0);
     f.Shape_storymenu->move(50, 423);
     f.pbox_storymenu->move(55, 428);
-    modes::draw_pawn(-30, -30);
+    modes::hide_pawn();
     if (core::core_state().game_state == core::StateWord::ChooseBonus) start_box_slide(0, 2);
     pane_close(core::PaneWord::EndGame);
 }
@@ -137,7 +137,7 @@ void game_over() {
     MainForm& f = mainform();
     core::core_state().game_state = core::StateWord::GameOver;
     f.Shape_cursor->set_visible(false);
-    show_bt(0, 0);
+    show_bt(core::kEndGameButton, 0);
     show_bt(core::kPauseButton, 0);
     screen().gameover_frame = 0;
     f.Timer_timer.set_enabled(false);

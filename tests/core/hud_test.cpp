@@ -30,7 +30,7 @@ TEST_F(Hud, MissesStayWithinTheirByte) {
     core::show_misslimit();
     EXPECT_EQ(form().Label_misses->caption(), "X X X ");
     EXPECT_EQ(form().Label_missest->caption(), "X X X X X ");
-    core::add_misses(-99);
+    core::add_misses(core::kClearMisses);
     EXPECT_EQ(core::core_state().misses, 0);
     core::add_misses(300);
     EXPECT_EQ(core::core_state().misses, 255);

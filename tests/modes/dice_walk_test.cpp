@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/grid.h"
+#include "core/round_links.h"
 #include "modes/pawn.h"
 #include "modes/walking.h"
 #include "platform/random.h"
@@ -250,7 +251,7 @@ TEST_F(DiceWalk, EndGameFromEveryStoryStateLeavesNothingBehind) {
         reach[k]();
         const bool story_start_screen =
             core::core_state().game_mode == core::GameMode::Story && core::core_state().game_state == core::StateWord::MainMenu;
-        ui::Label_bt_Click(story_start_screen ? 1 : 0);
+        ui::Label_bt_Click(story_start_screen ? 1 : core::kEndGameButton);
         finish_half();
         finish_half();
         EXPECT_EQ(core::core_state().game_state, core::StateWord::MainMenu);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/round_links.h"
 #include "modes/bonus_hints.h"
 #include "modes/landing.h"
 #include "modes/story_rounds.h"
@@ -199,7 +200,7 @@ TEST_F(Landing, TheCastleRoundWinHidesEndGameBeforeTheStoryIsWon) {
         platform::ScriptedRandom script({0.0f});
         modes::place_castle();  // on secret 1's square
     }
-    ui::show_bt(0, 1);
+    ui::show_bt(core::kEndGameButton, 1);
     put_pawn_on_secret(1);
     modes::land_square();
     EXPECT_EQ(core::core_state().round_kind, core::story_round::kCastle);
@@ -211,8 +212,8 @@ TEST_F(Landing, TheCastleRoundWinHidesEndGameBeforeTheStoryIsWon) {
     find_every_piece();
     EXPECT_TRUE(core::core_state().castle_won);
     EXPECT_EQ(ui::screen().pane_word, core::PaneWord::GameWon1);
-    EXPECT_FALSE(form().Label_bt[0]->visible());
-    EXPECT_FALSE(form().Shape_bt[0]->visible());
+    EXPECT_FALSE(form().Label_bt[core::kEndGameButton]->visible());
+    EXPECT_FALSE(form().Shape_bt[core::kEndGameButton]->visible());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "core/grid.h"
+#include "core/round_links.h"
 #include "platform/random.h"
 #include "support/round_fixture.h"
 #include "ui/input.h"
@@ -140,7 +141,7 @@ TEST_F(Input, ThePointerOverThePopUpReachesTheCellBeneath) {
     core::CoreState& s = core::core_state();
     ASSERT_GT(s.cell_h, 20);
     form().show();
-    ui::show_pmsg(1, "Opps! Wrong answer!", 6);
+    ui::show_pmsg(core::kPmsgShow, "Opps! Wrong answer!", 6);
     form().Timer_pmsg.fire();
     ASSERT_TRUE(form().Label_pmsg->visible());
     QWindow* window = form().widget()->windowHandle();

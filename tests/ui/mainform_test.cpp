@@ -5,6 +5,7 @@
 
 #include "core/hall_of_fame.h"
 #include "core/hud.h"
+#include "core/round_links.h"
 #include "core/settings.h"
 #include "core/utility.h"
 #include "platform/random.h"
@@ -116,7 +117,7 @@ TEST_F(MainWindow, DirectionButtonsSitOnTheSideTheyPointTo) {
         const QPoint d = rect(b[i]).topLeft() - middle;
         EXPECT_EQ(QPoint((d.x() > 0) - (d.x() < 0), (d.y() > 0) - (d.y() < 0)), side[i - 1]) << i;
         EXPECT_LT(rect(b[i]).right(), form().pbox_main->left() - 5) << i;
-        EXPECT_FALSE(rect(b[i]).intersects(rect(form().Shape_bt[0]))) << i;
+        EXPECT_FALSE(rect(b[i]).intersects(rect(form().Shape_bt[core::kEndGameButton]))) << i;
     }
 }
 

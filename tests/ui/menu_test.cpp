@@ -45,7 +45,7 @@ protected:
         EXPECT_TRUE(form().Label_bt[3]->visible());
         EXPECT_TRUE(form().Label_bt[4]->visible());
         EXPECT_FALSE(form().Label_bt[1]->visible());
-        EXPECT_FALSE(form().Label_bt[0]->visible());
+        EXPECT_FALSE(form().Label_bt[core::kEndGameButton]->visible());
         EXPECT_TRUE(form().Label_mi[0]->visible());
         EXPECT_FALSE(form().Label_midiff[0]->visible());
         EXPECT_TRUE(form().pbox_main->enabled());
@@ -66,7 +66,7 @@ TEST_F(Menu, EveryWayBackLeavesTheSameTitleScreen) {
     ui::Label_bt_Click(2);  // play game
     finish_half();
     finish_half();
-    ui::Label_bt_Click(0);  // end game in a round
+    ui::Label_bt_Click(core::kEndGameButton);  // in a round
     finish_half();
     finish_half();
     expect_title_screen(3);
@@ -110,7 +110,7 @@ TEST_F(Menu, PlayGameStartsTheChosenLinearGame) {
     ui::select_linear_diff(4);
     ui::Label_bt_Click(2);
     EXPECT_FALSE(form().Label_ver->visible());
-    EXPECT_TRUE(form().Label_bt[0]->visible());
+    EXPECT_TRUE(form().Label_bt[core::kEndGameButton]->visible());
     finish_half();
     finish_half();
     EXPECT_EQ(core::core_state().game_state, core::StateWord::PlayPuzzle);

@@ -13,7 +13,7 @@ class PopUp : public RoundTest {
 protected:
     // Runs the banner to its end and records whether it showed and what, tick by tick.
     std::vector<std::string> run(const std::string& text, int blinks) {
-        ui::show_pmsg(1, text, blinks);
+        ui::show_pmsg(core::kPmsgShow, text, blinks);
         std::vector<std::string> seen;
         for (int i = 0; i < 300 && form().Timer_pmsg.enabled(); ++i) {
             form().Timer_pmsg.fire();
@@ -50,7 +50,7 @@ TEST_F(PopUp, ShortTextsVanishQuickly) {
 }
 
 TEST_F(PopUp, ClearingStopsAtOnce) {
-    ui::show_pmsg(1, "Bonus Round!", 6);
+    ui::show_pmsg(core::kPmsgShow, "Bonus Round!", 6);
     form().Timer_pmsg.fire();
     EXPECT_TRUE(form().Label_pmsg->visible());
     ui::show_pmsg(core::kPmsgHide, "", 0);
