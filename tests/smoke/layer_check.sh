@@ -50,18 +50,18 @@ expect fail "$(tree macro 'ui/side_panel.cpp:#define PAWN <modes/pawn.h>\n#inclu
 # it, as the build does, and a stand-in for the compiler that leaves the dependency file as made.
 top="$(tree compiled 'core/grid.h:' 'core/grid.cpp:' 'ui/menu.h:' 'ui/input.cpp:' 'ui/side_panel.cpp:' \
   'modes/pawn.h:' 'pictures/shapes.h:')"
-mkdir -p "$top/build/layers/screens" "$top/build/moc"
-ln -s "$top/ui" "$top/modes" "$top/build/layers/screens/"
-# opened WANT SOURCE "FOLDER..." HEADER... [-- MESSAGE]: the compile of SOURCE (from the build
+mkdir -p "$top/build/layers/game" "$top/build/moc"
+ln -s "$top/ui" "$top/modes" "$top/build/layers/game/"
+# opened WANT SOURCE LAYER HEADER... [-- MESSAGE]: the compile of SOURCE (from the build
 # folder) opened the headers; the check passes it, or refuses it naming MESSAGE and removes the
 # object so that the next build compiles it again.
 opened() {
-  local want="$1" source="$2" folders="$3" got=0; shift 3
+  local want="$1" source="$2" layer="$3" got=0; shift 3
   local headers=() message=""
   while [ $# -gt 0 ] && [ "$1" != -- ]; do headers+=("$1"); shift; done
   [ $# -eq 0 ] || message="$2"
   (cd "$top/build" && printf 'x.o: %s \\\n %s\n' "$source" "${headers[*]}" > x.d && touch x.o &&
-   "$compiled" "$top" "$folders" true -MD -MT x.o -MF x.d -o x.o -c "$source") > "$top.out" 2>&1 || got=$?
+   "$compiled" "$top" "$layer" true -MD -MT x.o -MF x.d -o x.o -c "$source") > "$top.out" 2>&1 || got=$?
   if [ "$want" = pass ] && [ "$got" -ne 0 ]; then echo "refused $source: $(cat "$top.out")"; exit 1; fi
   if [ "$want" = fail ] && [ "$got" -eq 0 ]; then echo "let $source open ${headers[*]}"; exit 1; fi
   if [ "$want" = fail ] && ! grep -qxF "$message" "$top.out"; then
@@ -70,9 +70,9 @@ opened() {
   if [ "$want" = fail ] && [ -e "$top/build/x.o" ]; then echo "left the refused object of $source"; exit 1; fi
   return 0
 }
-opened pass ../ui/input.cpp "ui modes" layers/screens/modes/pawn.h ../core/grid.h /usr/include/stdio.h moc/ui_menu.h
+opened pass ../ui/input.cpp game layers/game/modes/pawn.h ../core/grid.h /usr/include/stdio.h moc/ui_menu.h
 # The links lead into modes/ off the meeting points; "../ui/menu.h" from core/ climbs into ui/.
-opened fail ../ui/side_panel.cpp "ui modes" layers/screens/modes/pawn.h \
+opened fail ../ui/side_panel.cpp game layers/game/modes/pawn.h \
   -- "ui/side_panel.cpp: ui/ may not include from modes/ (opened modes/pawn.h)"
 opened fail ../core/grid.cpp core ../core/grid.h ../core/../ui/menu.h \
   -- "core/grid.cpp: core/ may not include from ui/ (opened ui/menu.h)"
