@@ -122,6 +122,24 @@ bool read_whole_table(const platform::SettingsEntry& stored, HofTable& table) {
     return true;
 }
 
+// The built-in Hall of Fame.
+HofTable built_in_table() {
+    HofTable t;
+    for (int i = 1; i <= 10; ++i) {
+        HofRec& e = t[static_cast<std::size_t>(i)];
+        e.name = std::string("Player ") + static_cast<char>(64 + i);
+        e.score = clng(10000.0 / i);
+        e.mode = "Story";
+    }
+    return t;
+}
+
+bool same_rows(const HofTable& a, const HofTable& b) {
+    return std::equal(a.begin() + 1, a.end(), b.begin() + 1, [](const HofRec& x, const HofRec& y) {
+        return x.name == y.name && x.score == y.score && x.mode == y.mode;
+    });
+}
+
 // Whether the file holds any of a table, whole or not.
 bool table_stored(const platform::SettingsEntry& stored) {
     const auto& sections = stored.sections();
@@ -175,7 +193,11 @@ bool save_with(bool table, const std::function<void(platform::SettingsEntry&)>& 
     const bool saved = platform::update_settings(app(), [&](platform::SettingsEntry& stored) {
         HofTable table_on_disk;
         const bool whole = read_whole_table(stored, table_on_disk);
-        with_table = with_table || !whole;
+        // A file with no table at all gives the next start the built-in one: a run that holds
+        // just that has nothing to put back (and its scrambling would draw random numbers the
+        // run's other uses would miss).
+        const bool nothing_lost = !table_stored(stored) && same_rows(s.hof_table, built_in_table());
+        with_table = with_table || (!whole && !nothing_lost);
         if (with_table) write_table(stored, whole ? &table_on_disk : nullptr, written);
         const long long on_disk = count_on_disk(stored);
         if (wins > 0 || (on_disk < 0 && s.stories_won > 0)) {
@@ -202,13 +224,9 @@ bool save_with(bool table, const std::function<void(platform::SettingsEntry&)>& 
 }  // namespace
 
 void default_hall_of_fame() {
-    CoreState& s = core_state();
-    for (int i = 1; i <= 10; ++i) {
-        HofRec& e = s.hof_table[static_cast<std::size_t>(i)];
-        e.name = std::string("Player ") + static_cast<char>(64 + i);
-        e.score = clng(10000.0 / i);
-        e.mode = "Story";
-    }
+    HofTable& t = core_state().hof_table;
+    const HofTable built_in = built_in_table();
+    std::copy(built_in.begin() + 1, built_in.end(), t.begin() + 1);
 }
 
 void load_settings() {

@@ -110,9 +110,10 @@ TEST_F(Settings, AWonStoryIsWrittenOnItsOwn) {
     // With no count on disk yet, this run's own count goes on.
     core::core_state().stories_won = 3;
     core::count_won_story();
+    // The built-in table would come back by itself: it is not written.
+    EXPECT_EQ(QSettings(file(), QSettings::IniFormat).allKeys(), QStringList{"STORYWON"});
     restart();
     EXPECT_EQ(core::core_state().stories_won, 4);
-    EXPECT_EQ(core::core_state().hof_table[1].name, "Player A");
 }
 
 // Another writer may cut the file anywhere. Whatever the next save is for, the file then holds
