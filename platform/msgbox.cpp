@@ -3,7 +3,9 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
+#include <algorithm>
 #include <cstdio>
+#include <string>
 #include <utility>
 
 #include "platform/services.h"
@@ -45,8 +47,10 @@ QMessageBox::Icon icon_for(int style) {
 int show_real_box(const MsgBoxCall& call) {
     const bool yes_no = is_yes_no(call.style);
     if (!state().asking || !qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        // Nobody to ask: say it on the console and take the cautious answer.
-        std::fprintf(stderr, "%s: %s\n", call.title.c_str(), call.text.c_str());
+        // Nobody to ask: say it on the console, one line a box, and take the cautious answer.
+        std::string line = call.text;
+        std::replace(line.begin(), line.end(), '\r', ' ');
+        std::fprintf(stderr, "%s: %s\n", call.title.c_str(), line.c_str());
         return yes_no ? kMsgResultNo : kMsgResultOk;
     }
     // On the heap and watched: its parent window may take it apart while it is open (the
