@@ -80,22 +80,17 @@ bool whole_number(std::string raw, long long lo, long long hi, long long& n) {
     return number_text(n) == unscramble_value(raw);
 }
 
-bool whole_score(const std::string& raw, std::int32_t& score) {
-    long long n = 0;
-    if (!whole_number(raw, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(), n))
-        return false;
-    score = static_cast<std::int32_t>(n);
-    return true;
+// For a save: a stored value only when the file finished it, and "", which the game never
+// writes, when not. Cut after a leading part of its text, a value can still read as one of ours:
+// the leading digits of a number are the game's own text of a smaller one.
+std::string finished_value(const platform::SettingsEntry& stored, const std::string& section, const std::string& key) {
+    return stored.finished(section, key) ? stored.get(section, key, "") : "";
 }
 
-// For a save: the count on disk, or -1 when the file holds none that it finished as the game
-// writes it. Cut short, a count can read as a leading part of its digits.
+// For a save: the count on disk, or -1 when the file holds none as the game writes it.
 long long count_on_disk(const platform::SettingsEntry& stored) {
     long long n = -1;
-    if (!stored.finished(kGeneral, "STORYWON") ||
-        !whole_number(stored.get(kGeneral, "STORYWON", ""), 0, kMostStoriesWon, n))
-        return -1;
-    return n;
+    return whole_number(finished_value(stored, kGeneral, "STORYWON"), 0, kMostStoriesWon, n) ? n : -1;
 }
 
 // The stored table only when it is whole: all ten rows there, every value readable, the scores
@@ -105,15 +100,15 @@ bool read_whole_table(const platform::SettingsEntry& stored, HofTable& table) {
     HofTable read;
     for (int i = 1; i <= 10; ++i) {
         const std::string n = std::to_string(i);
-        std::string name = stored.get(kTable, "NAME" + n, "");
-        std::string mode = stored.get(kTable, "MODE" + n, "");
-        HofRec& e = read[static_cast<std::size_t>(i)];
-        if (!written_by_us(name) || !written_by_us(mode) || !whole_score(stored.get(kTable, "SCORE" + n, ""), e.score))
+        std::string name = finished_value(stored, kTable, "NAME" + n);
+        std::string mode = finished_value(stored, kTable, "MODE" + n);
+        long long score = 0;
+        if (!written_by_us(name) || !written_by_us(mode) ||
+            !whole_number(finished_value(stored, kTable, "SCORE" + n), std::numeric_limits<std::int32_t>::min(),
+                          std::numeric_limits<std::int32_t>::max(), score))
             return false;
-        // A value the file did not finish may still read as one of ours: the leading digits of
-        // a score are the game's own text of a smaller number.
-        for (const char* key : {"NAME", "MODE", "SCORE"})
-            if (!stored.finished(kTable, key + n)) return false;
+        HofRec& e = read[static_cast<std::size_t>(i)];
+        e.score = static_cast<std::int32_t>(score);
         if (i > 1 && e.score > read[static_cast<std::size_t>(i - 1)].score) return false;
         e.name = unscramble_value(name);
         e.mode = unscramble_value(mode);

@@ -31,9 +31,9 @@ void finish_half(ui::MainForm& f) {
 }
 
 // A Story game begun as the player begins one: "Start Story Game", the first difficulty, "play
-// game" and the map uncovered. The game's own set-up places the secrets (from the seed), keeps the
-// piece of map each hidden one shows and numbers the dice's faces: set up by hand, the hidden
-// secrets were black squares.
+// game" and the map uncovered. Only the game's own set-up places the secrets (from the seed),
+// keeps the piece of map each hidden one shows and numbers the dice's faces, so the shot shows
+// what a player sees.
 void enter_story(ui::MainForm& f) {
     modes::start_story();
     ui::select_story_difficulty(0);
