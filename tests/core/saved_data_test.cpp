@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -85,6 +86,12 @@ protected:
         core::load_settings();
     }
     QString file() const { return folder_ + "/quorvel.ini"; }
+    // The player clicks the logo, as often as it takes the random scheme to leave 0.
+    void click_logo_until_the_scheme_changes() {
+        form().show();
+        for (int tries = 0; tries < 50 && core::core_state().bg_index == 0; ++tries)
+            QTest::mouseClick(form().Img_changebg->widget(), Qt::LeftButton);
+    }
     QString folder_;
 };
 
@@ -318,7 +325,7 @@ TEST_F(SavedData, OddSettingsFilesAreNeverWrittenAndThePlayerIsToldOnce) {
 
 TEST_F(SavedData, ANewSchemeIsOnDiskAtOnce) {
     core::load_settings();
-    for (int tries = 0; tries < 50 && core::core_state().bg_index == 0; ++tries) form().Img_changebg->on_click();
+    click_logo_until_the_scheme_changes();
     const std::int16_t chosen = core::core_state().bg_index;
     ASSERT_NE(chosen, 0);
     restart();
@@ -369,7 +376,7 @@ TEST_F(SavedData, EntriesASaveCouldNotWriteGoWithTheNextSave) {
     EXPECT_EQ(core::core_state().hof_table[1].name, "First") << "the run's own table goes on";
     EXPECT_EQ(core::core_state().stories_won, 3);
     ASSERT_TRUE(QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner));
-    for (int tries = 0; tries < 50 && core::core_state().bg_index == 0; ++tries) form().Img_changebg->on_click();
+    click_logo_until_the_scheme_changes();
     const int bg = core::core_state().bg_index;
     ASSERT_NE(bg, 0);
     QProcess p;
